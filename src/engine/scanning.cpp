@@ -1,0 +1,121 @@
+#include "engine/scanning.h"
+
+#include <array>
+
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace qm {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> kHeaderKeywords = {
+    "private sub",      "public sub",      "friend sub",   "sub",          "private function",
+    "public function",  "friend function", "function",     "property let", "property get"};
+
+struct EndKeyword {
+  std::string_view text;
+  ProcedureKind kind;
+};
+constexpr std::array<EndKeyword, 3> kEndKeywords = {{{"end sub", ProcedureKind::Sub},
+                                                     {"end function", ProcedureKind::Function},
+                                                     {"end property", ProcedureKind::Property}}};
+
+constexpr std::string_view kSS = "'SS****** Do Not Delete, required by Quillmere";
+constexpr std::string_view kSE = "'SE****** Do Not Delete, required by Quillmere";
+constexpr std::string_view kES = "'ES****** Do Not Delete, required by Quillmere";
+constexpr std::string_view kEE = "'EE****** Do Not Delete, required by Quillmere";
+
+std::string lowerPrefix(std::string_view text, std::size_t width) {
+  return toLower(text.substr(0, width));
+}
+
+}  // namespace
+
+bool beginsWithWord(std::string_view text, std::string_view keyword) {
+  if (!startsWithNoCase(text, keyword)) return false;
+  return text.size() == keyword.size() || !isWordChar(text[keyword.size()]);
+}
+
+std::optional<int> headerKeyword(std::string_view text) {
+  // Every keyword starts with one of these letters; most lines fail here.
+  if (text.empty()) return std::nullopt;
+  const char first = asciiLower(text[0]);
+  if (first != 'p' && first != 's' && first != 'f') return std::nullopt;
+  for (std::size_t i = 0; i < kHeaderKeywords.size(); ++i) {
+    if (beginsWithWord(text, kHeaderKeywords[i])) return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
+std::optional<ProcedureKind> endKeyword(std::string_view text) {
+  if (text.empty() || asciiLower(text[0]) != 'e') return std::nullopt;
+  for (const auto& keyword : kEndKeywords) {
+    if (beginsWithWord(text, keyword.text)) return keyword.kind;
+  }
+  return std::nullopt;
+}
+
+std::string_view exitStatement(ProcedureKind kind) {
+  switch (kind) {
+    case ProcedureKind::Sub:
+      return "Exit Sub";
+    case ProcedureKind::Function:
+      return "Exit Function";
+    case ProcedureKind::Property:
+      return "Exit Property";
+  }
+  return "Exit Sub";
+}
+
+bool isAttributeLine(std::string_view trimmed) { return beginsWithWord(trimmed, "attribute"); }
+
+bool isDirectiveOrAttribute(std::string_view trimmed) {
+  return (!trimmed.empty() && trimmed.front() == '#') || isAttributeLine(trimmed);
+}
+
+Marker markerOf(std::string_view trimmed) {
+  if (trimmed.size() < 9 || trimmed[0] != '\'') return Marker::None;
+  const std::string_view head = trimmed.substr(0, 9);
+  if (head == kSS.substr(0, 9)) return Marker::SS;
+  if (head == kSE.substr(0, 9)) return Marker::SE;
+  if (head == kES.substr(0, 9)) return Marker::ES;
+  if (head == kEE.substr(0, 9)) return Marker::EE;
+  return Marker::None;
+}
+
+std::string_view markerLine(Marker marker) {
+  switch (marker) {
+    case Marker::SS:
+      return kSS;
+    case Marker::SE:
+      return kSE;
+    case Marker::ES:
+      return kES;
+    case Marker::EE:
+      return kEE;
+    case Marker::None:
+      break;
+  }
+  return {};
+}
+
+std::string_view lineNumberMarkerLine() { return "'[L NUMS] (Line numbers added by Quillmere)"; }
+
+bool isLineNumberMarker(std::string_view trimmed) { return startsWith(trimmed, "'[L NUMS]"); }
+
+bool isLineNumberMarkerNoCase(std::string_view trimmed) { return startsWithNoCase(trimmed, "'[l nums]"); }
+
+bool opensIgnore(std::string_view trimmed, std::size_t width) {
+  return lowerPrefix(trimmed, width) == std::string_view("'<ignore>").substr(0, width);
+}
+
+bool closesIgnore(std::string_view trimmed, std::size_t width) {
+  return lowerPrefix(trimmed, width) == std::string_view("'</ignore>").substr(0, width);
+}
+
+std::string scratchPath(std::string_view programFolder, std::string_view name) {
+  return joinPath(programFolder, name);
+}
+
+}  // namespace qm

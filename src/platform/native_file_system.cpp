@@ -1,0 +1,271 @@
+// POSIX implementation of the file system door. Windows' habits are
+// emulated here and nowhere else: "\" separates, a missing component is
+// matched without regard to case, and a file without write permission bits is
+// treated as read-only (it is neither replaced nor deleted).
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace qm {
+
+namespace {
+
+std::string describe(std::string_view what, std::string_view path, int error) {
+  std::string out(what);
+  out += " '";
+  out += path;
+  out += "': ";
+  out += std::strerror(error);
+  return out;
+}
+
+bool statPath(const std::string& native, struct stat& info) { return ::lstat(native.c_str(), &info) == 0; }
+
+bool isReadOnly(const struct stat& info) {
+  return S_ISREG(info.st_mode) && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+// Finds `name` in `folder` ignoring case; the first match in name order.
+std::optional<std::string> matchInFolder(const std::string& folder, std::string_view name) {
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return std::nullopt;
+  std::optional<std::string> best;
+  while (dirent* entry = ::readdir(dir)) {
+    std::string_view candidate(entry->d_name);
+    if (equalsNoCase(candidate, name) && (!best || candidate < *best)) best = std::string(candidate);
+  }
+  ::closedir(dir);
+  return best;
+}
+
+// Resolves each component; `complete` tells whether every component exists.
+std::string resolve(std::string_view path, bool& complete) {
+  std::string slashed(path);
+  std::replace(slashed.begin(), slashed.end(), '\\', '/');
+  complete = false;
+  if (slashed.empty()) return slashed;
+  struct stat info;
+  if (statPath(slashed, info)) {
+    complete = true;
+    return slashed;
+  }
+  std::string out = slashed[0] == '/' ? "/" : "";
+  bool existing = true;
+  std::size_t pos = 0;
+  while (pos < slashed.size()) {
+    std::size_t next = slashed.find('/', pos);
+    if (next == std::string::npos) next = slashed.size();
+    std::string_view component(slashed.data() + pos, next - pos);
+    pos = next + 1;
+    if (component.empty()) continue;
+    std::string candidate = out;
+    if (!candidate.empty() && candidate.back() != '/') candidate.push_back('/');
+    if (existing && component != "." && component != "..") {
+      std::string exact = candidate + std::string(component);
+      if (!statPath(exact, info)) {
+        if (auto match = matchInFolder(out, component)) {
+          candidate += *match;
+        } else {
+          candidate += component;
+          existing = false;
+        }
+      } else {
+        candidate = exact;
+      }
+    } else {
+      candidate += component;
+    }
+    out = candidate;
+  }
+  if (!slashed.empty() && slashed.back() == '/' && !out.empty() && out.back() != '/') out.push_back('/');
+  complete = existing && statPath(out, info);
+  return out;
+}
+
+std::string resolve(std::string_view path) {
+  bool complete = false;
+  return resolve(path, complete);
+}
+
+Status writeAll(int fd, std::string_view content, std::string_view path) {
+  const char* data = content.data();
+  std::size_t left = content.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd, data, left);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return Status::failure(describe("Cannot write", path, errno));
+    }
+    data += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  return {};
+}
+
+Status replaceAtomically(const std::string& native, std::string_view shown, std::string_view content,
+                         mode_t mode) {
+  struct stat info;
+  if (statPath(native, info)) {
+    if (S_ISDIR(info.st_mode)) return Status::failure(describe("Cannot replace", shown, EISDIR));
+    if (isReadOnly(info)) return Status::failure("Cannot replace '" + std::string(shown) + "': the file is read-only");
+    mode = info.st_mode & 07777;
+  }
+  const std::string folder(folderOf(native));
+  std::string temp = folder + "." + std::string(bareName(native)) + ".qm-XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return Status::failure(describe("Cannot write", shown, errno));
+  Status status = writeAll(fd, content, shown);
+  if (status.ok() && ::fsync(fd) != 0) status = Status::failure(describe("Cannot write", shown, errno));
+  if (status.ok()) ::fchmod(fd, mode);
+  if (::close(fd) != 0 && status.ok()) status = Status::failure(describe("Cannot write", shown, errno));
+  if (status.ok() && ::rename(temp.c_str(), native.c_str()) != 0) {
+    status = Status::failure(describe("Cannot replace", shown, errno));
+  }
+  if (!status.ok()) ::unlink(temp.c_str());
+  return status;
+}
+
+}  // namespace
+
+bool FileSystem::isFile(std::string_view path) const {
+  auto entry = lookUp(path);
+  return entry && !entry->isFolder;
+}
+
+bool FileSystem::isFolder(std::string_view path) const {
+  auto entry = lookUp(path);
+  return entry && entry->isFolder;
+}
+
+std::string NativeFileSystem::nativePath(std::string_view path) const { return resolve(path); }
+
+Result<std::string> NativeFileSystem::readFile(std::string_view path) const {
+  const std::string native = resolve(path);
+  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Status::failure(describe("Cannot open", path, errno));
+  std::string content;
+  struct stat info;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) content.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      ::close(fd);
+      return Status::failure(describe("Cannot read", path, error));
+    }
+    if (got == 0) break;
+    content.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return content;
+}
+
+Status NativeFileSystem::writeFile(std::string_view path, std::string_view content) {
+  return replaceAtomically(resolve(path), path, content, 0644);
+}
+
+Status NativeFileSystem::copyFile(std::string_view source, std::string_view target) {
+  const std::string from = resolve(source);
+  const std::string to = resolve(target);
+  struct stat fromInfo, toInfo;
+  if (statPath(from, fromInfo) && statPath(to, toInfo) && fromInfo.st_dev == toInfo.st_dev &&
+      fromInfo.st_ino == toInfo.st_ino) {
+    return {};  // a file copied onto itself is already where it should be
+  }
+  auto content = readFile(source);
+  if (!content) return content.status();
+  mode_t mode = 0644;
+  if (statPath(from, fromInfo)) mode = fromInfo.st_mode & 07777;
+  return replaceAtomically(to, target, *content, mode);
+}
+
+Status NativeFileSystem::moveFile(std::string_view source, std::string_view target) {
+  const std::string from = resolve(source);
+  const std::string to = resolve(target);
+  struct stat info;
+  if (statPath(to, info) && isReadOnly(info)) {
+    return Status::failure("Cannot replace '" + std::string(target) + "': the file is read-only");
+  }
+  if (::rename(from.c_str(), to.c_str()) == 0) return {};
+  if (errno != EXDEV) return Status::failure(describe("Cannot replace", target, errno));
+  Status copied = copyFile(source, target);
+  if (!copied) return copied;
+  return removeFile(source);
+}
+
+Status NativeFileSystem::removeFile(std::string_view path) {
+  const std::string native = resolve(path);
+  struct stat info;
+  if (statPath(native, info) && isReadOnly(info)) {
+    return Status::failure("Cannot delete '" + std::string(path) + "': the file is read-only");
+  }
+  if (::unlink(native.c_str()) != 0) return Status::failure(describe("Cannot delete", path, errno));
+  return {};
+}
+
+Status NativeFileSystem::createFolder(std::string_view path) {
+  const std::string native = resolve(withoutTrailingSeparator(path));
+  if (::mkdir(native.c_str(), 0777) != 0) return Status::failure(describe("Cannot create folder", path, errno));
+  return {};
+}
+
+Status NativeFileSystem::removeFolder(std::string_view path) {
+  const std::string native = resolve(withoutTrailingSeparator(path));
+  if (::rmdir(native.c_str()) != 0) return Status::failure(describe("Cannot remove folder", path, errno));
+  return {};
+}
+
+std::optional<DirEntry> NativeFileSystem::lookUp(std::string_view path) const {
+  bool complete = false;
+  const std::string native = resolve(withoutTrailingSeparator(path), complete);
+  if (!complete) return std::nullopt;
+  struct stat info;
+  if (::stat(native.c_str(), &info) != 0 && !statPath(native, info)) return std::nullopt;
+  DirEntry entry;
+  entry.name = std::string(bareName(native));
+  entry.isFolder = S_ISDIR(info.st_mode);
+  entry.isHidden = !entry.name.empty() && entry.name[0] == '.';
+  return entry;
+}
+
+std::vector<DirEntry> NativeFileSystem::list(std::string_view folder, std::string_view pattern) const {
+  std::vector<DirEntry> out;
+  const std::string native = resolve(folder);
+  DIR* dir = ::opendir(native.empty() ? "." : native.c_str());
+  if (dir == nullptr) return out;
+  while (dirent* item = ::readdir(dir)) {
+    std::string_view name(item->d_name);
+    if (name == "." || name == ".." || !wildcardMatch(pattern, name)) continue;
+    DirEntry entry;
+    entry.name = std::string(name);
+    std::string full = native;
+    if (!full.empty() && full.back() != '/') full.push_back('/');
+    full += entry.name;
+    struct stat info;
+    entry.isFolder = ::stat(full.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    entry.isHidden = name[0] == '.';
+    out.push_back(std::move(entry));
+  }
+  ::closedir(dir);
+  std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
+  return out;
+}
+
+std::string NativeFileSystem::longName(std::string_view path) const {
+  bool complete = false;
+  std::string native = resolve(withoutTrailingSeparator(path), complete);
+  return complete ? native : std::string();
+}
+
+}  // namespace qm

@@ -1,0 +1,32 @@
+// Path strings as the product handles them: the Windows form, with "\" as
+// separator and names compared without regard to case. Only the file system
+// layer turns them into native paths; these helpers never touch the disk.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+inline bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+// folder + "\" + name, without a second separator when the folder already ends in one.
+std::string joinPath(std::string_view folder, std::string_view name);
+
+// The last component of a path (after the last "\" or "/").
+std::string_view bareName(std::string_view path);
+
+// Everything up to and including the last separator ("" when there is none).
+std::string_view folderOf(std::string_view path);
+
+// The path without one trailing separator.
+std::string_view withoutTrailingSeparator(std::string_view path);
+
+// The folder with a trailing "\" added when it has none.
+std::string withTrailingSeparator(std::string_view folder);
+
+// Windows wildcard match ("*" and "?"), ignoring ASCII case. "*.*" matches
+// every name, as it does on Windows.
+bool wildcardMatch(std::string_view pattern, std::string_view name);
+
+}  // namespace qm

@@ -1,0 +1,50 @@
+// Byte-text helpers shared by every pass. Source text is 8-bit and never
+// decoded: case folding touches ASCII letters only, trimming removes the
+// space character only (never tabs), and all other bytes pass through.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+inline char asciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+inline char asciiUpper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string toLower(std::string_view text);
+std::string toUpper(std::string_view text);
+
+// The text without leading and trailing space characters (code 32 only).
+std::string_view trimSpaces(std::string_view text);
+
+// True when `text` begins with `prefix`, ignoring ASCII letter case.
+bool startsWithNoCase(std::string_view text, std::string_view prefix);
+bool equalsNoCase(std::string_view a, std::string_view b);
+bool endsWith(std::string_view text, std::string_view suffix);
+bool startsWith(std::string_view text, std::string_view prefix);
+
+// Position of `needle` in `haystack` ignoring ASCII case, or npos.
+std::size_t findNoCase(std::string_view haystack, std::string_view needle, std::size_t from = 0);
+
+// Replaces every occurrence of `tag` (ignoring case) by `replacement`.
+std::string replaceAllNoCase(std::string_view text, std::string_view tag, std::string_view replacement);
+// Replaces every occurrence of `from` (case counting) by `to`.
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+bool isAsciiLetter(char c);
+bool isAsciiDigit(char c);
+// Letters, digits and the underscore: the characters that continue a VB word.
+bool isWordChar(char c);
+
+// VB's "round half to even" for a double.
+double roundHalfEven(double value);
+
+// Text of a whole number, as VB's Str$ would show it without its sign blank.
+std::string decimal(long long value);
+
+}  // namespace qm

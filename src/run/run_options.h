@@ -1,0 +1,26 @@
+// What the wizard decided for one update run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qm {
+
+enum class RunAction { Add, Delete };
+enum class SaveMode { Backup, NewCopy };
+
+struct RunOptions {
+  RunAction action = RunAction::Add;
+  bool skipIgnoreTagged = true;
+  bool skipExistingHandlers = true;
+  std::string minLines = "0";  // the text of the minimum-lines box, read by the insertion
+  bool addLineNumbers = false;
+  float lineNumberStart = 10;
+  bool variableDump = false;
+  SaveMode saveMode = SaveMode::Backup;
+  std::string newLocation;
+  bool compile = false;
+  std::vector<std::string> selectedFiles;  // full paths, in list order
+};
+
+}  // namespace qm

@@ -1,0 +1,55 @@
+// The small interfaces through which a run reaches the screen. The windows
+// implement them with widgets; command-line mode and tests supply their own.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm {
+
+class SummarySink {
+ public:
+  virtual ~SummarySink() = default;
+  // Starts a new line (CR LF, then the text).
+  virtual void appendLine(std::string_view text) = 0;
+  // Adds text at the end of the current last line.
+  virtual void appendToLine(std::string_view text) = 0;
+  // Brings the newest line into view.
+  virtual void scrollToEnd() {}
+};
+
+class ProgressDisplay {
+ public:
+  virtual ~ProgressDisplay() = default;
+  virtual void setMaximum(int maximum) = 0;
+  virtual void setValue(int value) = 0;
+  virtual void setVisible(bool visible) = 0;
+};
+
+struct FileDialogRequest {
+  std::string title;
+  std::string filter;  // "Label|pattern|Label|pattern"
+  std::string initialFolder;
+  bool allowMultiple = false;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual void messageBox(std::string_view text, std::string_view title) = 0;
+  // Full paths chosen; empty when cancelled.
+  virtual std::vector<std::string> openFile(const FileDialogRequest& request) = 0;
+  // The answer, or nothing when cancelled.
+  virtual std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                              std::string_view defaultText) = 0;
+  // The roll-back warning: true for OK. `dontShowAgain` reports the box's tick.
+  virtual bool rollbackWarning(bool& dontShowAgain) = 0;
+};
+
+// Lets the event loop run so progress bars and the summary repaint.
+using YieldHook = std::function<void()>;
+
+}  // namespace qm

@@ -1,0 +1,60 @@
+#include "support/faulty_file_system.h"
+
+namespace qm::testing {
+
+namespace {
+Status injected(std::string_view path) {
+  return Status::failure("Cannot write '" + std::string(path) + "': injected failure");
+}
+}  // namespace
+
+void FaultyFileSystem::failFromMutation(int n) {
+  failFrom_ = mutations_ + n;
+}
+
+bool FaultyFileSystem::fails(Operation op, std::string_view path) const {
+  return rule_ && rule_(op, std::string(path));
+}
+
+bool FaultyFileSystem::failsMutation(Operation op, std::string_view path) {
+  const int index = mutations_++;
+  if (failFrom_ >= 0 && index >= failFrom_) return true;
+  return fails(op, path);
+}
+
+Result<std::string> FaultyFileSystem::readFile(std::string_view path) const {
+  if (fails(Operation::Read, path)) return Status::failure("Cannot read '" + std::string(path) + "': injected failure");
+  return real_.readFile(path);
+}
+
+Status FaultyFileSystem::writeFile(std::string_view path, std::string_view content) {
+  if (failsMutation(Operation::Write, path)) return injected(path);
+  return real_.writeFile(path, content);
+}
+
+Status FaultyFileSystem::copyFile(std::string_view source, std::string_view target) {
+  if (failsMutation(Operation::Copy, target)) return injected(target);
+  return real_.copyFile(source, target);
+}
+
+Status FaultyFileSystem::moveFile(std::string_view source, std::string_view target) {
+  if (failsMutation(Operation::Move, target)) return injected(target);
+  return real_.moveFile(source, target);
+}
+
+Status FaultyFileSystem::removeFile(std::string_view path) {
+  if (failsMutation(Operation::Remove, path)) return injected(path);
+  return real_.removeFile(path);
+}
+
+Status FaultyFileSystem::createFolder(std::string_view path) {
+  if (failsMutation(Operation::CreateFolder, path)) return injected(path);
+  return real_.createFolder(path);
+}
+
+Status FaultyFileSystem::removeFolder(std::string_view path) {
+  if (failsMutation(Operation::RemoveFolder, path)) return injected(path);
+  return real_.removeFolder(path);
+}
+
+}  // namespace qm::testing

@@ -1,8 +1,127 @@
 // The quillmere program: wires the core to the command line (and, when built
-// with Qt, to the windows). Placeholder until the entry points land.
+// with Qt, to the windows). Each command is a thin function over the core so
+// that everything it prints is built, and tested, there.
+//
+//   quillmere --analyse PROJECT.vbp   the project files page as text
+//   quillmere /p PROJECT.vbp [...]    an update run without a window
+//   quillmere PROJECT.vbp             the project opened on the files page
 #include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <system_error>
 
-int main() {
-  std::puts("quillmere");
-  return 0;
+#include "platform/clock.h"
+#include "platform/command_line_syntax.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "platform/program_folder.h"
+#include "settings/command_line.h"
+#include "settings/registry.h"
+#include "wizard/files_page_report.h"
+#include "wizard/main_window.h"
+#include "wizard/unattended_services.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: quillmere --analyse PROJECT.vbp\n"
+    "       quillmere /p PROJECT.vbp [/a] [/r] [/b | /c FOLDER] [/s STYLE] [/m] [/l] [/v] [/i LINES] [/e] [/t]\n"
+    "       quillmere PROJECT.vbp\n";
+
+void printUsage(std::FILE* stream) { std::fputs(std::string(kUsage).c_str(), stream); }
+
+// `quillmere --analyse PROJECT.vbp`: the project files page on standard
+// output; a project that cannot be used gives its reason on standard error
+// and status 1. No setting is read or written.
+int runAnalyseCommand(int argc, char** argv) {
+  if (argc != 3) {
+    printUsage(stderr);
+    return 2;
+  }
+  qm::NativeFileSystem files;
+  auto report = qm::analyseProjectReport(files, argv[2]);
+  if (!report) {
+    std::fprintf(stderr, "quillmere: %s\n", report.message().c_str());
+    return 1;
+  }
+  std::fwrite(report->data(), 1, report->size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+// The process's current folder, where the run keeps its working file.
+std::string workingFolder() {
+  std::error_code error;
+  std::string folder = std::filesystem::current_path(error).string();
+  if (error || folder.empty()) return "./";
+  if (folder.back() != '/') folder.push_back('/');
+  return folder;
+}
+
+// The wizard's logic with the services of a program that shows no window.
+struct HeadlessProgram {
+  explicit HeadlessProgram(const char* argv0)
+      : workspace{files, qm::programFolder(argv0 != nullptr ? argv0 : ""), workingFolder()},
+        settings(qm::openProductSettings()),
+        dialogs(std::cerr),
+        window({workspace, *settings, clock, launcher, dialogs, view, {}}) {}
+
+  qm::NativeFileSystem files;
+  qm::Workspace workspace;
+  std::unique_ptr<qm::SettingsBackend> settings;
+  qm::SystemClock clock;
+  qm::SystemProcessLauncher launcher;
+  qm::UnattendedDialogs dialogs;
+  qm::ViewRequests view;
+  qm::MainWindow window;
+};
+
+// `quillmere /p ...`: command-line mode. Every summary line goes to standard
+// output as it is written; status 0 when the run ended with its timing line,
+// 1 when the failure log was written (its path goes to standard error).
+int runUnattended(const qm::CommandLine& commandLine, const char* argv0) {
+  HeadlessProgram program(argv0);
+  qm::SummaryPrinter printer(std::cout);
+  program.window.page4.txtSummary.echo = &printer;
+  const qm::StartUpOutcome outcome = program.window.Form_Load(commandLine);
+  printer.finish();
+  if (outcome.exitStatus == 0) return 0;
+  if (!outcome.failureLog.empty()) {
+    std::cerr << "quillmere: the command line request failed; see " << outcome.failureLog << '\n';
+  } else {
+    std::cerr << "quillmere: the command line request failed, and its failure log could not be written\n";
+  }
+  return outcome.exitStatus;
+}
+
+// `quillmere PROJECT.vbp` without windows: the project is opened as the
+// wizard opens it (it goes first in the recent list) and its files page is
+// printed.
+int showProjectFilesPage(const qm::CommandLine& commandLine, const char* argv0) {
+  HeadlessProgram program(argv0);
+  program.window.Form_Load(commandLine);
+  if (program.window.currentPage != qm::WizardPage::Files) {
+    std::cerr << "quillmere: cannot open the project " << commandLine.projectPathToOpen() << '\n';
+    return 1;
+  }
+  std::cout << qm::filesPageReport(program.window.page1.lblProjectDetails, program.window.page2.lstProjectFiles);
+  std::cout.flush();
+  return std::cout ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 2 && std::string_view(argv[1]) == "--analyse") return runAnalyseCommand(argc, argv);
+  const qm::CommandLine commandLine = qm::CommandLine::fromArguments(qm::commandLineArguments(argc, argv));
+  if (commandLine.requestsUnattendedRun()) return runUnattended(commandLine, argv[0]);
+  if (!commandLine.projectPathToOpen().empty()) return showProjectFilesPage(commandLine, argv[0]);
+  if (commandLine.empty()) {
+    printUsage(stdout);
+    return 0;
+  }
+  printUsage(stderr);
+  return 2;
 }

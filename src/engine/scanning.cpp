@@ -114,6 +114,16 @@ bool closesIgnore(std::string_view trimmed, std::size_t width) {
   return lowerPrefix(trimmed, width) == std::string_view("'</ignore>").substr(0, width);
 }
 
+std::optional<std::string> vbNameAttribute(std::string_view line) {
+  if (!startsWithNoCase(line, "attribute vb_name = ")) return std::nullopt;
+  std::string value;
+  for (const char c : line.substr(19)) {
+    if (c != '"') value.push_back(c);
+  }
+  if (const std::size_t blank = value.find(' '); blank != std::string::npos) value.erase(blank, 1);
+  return value;
+}
+
 std::string scratchPath(std::string_view programFolder, std::string_view name) {
   return joinPath(programFolder, name);
 }

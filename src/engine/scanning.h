@@ -67,6 +67,12 @@ bool isLineNumberMarkerNoCase(std::string_view trimmed);
 bool opensIgnore(std::string_view trimmed, std::size_t width = 9);
 bool closesIgnore(std::string_view trimmed, std::size_t width = 9);
 
+// The module's name that an "Attribute VB_Name = " line gives (its first 20
+// characters compared without regard to case): the rest of the line with
+// every double quote and then its first blank removed. Nothing for any other
+// line.
+std::optional<std::string> vbNameAttribute(std::string_view line);
+
 // The program's folder joined with a scratch file's name ("WorkingFile",
 // "linenumbertemp", "dumptemp").
 std::string scratchPath(std::string_view programFolder, std::string_view name);

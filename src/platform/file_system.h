@@ -23,6 +23,7 @@ struct DirEntry {
   std::string name;  // as the folder lists it
   bool isFolder = false;
   bool isHidden = false;  // names starting with "." on this platform
+  bool isLink = false;    // a symbolic link; isFolder tells what it points to
 };
 
 class FileSystem {

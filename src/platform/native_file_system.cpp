@@ -236,6 +236,8 @@ std::optional<DirEntry> NativeFileSystem::lookUp(std::string_view path) const {
   entry.name = std::string(bareName(native));
   entry.isFolder = S_ISDIR(info.st_mode);
   entry.isHidden = !entry.name.empty() && entry.name[0] == '.';
+  struct stat linkInfo;
+  entry.isLink = statPath(native, linkInfo) && S_ISLNK(linkInfo.st_mode);
   return entry;
 }
 
@@ -255,6 +257,7 @@ std::vector<DirEntry> NativeFileSystem::list(std::string_view folder, std::strin
     struct stat info;
     entry.isFolder = ::stat(full.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
     entry.isHidden = name[0] == '.';
+    entry.isLink = statPath(full, info) && S_ISLNK(info.st_mode);
     out.push_back(std::move(entry));
   }
   ::closedir(dir);

@@ -1,0 +1,79 @@
+// Error-handler insertion: gives every qualifying procedure of a file the
+// current code style's ON ERROR text just below its header and its ERROR
+// HANDLER text just above its end line, each between a pair of marker lines
+// that the removal later finds again.
+//
+// InsertionPass does the work on text in memory; sInsertErrorHandling wraps
+// it for one file: read it, write the result to the scratch file
+// "WorkingFile" in the program's folder, and copy that over the file only
+// once the whole input has been read. Any failure before the copy leaves the
+// file as it was.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/procedure_list.h"
+#include "engine/tag_filling.h"
+#include "platform/status.h"
+#include "platform/workspace.h"
+
+namespace qm {
+
+// What the insertion reads besides its arguments, once per call.
+struct InsertionSources {
+  std::string_view onErrorText, handlerText;
+  std::string_view minLines;  // text of the minimum-lines box
+  std::string_view projectName;
+  const ProcedureList& procedures;
+};
+
+// The number of counted lines a procedure needs: minLines + 2, with minLines
+// converted from its text (a fraction rounded half to even). A text that is
+// no number, or a value that does not fit in 16 signed bits, is a failure.
+Result<std::int16_t> insertionThreshold(std::string_view minLinesText);
+
+// A double quote, the header with each double quote in it doubled (so that
+// it reads back as the header inside a VB string), and a double quote.
+std::string quotedHeader(std::string_view joinedHeader);
+
+// "<updated> out of <found>".
+std::string insertionSummary(int updated, int found);
+
+struct InsertionOutcome {
+  std::string text;
+  int found = 0;    // headers met outside ignored stretches
+  int updated = 0;  // ON ERROR blocks written
+  std::string summary() const { return insertionSummary(updated, found); }
+};
+
+class InsertionPass {
+ public:
+  // Fails only when the minimum-lines text is unusable.
+  static Result<InsertionPass> prepare(const InsertionSources& sources, std::string_view moduleName,
+                                       bool skipIgnoreTagged, bool skipExistingHandlers);
+
+  InsertionOutcome run(std::string_view text) const;
+
+ private:
+  friend class InsertionWalk;
+  InsertionPass(const InsertionSources& sources, std::string_view moduleName, std::int16_t threshold,
+                bool skipIgnoreTagged, bool skipExistingHandlers);
+
+  TagTemplate onError_;
+  TagTemplate handler_;
+  std::string quotedModule_;
+  std::string quotedProject_;
+  const ProcedureList* procedures_;
+  std::int16_t threshold_;
+  bool skipIgnoreTagged_;
+  bool skipExistingHandlers_;
+};
+
+// Rewrites `file` through the scratch file and returns "a out of b".
+Result<std::string> sInsertErrorHandling(Workspace& ws, std::string_view file, std::string_view moduleName,
+                                         bool skipIgnoreTagged, bool skipExistingHandlers,
+                                         const InsertionSources& sources);
+
+}  // namespace qm

@@ -1,0 +1,121 @@
+#include "engine/numbering.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/file_rewrite.h"
+#include "engine/scanning.h"
+#include "platform/lines.h"
+#include "platform/text.h"
+
+namespace qm {
+
+namespace {
+
+// VB's run-time error codes, negated into the result as the caller expects.
+constexpr float kFileNotFound = 53;
+constexpr float kFileAccessError = 75;
+constexpr float kInvalidArgument = 5;
+
+// Lines that never get a number, whatever their place; a line that is none
+// of these is a statement.
+bool isUnnumberedKind(std::string_view trimmed) {
+  return beginsWithWord(trimmed, "case") || endsWith(trimmed, ":") || beginsWithWord(trimmed, "dim") ||
+         beginsWithWord(trimmed, "const") || trimmed.empty() || bStartsWithDigit(trimmed);
+}
+
+// The whole part of the number in plain digits. A double holds every whole
+// number below 2^53 exactly, far beyond any line number; larger values are
+// still written digit by digit rather than with an exponent.
+void appendLineNumber(std::string& out, double number) {
+  const double whole = std::floor(number);
+  char buffer[400];
+  if (std::fabs(whole) < 9e15) {
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(whole)).ptr;
+    out.append(buffer, end);
+    return;
+  }
+  const int length = std::snprintf(buffer, sizeof buffer, "%.0f", whole);
+  out.append(buffer, static_cast<std::size_t>(length));
+}
+
+float fail(std::string* failure, std::string reason, float code) {
+  if (failure) *failure = std::move(reason);
+  return -code;
+}
+
+}  // namespace
+
+bool bStartsWithDigit(std::string_view text) { return !text.empty() && isAsciiDigit(text.front()); }
+
+std::string lineNumberText(double number) {
+  std::string out;
+  appendLineNumber(out, number);
+  return out;
+}
+
+NumberingOutcome NumberingPass::run(std::string_view text) const {
+  NumberingOutcome outcome;
+  std::string& out = outcome.text;
+  out.reserve(text.size() + text.size() / 8 + 64);
+  appendLine(out, lineNumberMarkerLine());
+  bool inProcedure = false;
+  bool previousContinued = false;
+  // Numbers are computed from the start each time rather than summed up in
+  // single precision, so that they stay distinct and exact at any size.
+  const double start = start_;
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.next(line)) {
+    const std::string_view trimmed = trimSpaces(line);
+    if (isComment(trimmed)) {
+      if (isLineNumberMarkerNoCase(trimmed)) {
+        return NumberingOutcome{{}, true, 0, start_};
+      }
+      appendLine(out, line);
+      continue;
+    }
+    // A directive or an attribute interrupts nothing: the statement before
+    // it still decides whether the line after it continues.
+    if (isDirectiveOrAttribute(trimmed)) {
+      appendLine(out, line);
+      continue;
+    }
+    if (!isUnnumberedKind(trimmed)) {
+      if (endKeyword(trimmed)) inProcedure = false;
+      if (inProcedure && !previousContinued) {
+        appendLineNumber(out, start + static_cast<double>(outcome.numberedLines) * increment_);
+        out.push_back(' ');
+        ++outcome.numberedLines;
+      }
+      if (isHeader(trimmed)) inProcedure = true;
+    }
+    appendLine(out, line);
+    previousContinued = continues(trimmed);
+  }
+  outcome.nextNumber = static_cast<float>(start + static_cast<double>(outcome.numberedLines) * increment_);
+  return outcome;
+}
+
+float sngAddLineNumbers(Workspace& ws, std::string_view file, float start, std::int16_t increment,
+                        std::string* failure) {
+  if (increment <= 0) {
+    return fail(failure, "Line numbers need a positive increment, not " + decimal(increment), kInvalidArgument);
+  }
+  auto input = ws.files.readFile(file);
+  if (!input) {
+    return fail(failure, input.message(), ws.files.exists(file) ? kFileAccessError : kFileNotFound);
+  }
+  const NumberingOutcome outcome = NumberingPass(start, increment).run(*input);
+  if (outcome.alreadyNumbered || outcome.numberedLines == 0) {
+    removeLeftoverScratch(ws, kLineNumberScratchName);
+    return start;
+  }
+  if (Status replaced = moveThroughScratch(ws, file, kLineNumberScratchName, outcome.text); !replaced) {
+    return fail(failure, replaced.message(), kFileAccessError);
+  }
+  return outcome.nextNumber;
+}
+
+}  // namespace qm

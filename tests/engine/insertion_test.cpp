@@ -1,0 +1,467 @@
+#include "engine/insertion.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "engine/tag_filling.h"
+#include "engine_fixtures.h"
+#include "platform/file_system.h"
+#include "support/faulty_file_system.h"
+#include "support/temp_folder.h"
+
+namespace qm {
+namespace {
+
+using testing::join;
+using testing::kDefaultHandler;
+using testing::kDefaultOnError;
+using testing::kEE;
+using testing::kES;
+using testing::kSE;
+using testing::kSS;
+using testing::Lines;
+
+// A short style, without final line breaks, so that each case shows every
+// tag it fills in a line or two.
+const std::string kShortOnError = "On Error GoTo EH ' <Procedure_Name> #<Increment>";
+const std::string kShortHandler = "<Exit_Routine>\r\nEH: Report <Module_Name>, <Project_Name>";
+
+Lines onErrorBlock(const std::string& quotedHeader, int number) {
+  return {kSS, "On Error GoTo EH ' " + quotedHeader + " #" + std::to_string(number), kSE};
+}
+Lines handlerBlock(const std::string& exitStatement) {
+  return {kES, exitStatement, "EH: Report \"frmMain.frm\", \"Billing\"", kEE};
+}
+
+struct InsertCase {
+  std::string name;
+  std::string input;
+  std::string expected;
+  std::string summary;
+  std::string minLines = "0";
+  bool skipIgnoreTagged = true;
+  bool skipExistingHandlers = true;
+  // Records in list order; when absent every header of the input is recorded
+  // as a long procedure without error handling.
+  std::optional<std::vector<ProcedureRecord>> records = std::nullopt;
+  std::string onError = kShortOnError;
+  std::string handler = kShortHandler;
+};
+void PrintTo(const InsertCase& c, std::ostream* os) { *os << c.name; }
+
+InsertionOutcome insert(const InsertCase& c) {
+  ProcedureList list;
+  if (c.records) {
+    for (const auto& record : *c.records) list.append(record);
+  } else {
+    testing::recordEveryHeader(c.input, list);
+  }
+  const InsertionSources sources{c.onError, c.handler, c.minLines, "Billing", list};
+  auto pass = InsertionPass::prepare(sources, "frmMain.frm", c.skipIgnoreTagged, c.skipExistingHandlers);
+  EXPECT_TRUE(pass.ok()) << pass.message();
+  return pass->run(c.input);
+}
+
+class Insertion : public ::testing::TestWithParam<InsertCase> {};
+
+TEST_P(Insertion, WritesExactlyTheExpectedText) {
+  const InsertCase& c = GetParam();
+  const InsertionOutcome out = insert(c);
+  EXPECT_EQ(out.text, c.expected);
+  EXPECT_EQ(out.summary(), c.summary);
+}
+
+const std::string kPadHeader =
+    "Public Function Pad(ByVal s As String, Optional ByVal c As String = \"_\") As String";
+
+const std::string kFirstInsertion = join({{"Private Sub cmdSave_Click()"},
+                                          onErrorBlock("\"Private Sub cmdSave_Click()\"", 0),
+                                          {"    SaveInvoice"},
+                                          handlerBlock("Exit Sub"),
+                                          {"End Sub"}});
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Insertion,
+    ::testing::Values(
+        InsertCase{.name = "comments below the header stay above the block",
+                   .input = join({{"Option Explicit", "Private Sub Form_Load()", "' Sets the caption",
+                                   "    Caption = \"Billing\"", "End Sub"}}),
+                   .expected = join({{"Option Explicit", "Private Sub Form_Load()", "' Sets the caption"},
+                                     onErrorBlock("\"Private Sub Form_Load()\"", 0),
+                                     {"    Caption = \"Billing\""},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "a blank line is the first statement line",
+                   .input = join({{"Sub Main()", "", "    Run", "End Sub"}}),
+                   .expected = join({{"Sub Main()"}, onErrorBlock("\"Sub Main()\"", 0), {"", "    Run"},
+                                     handlerBlock("Exit Sub"), {"End Sub"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "continued header joined piece by piece",
+                   .input = join({{"Public Function Total(ByVal a As Long, _", "      ByVal b As Long, _",
+                                   "      ByVal c As Long) As Long", "    Total = a + b + c", "End Function"}}),
+                   .expected = join({{"Public Function Total(ByVal a As Long, _", "      ByVal b As Long, _",
+                                      "      ByVal c As Long) As Long"},
+                                     onErrorBlock("\"Public Function Total(ByVal a As Long,  ByVal b As Long,  "
+                                                  "ByVal c As Long) As Long\"",
+                                                  0),
+                                     {"    Total = a + b + c"},
+                                     handlerBlock("Exit Function"),
+                                     {"End Function"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "attribute lines under a continued header stay above the block",
+                   .input = join({{"Public Function Total(ByVal a As Long, _", "    ByVal b As Long) As Long",
+                                   "Attribute Total.VB_Description = \"Adds two amounts\"",
+                                   "Attribute Total.VB_UserMemId = 0", "    Total = a + b", "End Function"}}),
+                   .expected = join({{"Public Function Total(ByVal a As Long, _", "    ByVal b As Long) As Long",
+                                      "Attribute Total.VB_Description = \"Adds two amounts\"",
+                                      "Attribute Total.VB_UserMemId = 0"},
+                                     onErrorBlock("\"Public Function Total(ByVal a As Long,  ByVal b As Long) As Long\"",
+                                                  0),
+                                     {"    Total = a + b"},
+                                     handlerBlock("Exit Function"),
+                                     {"End Function"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "attribute and comment lines under a single line header",
+                   .input = join({{"Public Sub Refresh()", "Attribute Refresh.VB_UserMemId = -550", "' repaint",
+                                   "    Paint", "End Sub"}}),
+                   .expected = join({{"Public Sub Refresh()", "Attribute Refresh.VB_UserMemId = -550", "' repaint"},
+                                     onErrorBlock("\"Public Sub Refresh()\"", 0),
+                                     {"    Paint"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "ignore tag before the first statement without closing tag drops the block",
+                   .input = join({{"Private Sub Timer1_Timer()", "'<Ignore> polled too often", "    Tick", "End Sub",
+                                   "Private Sub Form_Unload(Cancel As Integer)", "    Save", "End Sub"}}),
+                   .expected = join({{"Private Sub Timer1_Timer()", "'<Ignore> polled too often", "    Tick",
+                                      "End Sub", "Private Sub Form_Unload(Cancel As Integer)"},
+                                     onErrorBlock("\"Private Sub Form_Unload(Cancel As Integer)\"", 1),
+                                     {"    Save"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 2"},
+        InsertCase{.name = "ignore tag before the first statement with closing tag",
+                   .input = join({{"Sub A()", "'<ignore>", "    x = 1", "'</ignore>", "    y = 2", "End Sub"}}),
+                   .expected = join({{"Sub A()", "'<ignore>", "    x = 1", "'</ignore>"},
+                                     onErrorBlock("\"Sub A()\"", 0),
+                                     {"    y = 2"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "ignore tags are plain comments unless asked for",
+                   .input = join({{"Sub A()", "'<ignore>", "    x = 1", "'</ignore>", "End Sub"}}),
+                   .expected = join({{"Sub A()", "'<ignore>"}, onErrorBlock("\"Sub A()\"", 0),
+                                     {"    x = 1", "'</ignore>"}, handlerBlock("Exit Sub"), {"End Sub"}}),
+                   .summary = "1 out of 1",
+                   .skipIgnoreTagged = false},
+        InsertCase{.name = "header inside an ignored stretch is not counted and the stretch ends with it",
+                   .input = join({{"'<IGNORE>", "Private Sub A()", "    x = 1", "End Sub", "Private Sub B()",
+                                   "    y = 1", "End Sub"}}),
+                   .expected = join({{"'<IGNORE>", "Private Sub A()", "    x = 1", "End Sub", "Private Sub B()"},
+                                     onErrorBlock("\"Private Sub B()\"", 1),
+                                     {"    y = 1"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "an apostrophe and a blank before the tag open nothing",
+                   .input = join({{"' <ignore>", "Sub A()", "    x = 1", "End Sub"}}),
+                   .expected = join({{"' <ignore>", "Sub A()"}, onErrorBlock("\"Sub A()\"", 0), {"    x = 1"},
+                                     handlerBlock("Exit Sub"), {"End Sub"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "a header met in an earlier file answers with its record and number",
+                   .input = join({{"Private Sub Form_Load()", "    Init", "End Sub", "Private Sub cmdPrint_Click()",
+                                   "    PrintOut", "End Sub"}}),
+                   .expected = join({{"Private Sub Form_Load()"},
+                                     onErrorBlock("\"Private Sub Form_Load()\"", 0),
+                                     {"    Init"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub", "Private Sub cmdPrint_Click()"},
+                                     onErrorBlock("\"Private Sub cmdPrint_Click()\"", 3),
+                                     {"    PrintOut"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "2 out of 2",
+                   .records = std::vector<ProcedureRecord>{{"Private Sub Form_Load()", false, 9},
+                                                           {"Private Sub cmdOK_Click()", false, 9},
+                                                           {"Private Sub Form_Load()", true, 0},
+                                                           {"Private Sub cmdPrint_Click()", false, 9}}},
+        InsertCase{.name = "the first record decides whether a shared header is skipped",
+                   .input = join({{"Private Sub Form_Load()", "    Init", "End Sub"}}),
+                   .expected = join({{"Private Sub Form_Load()", "    Init", "End Sub"}}),
+                   .summary = "0 out of 1",
+                   .records = std::vector<ProcedureRecord>{{"Private Sub Form_Load()", true, 9},
+                                                           {"Private Sub Form_Load()", false, 9}}},
+        InsertCase{.name = "second insertion without skipping gives a second pair of blocks",
+                   .input = kFirstInsertion,
+                   .expected = join({{"Private Sub cmdSave_Click()", kSS},
+                                     onErrorBlock("\"Private Sub cmdSave_Click()\"", 0),
+                                     {"On Error GoTo EH ' \"Private Sub cmdSave_Click()\" #0", kSE, "    SaveInvoice",
+                                      kES},
+                                     {"Exit Sub", "EH: Report \"frmMain.frm\", \"Billing\"", kEE},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 1",
+                   .skipExistingHandlers = false,
+                   .records = std::vector<ProcedureRecord>{{"Private Sub cmdSave_Click()", true, 8}}},
+        InsertCase{.name = "second insertion skipping existing handlers changes nothing",
+                   .input = kFirstInsertion,
+                   .expected = kFirstInsertion,
+                   .summary = "0 out of 1",
+                   .records = std::vector<ProcedureRecord>{{"Private Sub cmdSave_Click()", true, 8}}},
+        InsertCase{.name = "with minLines 0 a procedure needs two counted lines",
+                   .input = join({{"Sub Short()", "End Sub", "Sub Enough()", "    x = 1", "End Sub"}}),
+                   .expected = join({{"Sub Short()", "End Sub", "Sub Enough()"}, onErrorBlock("\"Sub Enough()\"", 1),
+                                     {"    x = 1"}, handlerBlock("Exit Sub"), {"End Sub"}}),
+                   .summary = "1 out of 2",
+                   .records = std::vector<ProcedureRecord>{{"Sub Short()", false, 1}, {"Sub Enough()", false, 2}}},
+        InsertCase{.name = "a fraction of minLines is rounded half to even",
+                   .input = join({{"Sub A()", "    x = 1", "End Sub"}}),
+                   .expected = join({{"Sub A()", "    x = 1", "End Sub"}}),
+                   .summary = "0 out of 1",
+                   .minLines = "2.5",
+                   .records = std::vector<ProcedureRecord>{{"Sub A()", false, 3}}},
+        InsertCase{.name = "a negative minLines lets an empty procedure qualify",
+                   .input = join({{"Sub A()", "End Sub"}}),
+                   .expected = join({{"Sub A()"}, onErrorBlock("\"Sub A()\"", 0), handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 1",
+                   .minLines = "-3",
+                   .records = std::vector<ProcedureRecord>{{"Sub A()", false, -1}}},
+        InsertCase{.name = "a header without a record is counted and left alone",
+                   .input = join({{"Sub A()", "    x = 1", "End Sub"}}),
+                   .expected = join({{"Sub A()", "    x = 1", "End Sub"}}),
+                   .summary = "0 out of 1",
+                   .records = std::vector<ProcedureRecord>{{"Sub A() ", false, 50}}},
+        InsertCase{.name = "a file without procedures is unchanged",
+                   .input = join({{"VERSION 5.00", "Begin VB.Form frmMain ", "   Caption         =   \"Billing\"",
+                                   "End", "Attribute VB_Name = \"frmMain\"", "Option Explicit",
+                                   "Private mTotal As Currency", "Public Property Get Total() As Currency",
+                                   "    Total = mTotal", "End Property", "    Private Sub Indented()",
+                                   "    End Sub"}}),
+                   .expected = join({{"VERSION 5.00", "Begin VB.Form frmMain ", "   Caption         =   \"Billing\"",
+                                      "End", "Attribute VB_Name = \"frmMain\"", "Option Explicit",
+                                      "Private mTotal As Currency", "Public Property Get Total() As Currency",
+                                      "    Total = mTotal", "End Property", "    Private Sub Indented()",
+                                      "    End Sub"}}),
+                   .summary = "0 out of 0"},
+        InsertCase{.name = "the end line never comes",
+                   .input = join({{"Private Sub A()", "    x = 1"}}),
+                   .expected = join({{"Private Sub A()"}, onErrorBlock("\"Private Sub A()\"", 0), {"    x = 1"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "a single line header keeps its trailing blanks in the quoted header",
+                   .input = join({{"Private Sub A()  ", "    x = 1", "End Sub"}}),
+                   .expected = join({{"Private Sub A()  "}, onErrorBlock("\"Private Sub A()  \"", 0), {"    x = 1"},
+                                     handlerBlock("Exit Sub"), {"End Sub"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "double quotes in the header are doubled",
+                   .input = join({{kPadHeader, "    Pad = s & c", "End Function"}}),
+                   .expected = join({{kPadHeader},
+                                     onErrorBlock("\"Public Function Pad(ByVal s As String, Optional ByVal c As "
+                                                  "String = \"\"_\"\") As String\"",
+                                                  0),
+                                     {"    Pad = s & c"},
+                                     handlerBlock("Exit Function"),
+                                     {"End Function"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "the exit tag in any case in the handler only",
+                   .input = join({{"Property Get Name() As String", "    Name = mName", "End Property"}}),
+                   .expected = join({{"Property Get Name() As String", kSS, "' <exit_routine> stays", kSE,
+                                      "    Name = mName", kES, "Exit Property", "Exit Property", kEE,
+                                      "End Property"}}),
+                   .summary = "1 out of 1",
+                   .onError = "' <exit_routine> stays",
+                   .handler = "<exit_routine>\r\n<EXIT_ROUTINE>"},
+        InsertCase{.name = "tags in any case and the variable dump tag left alone",
+                   .input = join({{"Friend Sub Apply()", "    Go", "End Sub"}}),
+                   .expected = join({{"Friend Sub Apply()", kSS,
+                                      "\"Friend Sub Apply()\"|\"frmMain.frm\"|\"Billing\"|1|<VARIABLE_dump>", kSE,
+                                      "    Go", kES, "\"Friend Sub Apply()\" 1 <Variable_Dump>", kEE, "End Sub"}}),
+                   .summary = "1 out of 1",
+                   .records = std::vector<ProcedureRecord>{{"Private Sub Other()", false, 5},
+                                                           {"Friend Sub Apply()", false, 5}},
+                   .onError = "<procedure_NAME>|<MODULE_name>|<project_name>|<INCREMENT>|<VARIABLE_dump>",
+                   .handler = "<Procedure_Name> <Increment> <Variable_Dump>"},
+        InsertCase{.name = "Subtotal in the first column is a statement, not a header",
+                   .input = join({{"Private Sub Recalc()", "Subtotal = 5", "    Total = Subtotal * 2", "End Sub"}}),
+                   .expected = join({{"Private Sub Recalc()"}, onErrorBlock("\"Private Sub Recalc()\"", 0),
+                                     {"Subtotal = 5", "    Total = Subtotal * 2"}, handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "a header in each branch of a directive",
+                   .input = join({{"#If Win32 Then", "Private Sub Paint(ByVal hDC As Long)", "#Else",
+                                   "Private Sub Paint(ByVal hDC As Integer)", "#End If", "    Draw hDC", "End Sub"}}),
+                   .expected = join({{"#If Win32 Then", "Private Sub Paint(ByVal hDC As Long)"},
+                                     onErrorBlock("\"Private Sub Paint(ByVal hDC As Long)\"", 0),
+                                     {"#Else", "Private Sub Paint(ByVal hDC As Integer)"},
+                                     onErrorBlock("\"Private Sub Paint(ByVal hDC As Integer)\"", 1),
+                                     {"#End If", "    Draw hDC"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "2 out of 2"},
+        InsertCase{.name = "End Sub followed by a comment ends the procedure",
+                   .input = join({{"Sub A()", "    x = 1", "End Sub ' done", "End Subscription"}}),
+                   .expected = join({{"Sub A()"}, onErrorBlock("\"Sub A()\"", 0), {"    x = 1"},
+                                     handlerBlock("Exit Sub"), {"End Sub ' done", "End Subscription"}}),
+                   .summary = "1 out of 1"},
+        InsertCase{.name = "8-bit bytes and tabs pass through",
+                   .input = join({{"Sub Gr\xfc\xdf()", "\t' Stra\xdf" "e", "\tx = \"\xe9\"", "End Sub"}}),
+                   .expected = join({{"Sub Gr\xfc\xdf()"}, onErrorBlock("\"Sub Gr\xfc\xdf()\"", 0),
+                                     {"\t' Stra\xdf" "e", "\tx = \"\xe9\""}, handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 1"}),
+    [](const auto& info) { return testing::caseName(info.param.name); });
+
+TEST(InsertionDefaultStyle, WritesTheStyleAroundOneProcedureExactly) {
+  const std::string input = join({{"Private Sub cmdPrint_Click()", "' prints the invoice", "    PrintInvoice",
+                                   "End Sub"}});
+  ProcedureList list;
+  list.append({"Private Sub cmdOK_Click()", false, 4});
+  testing::recordEveryHeader(input, list);
+  const InsertionSources sources{kDefaultOnError, kDefaultHandler, "0", "Billing", list};
+  auto pass = InsertionPass::prepare(sources, "frmInvoice.frm", true, true);
+  ASSERT_TRUE(pass.ok());
+  const InsertionOutcome out = pass->run(input);
+  EXPECT_EQ(out.text,
+            join({{"Private Sub cmdPrint_Click()",
+                   "' prints the invoice",
+                   kSS,
+                   "On Error GoTo ErrorHandler",
+                   "Const sPROJECT as String = \"Billing\"",
+                   "Const sMODULE as String = \"frmInvoice.frm\"",
+                   "Const sPROCEDURE as String = \"Private Sub cmdPrint_Click()\"",
+                   "Dim sErrorMessage As String",
+                   "",
+                   kSE,
+                   "    PrintInvoice",
+                   kES,
+                   "Exit Sub",
+                   "ErrorHandler:",
+                   "sErrorMessage = \"Error \" & Err.Number & vbCrLf",
+                   "sErrorMessage = sErrorMessage & Err.Description & vbCrLf",
+                   "sErrorMessage = sErrorMessage & \"Location: \" & sPROJECT & \": \"",
+                   "sErrorMessage = sErrorMessage & sMODULE & \": \" & sPROCEDURE & vbCrLf ",
+                   "Select Case MsgBox(sErrorMessage, vbAbortRetryIgnore, \"Error in \" & sPROJECT)",
+                   "Case vbAbort",
+                   "    End",
+                   "Case vbRetry",
+                   "    Resume",
+                   "Case vbIgnore",
+                   "    Resume Next",
+                   "End Select",
+                   "",
+                   kEE,
+                   "End Sub"}}));
+  EXPECT_EQ(out.summary(), "1 out of 1");
+}
+
+struct ThresholdCase {
+  std::string text;
+  std::optional<std::int16_t> threshold;  // none: the text is refused
+};
+
+class InsertionThreshold : public ::testing::TestWithParam<ThresholdCase> {};
+
+TEST_P(InsertionThreshold, IsMinLinesPlusTwoInSixteenBits) {
+  const auto& c = GetParam();
+  const auto got = insertionThreshold(c.text);
+  ASSERT_EQ(got.ok(), c.threshold.has_value()) << "'" << c.text << "'";
+  if (c.threshold) {
+    EXPECT_EQ(*got, *c.threshold) << "'" << c.text << "'";
+  } else {
+    EXPECT_NE(got.message().find(c.text), std::string::npos) << got.message();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InsertionThreshold,
+    ::testing::Values(ThresholdCase{"0", 2}, ThresholdCase{" 3 ", 5}, ThresholdCase{"+4", 6},
+                      ThresholdCase{"1.5", 4}, ThresholdCase{"2.5", 4}, ThresholdCase{"3.5", 6},
+                      ThresholdCase{".5", 2}, ThresholdCase{"-2", 0}, ThresholdCase{"-2.5", 0},
+                      ThresholdCase{"1e2", 102}, ThresholdCase{"32765", 32767}, ThresholdCase{"-32768", -32766},
+                      ThresholdCase{"32765.4", 32767}, ThresholdCase{"32766", std::nullopt},
+                      ThresholdCase{"32765.5", std::nullopt}, ThresholdCase{"-32769", std::nullopt},
+                      ThresholdCase{"1e9", std::nullopt}, ThresholdCase{"", std::nullopt},
+                      ThresholdCase{"abc", std::nullopt}, ThresholdCase{"5 lines", std::nullopt},
+                      ThresholdCase{"0x10", std::nullopt}, ThresholdCase{"inf", std::nullopt},
+                      ThresholdCase{"--1", std::nullopt}, ThresholdCase{"1,5", std::nullopt}));
+
+TEST(TagFilling, LaterTagsInAnEarlierValueAreFilledToo) {
+  // Replacing tag after tag, each on the result of the one before, fills a
+  // later tag that an earlier value brought in, but not an earlier one.
+  const TagTemplate handler("[<Module_Name>] [<Procedure_Name>] [<Increment>]", true);
+  std::string out;
+  handler.appendFilled(out, {"P<increment><Module_Name>", "M<EXIT_ROUTINE><Procedure_Name>", "J", "7", "Exit Sub"});
+  EXPECT_EQ(out, "[MExit Sub<Procedure_Name>] [P7MExit Sub<Procedure_Name>] [7]");
+}
+
+TEST(TagFilling, UnknownAndBrokenTagsStayAsWritten) {
+  const TagTemplate onError("<<Increment>> <Increment <Exit_Routine> <Other>", false);
+  std::string out;
+  onError.appendFilled(out, {"", "", "", "12", "Exit Sub"});
+  EXPECT_EQ(out, "<12> <Increment <Exit_Routine> <Other>");
+}
+
+TEST(TagFilling, SurvivesCopies) {
+  std::optional<TagTemplate> original(std::in_place, "a<Increment>b", true);
+  const TagTemplate copy = *original;
+  original.reset();
+  std::string out;
+  copy.appendFilled(out, {"", "", "", "3", ""});
+  EXPECT_EQ(out, "a3b");
+}
+
+class InsertionFile : public ::testing::Test {
+ protected:
+  testing::TempFolder temp;
+  NativeFileSystem native;
+  Workspace ws{native, temp.path() + "program", temp.path()};
+  ProcedureList list;
+  const std::string input = join({{"Private Sub Form_Load()", "    Init", "End Sub"}});
+
+  void SetUp() override {
+    temp.makeFolder("program");
+    temp.write("frmMain.frm", input);
+    testing::recordEveryHeader(input, list);
+  }
+  InsertionSources sources(std::string_view minLines = "0") const {
+    return {kShortOnError, kShortHandler, minLines, "Billing", list};
+  }
+};
+
+TEST_F(InsertionFile, ReplacesTheFileAndLeavesNoScratchFile) {
+  const auto result = sInsertErrorHandling(ws, temp.file("frmMain.frm"), "frmMain.frm", true, true, sources());
+  ASSERT_TRUE(result.ok()) << result.message();
+  EXPECT_EQ(*result, "1 out of 1");
+  EXPECT_EQ(temp.read("frmMain.frm"),
+            join({{"Private Sub Form_Load()"}, onErrorBlock("\"Private Sub Form_Load()\"", 0), {"    Init"},
+                  handlerBlock("Exit Sub"), {"End Sub"}}));
+  EXPECT_FALSE(temp.exists("program/WorkingFile"));
+}
+
+TEST_F(InsertionFile, AnUnusableMinimumLeavesTheFileAlone) {
+  const auto result = sInsertErrorHandling(ws, temp.file("frmMain.frm"), "frmMain.frm", true, true, sources("ten"));
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(temp.read("frmMain.frm"), input);
+  EXPECT_FALSE(temp.exists("program/WorkingFile"));
+}
+
+TEST_F(InsertionFile, AMissingFileIsAFailure) {
+  const auto result = sInsertErrorHandling(ws, temp.file("frmOther.frm"), "frmOther.frm", true, true, sources());
+  EXPECT_FALSE(result.ok());
+  EXPECT_NE(result.message().find("frmOther.frm"), std::string::npos) << result.message();
+}
+
+TEST_F(InsertionFile, AFailedCopyLeavesTheFileAsItWas) {
+  testing::FaultyFileSystem faulty([](testing::Operation op, const std::string&) {
+    return op == testing::Operation::Copy;
+  });
+  Workspace faultyWs{faulty, ws.programFolder, ws.workingFolder};
+  const auto result = sInsertErrorHandling(faultyWs, temp.file("frmMain.frm"), "frmMain.frm", true, true, sources());
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(temp.read("frmMain.frm"), input);
+}
+
+}  // namespace
+}  // namespace qm

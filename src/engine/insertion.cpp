@@ -77,6 +77,9 @@ class InsertionWalk {
     const std::string_view trimmed = trimSpaces(line);
     if (isComment(trimmed)) {
       noteIgnoreTag(trimmed);
+      // A block added by an earlier run: the new one goes above it, never
+      // inside it, so the removal can still take both out again.
+      if (!ignoring_ && markerOf(trimmed) == Marker::SS) writePendingBlock();
       appendLine(outcome_.text, line);
       return;
     }

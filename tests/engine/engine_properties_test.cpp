@@ -336,6 +336,21 @@ TEST(EngineProperties, RemovalAfterInsertionGivesBackTheInput) {
   }
 }
 
+TEST(EngineProperties, RemovalAfterTwoInsertionsGivesBackTheInput) {
+  // A second Add run without skipping existing handlers must put its blocks
+  // beside the first ones, never inside them, or the removal would leave the
+  // first run's On Error line behind.
+  const InsertionSetting everyProcedure{false, false, "0"};
+  for (std::size_t i = 0; i < allSamples().size(); ++i) {
+    const std::string& input = allSamples()[i];
+    if (!endsInLineBreak(input)) continue;
+    const std::string once = insertDefaultStyle(input, everyProcedure).text;
+    const auto removed = RemovalPass().run(insertDefaultStyle(once, everyProcedure).text);
+    ASSERT_TRUE(removed.ok()) << "sample " << i << ": " << removed.message();
+    ASSERT_EQ(removed->text, input) << "sample " << i;
+  }
+}
+
 TEST(EngineProperties, NumberingTwiceEqualsNumberingOnce) {
   for (std::size_t i = 0; i < allSamples().size(); ++i) {
     const std::string once = numbered(allSamples()[i]);

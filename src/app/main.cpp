@@ -24,6 +24,10 @@
 #include "wizard/main_window.h"
 #include "wizard/unattended_services.h"
 
+#ifdef QUILLMERE_WITH_UI
+#include "ui/wizard_app.h"
+#endif
+
 namespace {
 
 constexpr std::string_view kUsage =
@@ -115,8 +119,15 @@ int showProjectFilesPage(const qm::CommandLine& commandLine, const char* argv0) 
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "--analyse") return runAnalyseCommand(argc, argv);
+#ifdef QUILLMERE_WITH_UI
+  if (argc >= 2 && std::string_view(argv[1]) == "--screenshots") return qm::ui::runScreenshots(argc, argv);
+#endif
   const qm::CommandLine commandLine = qm::CommandLine::fromArguments(qm::commandLineArguments(argc, argv));
+  // Command-line mode never opens a window, so it runs without a display.
   if (commandLine.requestsUnattendedRun()) return runUnattended(commandLine, argv[0]);
+#ifdef QUILLMERE_WITH_UI
+  return qm::ui::runWizard(argc, argv, commandLine);
+#endif
   if (!commandLine.projectPathToOpen().empty()) return showProjectFilesPage(commandLine, argv[0]);
   if (commandLine.empty()) {
     printUsage(stdout);

@@ -9,17 +9,12 @@ namespace qm {
 Status copyThroughScratch(Workspace& ws, std::string_view target, std::string_view scratchName,
                           std::string_view content) {
   const std::string scratch = scratchPath(ws.programFolder, scratchName);
-  if (Status written = ws.files.writeFile(scratch, content); !written) return written;
-  if (Status copied = ws.files.copyFile(scratch, target); !copied) return copied;
+  if (Status written = ws.files.writeScratchFile(scratch, content); !written) return written;
+  // The target gets exactly the scratch file's bytes; they are still in
+  // memory, so the scratch file need not be read back.
+  if (Status replaced = ws.files.writeFile(target, content); !replaced) return replaced;
   (void)ws.files.removeFile(scratch);  // the target is complete; see the header
   return {};
-}
-
-Status moveThroughScratch(Workspace& ws, std::string_view target, std::string_view scratchName,
-                          std::string_view content) {
-  const std::string scratch = scratchPath(ws.programFolder, scratchName);
-  if (Status written = ws.files.writeFile(scratch, content); !written) return written;
-  return ws.files.moveFile(scratch, target);
 }
 
 void removeLeftoverScratch(Workspace& ws, std::string_view scratchName) {

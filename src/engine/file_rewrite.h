@@ -1,8 +1,8 @@
 // How a pass puts its result in place of the file it read. The result first
 // goes to a named scratch file in the program's folder; only then is the
-// target replaced, by an atomic copy (insertion, removal) or an atomic rename
-// (line numbering). A failure before the replacement leaves the target as it
-// was; the replacement itself either completes or leaves it as it was.
+// target replaced, atomically and durably, with those same bytes. A failure
+// before the replacement leaves the target as it was; the replacement itself
+// either completes or leaves it as it was.
 #pragma once
 
 #include <string_view>
@@ -20,10 +20,6 @@ inline constexpr std::string_view kLineNumberScratchName = "linenumbertemp";
 // scratch file that cannot be deleted is left behind (the next pass of that
 // name overwrites it) and does not count as a failure.
 Status copyThroughScratch(Workspace& ws, std::string_view target, std::string_view scratchName,
-                          std::string_view content);
-
-// Writes `content` to the scratch file and renames it into `target`'s place.
-Status moveThroughScratch(Workspace& ws, std::string_view target, std::string_view scratchName,
                           std::string_view content);
 
 // Deletes a scratch file that an earlier, failed pass may have left; a

@@ -112,7 +112,7 @@ float sngAddLineNumbers(Workspace& ws, std::string_view file, float start, std::
     removeLeftoverScratch(ws, kLineNumberScratchName);
     return start;
   }
-  if (Status replaced = moveThroughScratch(ws, file, kLineNumberScratchName, outcome.text); !replaced) {
+  if (Status replaced = copyThroughScratch(ws, file, kLineNumberScratchName, outcome.text); !replaced) {
     return fail(failure, replaced.message(), kFileAccessError);
   }
   return outcome.nextNumber;

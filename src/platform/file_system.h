@@ -10,6 +10,7 @@
 // Tests wrap a FileSystem to inject failures (see tests/faulty_file_system.h).
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,11 @@ class FileSystem {
   virtual Result<std::string> readFile(std::string_view path) const = 0;
   // Creates or atomically replaces `path`.
   virtual Status writeFile(std::string_view path, std::string_view content) = 0;
+  // Creates or overwrites a scratch file: a file only this program reads
+  // back, so it is neither made durable nor written beside and renamed.
+  virtual Status writeScratchFile(std::string_view path, std::string_view content) {
+    return writeFile(path, content);
+  }
   // Atomically replaces `target` by a copy of `source`.
   virtual Status copyFile(std::string_view source, std::string_view target) = 0;
   // Puts `source` in `target`'s place (rename); `source` is gone afterwards.
@@ -65,8 +71,14 @@ class FileSystem {
 // The real file system of the machine.
 class NativeFileSystem final : public FileSystem {
  public:
+  NativeFileSystem();
+  ~NativeFileSystem() override;
+  NativeFileSystem(const NativeFileSystem&) = delete;
+  NativeFileSystem& operator=(const NativeFileSystem&) = delete;
+
   Result<std::string> readFile(std::string_view path) const override;
   Status writeFile(std::string_view path, std::string_view content) override;
+  Status writeScratchFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
   Status moveFile(std::string_view source, std::string_view target) override;
   Status removeFile(std::string_view path) override;
@@ -76,6 +88,13 @@ class NativeFileSystem final : public FileSystem {
   std::vector<DirEntry> list(std::string_view folder, std::string_view pattern) const override;
   std::string longName(std::string_view path) const override;
   std::string nativePath(std::string_view path) const override;
+
+  // Listings of the folders searched for a name in another case, so that
+  // creating many files in one folder does not read the folder each time.
+  struct FolderIndex;
+
+ private:
+  std::unique_ptr<FolderIndex> index_;
 };
 
 }  // namespace qm

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <unordered_map>
 
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -34,21 +35,70 @@ bool isReadOnly(const struct stat& info) {
   return S_ISREG(info.st_mode) && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-// Finds `name` in `folder` ignoring case; the first match in name order.
-std::optional<std::string> matchInFolder(const std::string& folder, std::string_view name) {
-  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (dir == nullptr) return std::nullopt;
-  std::optional<std::string> best;
-  while (dirent* entry = ::readdir(dir)) {
-    std::string_view candidate(entry->d_name);
-    if (equalsNoCase(candidate, name) && (!best || candidate < *best)) best = std::string(candidate);
+}  // namespace
+
+// Each folder's names by their lower-cased form, kept while the folder's
+// modification time says nothing was added or removed since it was read.
+struct NativeFileSystem::FolderIndex {
+  struct Listing {
+    struct timespec modified {};
+    ino_t inode = 0;
+    std::unordered_map<std::string, std::string> byLowerName;
+  };
+
+  // The entry of `folder` that matches `name` ignoring case (the first in
+  // name order when several do).
+  std::optional<std::string> match(const std::string& folder, std::string_view name) {
+    const Listing* listing = fresh(folder);
+    if (listing == nullptr) return std::nullopt;
+    auto hit = listing->byLowerName.find(toLower(name));
+    if (hit == listing->byLowerName.end()) return std::nullopt;
+    return hit->second;
   }
-  ::closedir(dir);
-  return best;
-}
+
+  // Called after this program added `name` to `folder`, whose modification
+  // time was `before` just ahead of it: a listing that was current then
+  // stays current with the new name, instead of being read again.
+  void noteAdded(const std::string& folder, const std::string& name, const struct timespec& before) {
+    auto it = listings.find(folder);
+    struct stat info;
+    if (it == listings.end() || !sameTime(it->second.modified, before) || ::stat(key(folder).c_str(), &info) != 0) {
+      return;
+    }
+    it->second.byLowerName.try_emplace(toLower(name), name);
+    it->second.modified = info.st_mtim;
+  }
+
+  static std::string key(const std::string& folder) { return folder.empty() ? "." : folder; }
+  static bool sameTime(const struct timespec& a, const struct timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+  }
+
+ private:
+  const Listing* fresh(const std::string& folder) {
+    struct stat info;
+    if (::stat(key(folder).c_str(), &info) != 0) return nullptr;
+    Listing& listing = listings[folder];
+    if (listing.inode == info.st_ino && sameTime(listing.modified, info.st_mtim)) return &listing;
+    listing = Listing{info.st_mtim, info.st_ino, {}};
+    DIR* dir = ::opendir(key(folder).c_str());
+    if (dir == nullptr) return nullptr;
+    while (dirent* entry = ::readdir(dir)) {
+      std::string name(entry->d_name);
+      auto [it, added] = listing.byLowerName.try_emplace(toLower(name), name);
+      if (!added && name < it->second) it->second = name;
+    }
+    ::closedir(dir);
+    return &listing;
+  }
+
+  std::unordered_map<std::string, Listing> listings;
+};
+
+namespace {
 
 // Resolves each component; `complete` tells whether every component exists.
-std::string resolve(std::string_view path, bool& complete) {
+std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path, bool& complete) {
   std::string slashed(path);
   std::replace(slashed.begin(), slashed.end(), '\\', '/');
   complete = false;
@@ -72,7 +122,7 @@ std::string resolve(std::string_view path, bool& complete) {
     if (existing && component != "." && component != "..") {
       std::string exact = candidate + std::string(component);
       if (!statPath(exact, info)) {
-        if (auto match = matchInFolder(out, component)) {
+        if (auto match = index.match(out, component)) {
           candidate += *match;
         } else {
           candidate += component;
@@ -91,9 +141,9 @@ std::string resolve(std::string_view path, bool& complete) {
   return out;
 }
 
-std::string resolve(std::string_view path) {
+std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path) {
   bool complete = false;
-  return resolve(path, complete);
+  return resolve(index, path, complete);
 }
 
 Status writeAll(int fd, std::string_view content, std::string_view path) {
@@ -111,15 +161,19 @@ Status writeAll(int fd, std::string_view content, std::string_view path) {
   return {};
 }
 
-Status replaceAtomically(const std::string& native, std::string_view shown, std::string_view content,
-                         mode_t mode) {
+Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string& native, std::string_view shown,
+                         std::string_view content, mode_t mode) {
   struct stat info;
-  if (statPath(native, info)) {
+  const bool isNew = !statPath(native, info);
+  if (!isNew) {
     if (S_ISDIR(info.st_mode)) return Status::failure(describe("Cannot replace", shown, EISDIR));
     if (isReadOnly(info)) return Status::failure("Cannot replace '" + std::string(shown) + "': the file is read-only");
     mode = info.st_mode & 07777;
   }
   const std::string folder(folderOf(native));
+  struct stat folderBefore {};
+  const std::string folderKey = folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
+  ::stat(NativeFileSystem::FolderIndex::key(folderKey).c_str(), &folderBefore);
   std::string temp = folder + "." + std::string(bareName(native)) + ".qm-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Status::failure(describe("Cannot write", shown, errno));
@@ -130,11 +184,18 @@ Status replaceAtomically(const std::string& native, std::string_view shown, std:
   if (status.ok() && ::rename(temp.c_str(), native.c_str()) != 0) {
     status = Status::failure(describe("Cannot replace", shown, errno));
   }
-  if (!status.ok()) ::unlink(temp.c_str());
+  if (!status.ok()) {
+    ::unlink(temp.c_str());
+  } else if (isNew) {
+    index.noteAdded(folderKey, std::string(bareName(native)), folderBefore.st_mtim);
+  }
   return status;
 }
 
 }  // namespace
+
+NativeFileSystem::NativeFileSystem() : index_(std::make_unique<FolderIndex>()) {}
+NativeFileSystem::~NativeFileSystem() = default;
 
 bool FileSystem::isFile(std::string_view path) const {
   auto entry = lookUp(path);
@@ -146,10 +207,10 @@ bool FileSystem::isFolder(std::string_view path) const {
   return entry && entry->isFolder;
 }
 
-std::string NativeFileSystem::nativePath(std::string_view path) const { return resolve(path); }
+std::string NativeFileSystem::nativePath(std::string_view path) const { return resolve(*index_, path); }
 
 Result<std::string> NativeFileSystem::readFile(std::string_view path) const {
-  const std::string native = resolve(path);
+  const std::string native = resolve(*index_, path);
   const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return Status::failure(describe("Cannot open", path, errno));
   std::string content;
@@ -172,12 +233,21 @@ Result<std::string> NativeFileSystem::readFile(std::string_view path) const {
 }
 
 Status NativeFileSystem::writeFile(std::string_view path, std::string_view content) {
-  return replaceAtomically(resolve(path), path, content, 0644);
+  return replaceAtomically(*index_, resolve(*index_, path), path, content, 0644);
+}
+
+Status NativeFileSystem::writeScratchFile(std::string_view path, std::string_view content) {
+  const std::string native = resolve(*index_, path);
+  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return Status::failure(describe("Cannot write", path, errno));
+  Status status = writeAll(fd, content, path);
+  if (::close(fd) != 0 && status.ok()) status = Status::failure(describe("Cannot write", path, errno));
+  return status;
 }
 
 Status NativeFileSystem::copyFile(std::string_view source, std::string_view target) {
-  const std::string from = resolve(source);
-  const std::string to = resolve(target);
+  const std::string from = resolve(*index_, source);
+  const std::string to = resolve(*index_, target);
   struct stat fromInfo, toInfo;
   if (statPath(from, fromInfo) && statPath(to, toInfo) && fromInfo.st_dev == toInfo.st_dev &&
       fromInfo.st_ino == toInfo.st_ino) {
@@ -187,12 +257,12 @@ Status NativeFileSystem::copyFile(std::string_view source, std::string_view targ
   if (!content) return content.status();
   mode_t mode = 0644;
   if (statPath(from, fromInfo)) mode = fromInfo.st_mode & 07777;
-  return replaceAtomically(to, target, *content, mode);
+  return replaceAtomically(*index_, to, target, *content, mode);
 }
 
 Status NativeFileSystem::moveFile(std::string_view source, std::string_view target) {
-  const std::string from = resolve(source);
-  const std::string to = resolve(target);
+  const std::string from = resolve(*index_, source);
+  const std::string to = resolve(*index_, target);
   struct stat info;
   if (statPath(to, info) && isReadOnly(info)) {
     return Status::failure("Cannot replace '" + std::string(target) + "': the file is read-only");
@@ -205,7 +275,7 @@ Status NativeFileSystem::moveFile(std::string_view source, std::string_view targ
 }
 
 Status NativeFileSystem::removeFile(std::string_view path) {
-  const std::string native = resolve(path);
+  const std::string native = resolve(*index_, path);
   struct stat info;
   if (statPath(native, info) && isReadOnly(info)) {
     return Status::failure("Cannot delete '" + std::string(path) + "': the file is read-only");
@@ -215,20 +285,20 @@ Status NativeFileSystem::removeFile(std::string_view path) {
 }
 
 Status NativeFileSystem::createFolder(std::string_view path) {
-  const std::string native = resolve(withoutTrailingSeparator(path));
+  const std::string native = resolve(*index_, withoutTrailingSeparator(path));
   if (::mkdir(native.c_str(), 0777) != 0) return Status::failure(describe("Cannot create folder", path, errno));
   return {};
 }
 
 Status NativeFileSystem::removeFolder(std::string_view path) {
-  const std::string native = resolve(withoutTrailingSeparator(path));
+  const std::string native = resolve(*index_, withoutTrailingSeparator(path));
   if (::rmdir(native.c_str()) != 0) return Status::failure(describe("Cannot remove folder", path, errno));
   return {};
 }
 
 std::optional<DirEntry> NativeFileSystem::lookUp(std::string_view path) const {
   bool complete = false;
-  const std::string native = resolve(withoutTrailingSeparator(path), complete);
+  const std::string native = resolve(*index_, withoutTrailingSeparator(path), complete);
   if (!complete) return std::nullopt;
   struct stat info;
   if (::stat(native.c_str(), &info) != 0 && !statPath(native, info)) return std::nullopt;
@@ -243,7 +313,7 @@ std::optional<DirEntry> NativeFileSystem::lookUp(std::string_view path) const {
 
 std::vector<DirEntry> NativeFileSystem::list(std::string_view folder, std::string_view pattern) const {
   std::vector<DirEntry> out;
-  const std::string native = resolve(folder);
+  const std::string native = resolve(*index_, folder);
   DIR* dir = ::opendir(native.empty() ? "." : native.c_str());
   if (dir == nullptr) return out;
   while (dirent* item = ::readdir(dir)) {
@@ -267,7 +337,7 @@ std::vector<DirEntry> NativeFileSystem::list(std::string_view folder, std::strin
 
 std::string NativeFileSystem::longName(std::string_view path) const {
   bool complete = false;
-  std::string native = resolve(withoutTrailingSeparator(path), complete);
+  std::string native = resolve(*index_, withoutTrailingSeparator(path), complete);
   return complete ? native : std::string();
 }
 

@@ -453,9 +453,9 @@ TEST_F(InsertionFile, AMissingFileIsAFailure) {
   EXPECT_NE(result.message().find("frmOther.frm"), std::string::npos) << result.message();
 }
 
-TEST_F(InsertionFile, AFailedCopyLeavesTheFileAsItWas) {
-  testing::FaultyFileSystem faulty([](testing::Operation op, const std::string&) {
-    return op == testing::Operation::Copy;
+TEST_F(InsertionFile, AFailedReplacementLeavesTheFileAsItWas) {
+  testing::FaultyFileSystem faulty([](testing::Operation op, const std::string& path) {
+    return op == testing::Operation::Write && path.find("frmMain.frm") != std::string::npos;
   });
   Workspace faultyWs{faulty, ws.programFolder, ws.workingFolder};
   const auto result = sInsertErrorHandling(faultyWs, temp.file("frmMain.frm"), "frmMain.frm", true, true, sources());

@@ -256,8 +256,8 @@ TEST_F(NumberingFile, ANonPositiveIncrementIsRefused) {
 }
 
 TEST_F(NumberingFile, AFailedReplacementLeavesTheFileAsItWas) {
-  testing::FaultyFileSystem faulty([](testing::Operation op, const std::string&) {
-    return op == testing::Operation::Move;
+  testing::FaultyFileSystem faulty([](testing::Operation op, const std::string& path) {
+    return op == testing::Operation::Write && path.find("Module1.bas") != std::string::npos;
   });
   Workspace faultyWs{faulty, ws.programFolder, ws.workingFolder};
   EXPECT_LT(sngAddLineNumbers(faultyWs, temp.file("Module1.bas"), 10, 5, &failure), 0);

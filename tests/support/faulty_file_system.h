@@ -26,6 +26,7 @@ class FaultyFileSystem final : public FileSystem {
 
   Result<std::string> readFile(std::string_view path) const override;
   Status writeFile(std::string_view path, std::string_view content) override;
+  Status writeScratchFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
   Status moveFile(std::string_view source, std::string_view target) override;
   Status removeFile(std::string_view path) override;

@@ -1,0 +1,62 @@
+// Roll back: restores a project from one of the backup folders that Backup
+// runs left in its folder. The backup's top-level files are copied over the
+// project's, and the extra files that the run recorded in the backup's
+// "uninstall.dat" are deleted again.
+//
+// A record is only trusted as far as it can be: a line is deleted only when
+// it names an ordinary file directly inside the project's folder (no other
+// folder, no "." or "..", no symbolic link) that the backup does not hold
+// itself (the backup holds what stood in the project before the run, which
+// is never the run's addition). So a tampered or stale record cannot delete
+// anything outside the project, nor a file the user had before.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/settings_backend.h"
+#include "project/project_state.h"
+#include "run/run_services.h"
+
+namespace qm {
+
+// The backup list entries of a project: the name of every folder directly in
+// `sProjectFolder` that matches "backup on*" (ignoring case), in listing
+// order, with every "-" shown as ":". Empty when there is none.
+std::vector<std::string> bListBackups(const FileSystem& files, std::string_view sProjectFolder);
+
+// The folder an entry stands for: the project's folder + the entry with
+// every ":" turned back into "-".
+std::string backupFolderOf(std::string_view projectFolder, std::string_view entry);
+
+struct RollbackContext {
+  FileSystem& files;
+  ProgressDisplay& progress;  // barRollBack
+  Dialogs& dialogs;
+  YieldHook yield;
+  SettingsBackend& settings;
+  Clock& clock;
+  // Shows (true) or hides (false) the "Rollback completed" panel.
+  std::function<void(bool)> showCompleted;
+};
+
+struct RollbackOutcome {
+  bool performed = false;             // false when the user cancelled the warning
+  std::vector<std::string> restored;  // bare names copied back
+  std::vector<std::string> deleted;   // full paths of the recorded files deleted
+  std::vector<std::string> failures;  // one message per copy or delete that failed
+};
+
+// The roll back command. Asks first through the warning dialog while
+// `bShowWarning` is true; "Don't show this message again." with OK clears
+// `bShowWarning` and stores ShowWarning = "False". A copy or a delete that
+// fails is reported in the outcome and the roll back goes on with the next
+// file. Reloading the project afterwards is the caller's part.
+RollbackOutcome rollBack(RollbackContext& context, const ProjectState& project, std::string_view backupEntry,
+                         bool& bShowWarning);
+
+}  // namespace qm

@@ -1,0 +1,82 @@
+// The update run: what the Begin command does. It protects the project
+// (a dated backup folder or a new copy), passes every selected file through
+// the working file "TempDataFile" (insert or remove error handling, the
+// variable dump, line numbers) and back, copies the code style's extra files
+// into the project and records them, writes "GlobalVariables.bas" when the
+// variable dump asks for it, optionally starts a compilation, and reports
+// every step as a summary line, ending with "Update completed in ...
+// seconds.".
+//
+// A file operation that fails is reported in the summary with the file and
+// the reason; that file is left exactly as it was and the run goes on with
+// the next one. In a Backup run a top-level file whose backup copy could not
+// be made is never changed in place. Nothing is reported as done that did
+// not happen.
+//
+// The run talks to the world only through the services in RunContext. It
+// does not hide the Begin button (the caller does, before calling) and does
+// not reload the project (the caller does, after it returns).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "engine/analysis.h"
+#include "engine/procedure_list.h"
+#include "platform/clock.h"
+#include "platform/process.h"
+#include "platform/settings_backend.h"
+#include "platform/workspace.h"
+#include "project/project_state.h"
+#include "run/run_options.h"
+#include "run/run_services.h"
+#include "styles/code_style.h"
+#include "vardump/variable_dump.h"
+
+namespace qm {
+
+struct RunContext {
+  Workspace& workspace;
+  const ProjectState& project;
+  const RunOptions& options;
+  // The style as the editor holds it at this moment, saved or not; asked
+  // again for every file, so a change made during the run takes effect from
+  // the next file on.
+  std::function<const CodeStyle&()> currentStyle;
+  const ProcedureList& procedures;
+  const AnalysisNotes& notes;
+  DumpState& dump;
+  SummarySink& summary;
+  ProgressDisplay& progress;
+  Dialogs& dialogs;
+  YieldHook yield;
+  SettingsBackend& settings;
+  std::string& vbLocation;
+  Clock& clock;
+  ProcessLauncher& launcher;
+};
+
+struct RunOutcome {
+  bool endedWithTimingLine = false;
+  bool destinationRefused = false;  // nothing was read, copied or written
+  int failures = 0;                 // failure lines written to the summary, a failed compiler start included
+
+  // Lets callers ask `if (runUpdate(context))`, as for a plain boolean.
+  operator bool() const { return endedWithTimingLine; }  // NOLINT(google-explicit-constructor)
+};
+
+RunOutcome runUpdate(RunContext& context);
+
+// The maximum of the run's progress bar for F selected files and E extra
+// files: 3F + 2E + 1 + F (numbering) + 1 (compile) + F (variable dump), at
+// least 1.
+int progressMaximum(const RunOptions& options, int extraFiles);
+
+// Seconds from milliseconds, rounded to two places (a half going to the
+// even digit), in the shortest form with the given separator: "0", "0.25",
+// "3.5", "12".
+std::string elapsedSecondsText(std::int64_t milliseconds, std::string_view decimalSeparator);
+
+}  // namespace qm

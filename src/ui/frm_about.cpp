@@ -1,0 +1,145 @@
+#include "ui/frm_about.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "engine/scanning.h"
+#include "ui/artwork.h"
+#include "ui/clickable_label.h"
+#include "ui/open_web_link.h"
+#include "ui/qt_text.h"
+
+namespace qm::ui {
+namespace {
+
+const char* const kMakerMail = "info@oskavel.example";
+
+QLabel* namedLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QLatin1String(name));
+  return label;
+}
+
+ClickableLabel* linkLabel(const char* name, const QString& text, QWidget* parent) {
+  auto* label = new ClickableLabel(parent);
+  label->setObjectName(QLatin1String(name));
+  label->setText(text);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+  label->setPalette(palette);
+  QFont font = label->font();
+  font.setUnderline(true);
+  label->setFont(font);
+  return label;
+}
+
+}  // namespace
+
+QString versionText() {
+  return QStringLiteral("Version %1.%2.%3")
+      .arg(QUILLMERE_VERSION_MAJOR)
+      .arg(QUILLMERE_VERSION_MINOR)
+      .arg(QUILLMERE_VERSION_PATCH);
+}
+
+frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
+    : QDialog(parent), openLink_(std::move(openLink)) {
+  if (!openLink_) openLink_ = [](const std::string& link) { OpenWebLink(link); };
+  setObjectName(QStringLiteral("frmAbout"));
+  setWindowTitle(QStringLiteral("About Trapwise"));
+  setModal(false);
+
+  imgIcon = namedLabel("imgIcon", this);
+  imgIcon->setPixmap(makerBadge(56));
+  imgIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+  lblName = namedLabel("lblName", this);
+  lblName->setText(QStringLiteral("Quillmere"));
+  QFont nameFont = lblName->font();
+  nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
+  nameFont.setBold(true);
+  lblName->setFont(nameFont);
+
+  lblVersion = namedLabel("lblVersion", this);
+  lblInfo = namedLabel("lblInfo", this);
+  lblInfo->setWordWrap(true);
+  lblTitle = namedLabel("lblTitle", this);
+  lblTitle->setText(QStringLiteral("Warning:"));
+  QFont bold = lblTitle->font();
+  bold.setBold(true);
+  lblTitle->setFont(bold);
+  lblWarning = namedLabel("lblWarning", this);
+  lblWarning->setWordWrap(true);
+  lblCopyright = namedLabel("lblCopyright", this);
+  lblCopyright->setText(QStringLiteral("Copyright \u00a9 2004-2024 Oskavel Software. All rights reserved."));
+  lblCopyright->setWordWrap(true);
+
+  imgWeb = namedLabel("imgWeb", this);
+  imgWeb->setPixmap(webImage(16));
+  lblVisit = linkLabel("lblVisit", QStringLiteral("Visit Us"), this);
+  imgMail = namedLabel("imgMail", this);
+  imgMail->setPixmap(mailImage(16));
+  lblLink = linkLabel("lblLink", QStringLiteral("Contact Us"), this);
+
+  imgQuit = new ClickableLabel(this);
+  imgQuit->setObjectName(QStringLiteral("imgQuit"));
+  imgQuit->setPixmap(closeImage(24));
+  imgQuit->setToolTip(QStringLiteral("Close"));
+
+  auto* text = new QVBoxLayout;
+  text->setSpacing(4);
+  text->addWidget(lblName);
+  text->addWidget(lblVersion);
+  text->addSpacing(4);
+  text->addWidget(lblInfo);
+  text->addWidget(lblTitle);
+  text->addWidget(lblWarning);
+  text->addSpacing(4);
+  text->addWidget(lblCopyright);
+
+  auto* links = new QHBoxLayout;
+  links->setSpacing(6);
+  links->addWidget(imgWeb);
+  links->addWidget(lblVisit);
+  links->addSpacing(16);
+  links->addWidget(imgMail);
+  links->addWidget(lblLink);
+  links->addStretch(1);
+  links->addWidget(imgQuit);
+  text->addSpacing(6);
+  text->addLayout(links);
+
+  auto* outer = new QHBoxLayout(this);
+  outer->setContentsMargins(14, 14, 14, 12);
+  outer->setSpacing(14);
+  outer->addWidget(imgIcon, 0, Qt::AlignTop);
+  outer->addLayout(text, 1);
+
+  connect(lblVisit, &ClickableLabel::clicked, this, &frmAbout::lblVisit_Click);
+  connect(lblLink, &ClickableLabel::clicked, this, &frmAbout::lblLink_Click);
+  connect(imgQuit, &ClickableLabel::clicked, this, &frmAbout::imgQuit_Click);
+
+  // Wrapped texts get a fixed width, so the window can size itself to their height.
+  for (QLabel* label : {lblInfo, lblWarning, lblCopyright}) label->setFixedWidth(280);
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  Form_Load();
+}
+
+void frmAbout::Form_Load() {
+  lblVersion->setText(versionText());
+  // The CR LF pair twice leaves room below the sentence, as in the original text.
+  lblInfo->setText(fromNative(kProductName) +
+                   QStringLiteral(" adds routines to your Visual Basic projects using a simple 4 stage wizard.\r\n\r\n"));
+  lblWarning->setText(QStringLiteral(
+      "This software is provided 'as is' without a warranty of any kind, either expressed or implied.  "));
+}
+
+void frmAbout::lblVisit_Click() { openLink_("http://" + std::string(kMakerAddress)); }
+
+void frmAbout::lblLink_Click() { openLink_(std::string("mailto:") + kMakerMail); }
+
+void frmAbout::imgQuit_Click() { close(); }
+
+}  // namespace qm::ui

@@ -1,0 +1,55 @@
+#include "ui/wizard_session.h"
+
+#include "ui/frm_main.h"
+#include "ui/qt_run_services.h"
+
+namespace qm::ui {
+
+class WizardSession::WindowRequests final : public ViewRequests {
+ public:
+  frmMain* window = nullptr;
+
+  void showStyleEditor() override {
+    if (window != nullptr) window->showStyleEditor();
+  }
+  void showAbout() override {
+    if (window != nullptr) window->showAbout();
+  }
+  void showFolderBrowser() override {
+    if (window != nullptr) window->showFolderBrowser();
+  }
+  void openDocument(const std::string& path) override {
+    if (window != nullptr) window->openDocument(path);
+  }
+  void endProgram() override {
+    if (window != nullptr) window->endProgram();
+  }
+};
+
+WizardSession::WizardSession(WizardSetup setup)
+    : workspace_{setup.files, std::move(setup.programFolder), std::move(setup.workingFolder)},
+      qtDialogs_(std::make_unique<QtDialogs>()),
+      requests_(std::make_unique<WindowRequests>()) {
+  Dialogs& dialogs = setup.dialogs != nullptr ? *setup.dialogs : static_cast<Dialogs&>(*qtDialogs_);
+  logic_ = std::make_unique<MainWindow>(MainWindowServices{workspace_, setup.settings, setup.clock, setup.launcher,
+                                                           dialogs, *requests_, [this] {
+                                                             if (window_) window_->yield();
+                                                           }});
+  window_ = std::make_unique<frmMain>(*logic_);
+  requests_->window = window_.get();
+  qtDialogs_->setParent(window_.get());
+}
+
+WizardSession::~WizardSession() {
+  // The window goes first: it shows the logic to its last moment.
+  requests_->window = nullptr;
+  window_.reset();
+}
+
+StartUpOutcome WizardSession::start(const CommandLine& commandLine) {
+  const StartUpOutcome outcome = logic_->Form_Load(commandLine);
+  window_->refresh();
+  return outcome;
+}
+
+}  // namespace qm::ui

@@ -1,0 +1,34 @@
+// The last page's Begin: the update run over the options the controls stand
+// for, then the project shown again as the run left it.
+#include "run/update_run.h"
+#include "wizard/main_window.h"
+
+namespace qm {
+
+bool MainWindow::cmdBegin_Click() {
+  if (busy() || !page4.cmdBegin.visible) return false;
+  BusyScope working(*this);
+  page4.cmdBegin.visible = false;  // it stays hidden: the run cannot start twice
+  const RunOptions options = readRunOptions();
+  RunContext context{services_.workspace,
+                     project,
+                     options,
+                     [this]() -> const CodeStyle& { return editor_->style(); },
+                     procedures,
+                     notes,
+                     dump,
+                     page4.txtSummary,
+                     page4.barMain,
+                     services_.dialogs,
+                     services_.yield,
+                     services_.settings,
+                     vbLocation,
+                     services_.clock,
+                     services_.launcher};
+  lastRunCompleted = runUpdate(context).endedWithTimingLine;
+  page4.barMain.visible = false;
+  project.projectName = LoadProjectDetails(project.projectFile);
+  return lastRunCompleted;
+}
+
+}  // namespace qm

@@ -1,0 +1,58 @@
+// The files page written out as text, and the read-only analysis behind
+// `quillmere --analyse`.
+#include "wizard/files_page_report.h"
+
+#include "engine/analysis.h"
+#include "platform/lines.h"
+#include "platform/paths.h"
+#include "project/project_file.h"
+#include "wizard/project_details_display.h"
+
+namespace qm {
+
+std::string filesPageReport(const Label& lblProjectDetails, const FileListView& lstProjectFiles) {
+  std::string out;
+  LineReader reader(lblProjectDetails.caption);
+  std::string_view line;
+  while (reader.next(line)) {
+    out.append(line);
+    out.push_back('\n');
+  }
+  out.push_back('\n');
+  const auto columns = projectFilesColumns();
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    if (c > 0) out.push_back('\t');
+    out.append(columns[c].header);
+  }
+  out.push_back('\n');
+  for (const ListRow& row : lstProjectFiles.rows) {
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      if (c > 0) out.push_back('\t');
+      if (c < row.cells.size()) out.append(row.cells[c]);
+    }
+    out.push_back('\n');
+  }
+  return out;
+}
+
+Result<std::string> analyseProjectReport(const FileSystem& files, std::string_view projectFile) {
+  const std::string longName = sGetLongFileName(files, projectFile);
+  if (longName.empty()) return Status::failure("Cannot find the project file '" + std::string(projectFile) + "'");
+  const ProjectDetails details = LoadProjectDetails(files, longName);
+  if (!details.loaded) return Status::failure(details.failure);
+  if (details.name.empty()) {
+    return Status::failure("The project file '" + longName + "' has no Name= line, so it cannot be used");
+  }
+  ProjectState project;
+  Label lblProjectDetails;
+  FilesPage page;
+  showProjectDetails(details, project, lblProjectDetails, page.lstProjectFiles);
+  project.projectFile = longName;
+  project.projectFolder = std::string(folderOf(longName));
+  ProcedureList procedures;
+  AnalysisNotes notes;
+  analyseProjectFiles(page, project, files, procedures, notes, {});
+  return filesPageReport(lblProjectDetails, page.lstProjectFiles);
+}
+
+}  // namespace qm

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "platform/program_folder.h"
+#include "support/temp_folder.h"
+
+namespace qm {
+namespace {
+
+using testing::TempFolder;
+
+TEST(ProgramFolder, IsTheExecutablesFolderWhenItCanBeWritten) {
+  TempFolder folder;
+  folder.makeFolder("bin");
+  EXPECT_EQ(chooseProgramFolder(folder.file("bin"), folder.file("data")), folder.file("bin/"));
+  EXPECT_FALSE(folder.exists("data"));
+}
+
+TEST(ProgramFolder, FallsBackToTheUsersDataFolderAndCreatesIt) {
+  TempFolder folder;
+  EXPECT_EQ(chooseProgramFolder(folder.file("missing/bin"), folder.file("share")), folder.file("share/quillmere/"));
+  EXPECT_TRUE(folder.exists("share/quillmere"));
+  EXPECT_EQ(chooseProgramFolder("", folder.file("share/")), folder.file("share/quillmere/"));
+}
+
+TEST(ProgramFolder, OfThisProgramIsAFolderWithATrailingSeparator) {
+  const std::string folder = programFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), '/');
+}
+
+}  // namespace
+}  // namespace qm

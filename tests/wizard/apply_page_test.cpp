@@ -1,0 +1,121 @@
+// The last page: the summary it opens with, and Begin.
+#include <gtest/gtest.h>
+
+#include "wizard/page4_apply.h"
+#include "wizard/wizard_fixture.h"
+
+namespace qm::testing {
+namespace {
+
+using ApplyPageTest = WizardTest;
+
+TEST(SummaryText, NamesTheFilesAndTheStyle) {
+  EXPECT_EQ(summaryText({"C:\\P\\a.bas", "C:\\P\\b.frm"}, "Simple.style"),
+            "Add error checking to the following files: \r\nC:\\P\\a.bas\r\nC:\\P\\b.frm\r\n"
+            "Using the Simple.style style\r\n\r\nClick 'Begin' to begin the procedure...");
+  EXPECT_EQ(summaryText({}, "House.style"),
+            "Add error checking to the following files: \r\nUsing the House.style style\r\n\r\n"
+            "Click 'Begin' to begin the procedure...");
+}
+
+TEST_F(ApplyPageTest, NextOnTheOptionsPageShowsTheSummary) {
+  start();
+  toOptionsPage(billing());
+  window->lstProjectFiles_ItemCheck(0, false);  // too late: the selection was captured
+  window->cmdLoad4_Click();
+  const ApplyPage& page = window->page4;
+  EXPECT_EQ(window->lblTitles(4).caption, "4. Apply the changes");
+  EXPECT_EQ(page.lblTitles12.caption, "Summary");
+  const std::string folder = billingFolder();
+  EXPECT_EQ(page.txtSummary.text, "Add error checking to the following files: \r\n" + folder +
+                                      "Forms\\frmMain.frm\r\n" + folder + "modUtil.bas\r\n" + folder +
+                                      "clsInvoice.cls\r\n" + folder +
+                                      "..\\Shared\\modShared.bas\r\nUsing the Simple.style style\r\n\r\n"
+                                      "Click 'Begin' to begin the procedure...");
+  EXPECT_TRUE(page.cmdBegin.visible);
+  EXPECT_FALSE(page.barMain.visible);
+}
+
+TEST_F(ApplyPageTest, WithNothingTickedTheWizardStillMovesOn) {
+  start();
+  browseTo(billing());
+  window->cmdLoad2_Click();
+  window->cmdSelectAll_Click();
+  window->cmdLoad3_Click();
+  window->cmdLoad4_Click();
+  EXPECT_EQ(window->currentPage, WizardPage::Apply);
+  EXPECT_EQ(window->page4.txtSummary.text,
+            "Add error checking to the following files: \r\nUsing the Simple.style style\r\n\r\n"
+            "Click 'Begin' to begin the procedure...");
+}
+
+TEST_F(ApplyPageTest, BeginRunsTheUpdateAndShowsTheProjectAgain) {
+  start();
+  toOptionsPage(billing());
+  window->page3.chkNumbers.ticked = true;
+  window->chkNumbers_Click();
+  window->cmdLoad4_Click();
+  const std::string before = root.read("projects/Billing/modUtil.bas");
+  EXPECT_TRUE(window->cmdBegin_Click());
+  const ApplyPage& page = window->page4;
+  EXPECT_FALSE(page.cmdBegin.visible);
+  EXPECT_FALSE(page.barMain.visible);
+  EXPECT_TRUE(window->lastRunCompleted);
+  EXPECT_NE(page.txtSummary.text.find("\r\nCreating backup of modUtil.bas...Done\r\n"), std::string::npos);
+  EXPECT_NE(page.txtSummary.text.find("\r\nAdding line numbers to modUtil.bas...Success"), std::string::npos);
+  EXPECT_NE(page.txtSummary.text.rfind("\r\nUpdate completed in "), std::string::npos);
+  EXPECT_NE(root.read("projects/Billing/modUtil.bas"), before);
+  EXPECT_EQ(window->project.projectName, "Billing");
+  EXPECT_EQ(window->page2.lstProjectFiles.rows.size(), 4U);
+  EXPECT_EQ(window->page2.lstProjectFiles.rows[0].cells.size(), 1U) << "reloaded";
+  // Begin stays hidden, so a second press does nothing.
+  const std::string summary = page.txtSummary.text;
+  EXPECT_FALSE(window->cmdBegin_Click());
+  EXPECT_EQ(page.txtSummary.text, summary);
+  // Coming back to the page offers Begin again.
+  window->cmdBack3_Click();
+  window->cmdLoad4_Click();
+  EXPECT_TRUE(window->page4.cmdBegin.visible);
+}
+
+TEST_F(ApplyPageTest, TheRunReadsTheEditorsUnsavedStyle) {
+  start();
+  toOptionsPage(billing());
+  window->editor().setText(0, "' unsaved first code\n", 0);
+  window->cmdLoad4_Click();
+  ASSERT_TRUE(window->cmdBegin_Click());
+  EXPECT_NE(root.read("projects/Billing/modUtil.bas").find("' unsaved first code"), std::string::npos);
+  EXPECT_EQ(root.read("program/Simple.style").find("unsaved"), std::string::npos);
+}
+
+TEST_F(ApplyPageTest, TheRunReadsTheControls) {
+  start();
+  toOptionsPage(billing());
+  OptionsPage& p = window->page3;
+  window->optNew_Click();
+  p.txtNewLoc.text = "/tmp/x";
+  p.chkCompile.ticked = true;
+  p.chkIgnoreTags.ticked = false;
+  p.chkIgnoreExisting.ticked = false;
+  p.txtIgnore.text = "3";
+  p.chkNumbers.ticked = true;
+  p.txtStartFrom.text = "100";
+  p.chkVarDump.ticked = true;
+  const RunOptions options = window->readRunOptions();
+  EXPECT_EQ(options.action, RunAction::Add);
+  EXPECT_EQ(options.saveMode, SaveMode::NewCopy);
+  EXPECT_EQ(options.newLocation, "/tmp/x");
+  EXPECT_TRUE(options.compile);
+  EXPECT_FALSE(options.skipIgnoreTagged);
+  EXPECT_FALSE(options.skipExistingHandlers);
+  EXPECT_EQ(options.minLines, "3");
+  EXPECT_TRUE(options.addLineNumbers);
+  EXPECT_FLOAT_EQ(options.lineNumberStart, 100.0F);
+  EXPECT_TRUE(options.variableDump);
+  EXPECT_EQ(options.selectedFiles.size(), 4U);
+  p.txtStartFrom.text = "not a number";
+  EXPECT_FLOAT_EQ(window->readRunOptions().lineNumberStart, 10.0F);
+}
+
+}  // namespace
+}  // namespace qm::testing

@@ -1,0 +1,215 @@
+// Command-line mode end to end: the switches, the project path in its forms,
+// the failure log, and a lone project path at start-up.
+#include "wizard/command_line_mode.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "platform/text.h"
+#include "settings/registry.h"
+#include "wizard/unattended_services.h"
+#include "wizard/wizard_fixture.h"
+
+namespace qm::testing {
+namespace {
+
+class CommandLineMode : public WizardTest {
+ protected:
+  StartUpOutcome run(std::vector<std::string> switches) {
+    std::vector<std::string> words{"/p", billing()};
+    words.insert(words.end(), switches.begin(), switches.end());
+    return start(CommandLine::fromWords(words));
+  }
+  const OptionsPage& options() const { return window->page3; }
+  std::string defaultCopy() const { return billingFolder() + "New copy created 05 Dec at 14-03-27"; }
+  const std::string& summary() const { return window->page4.txtSummary.text; }
+  std::string failureLog() const { return root.read("program/QMR Command Line Failure.txt"); }
+};
+
+struct SwitchCase {
+  std::vector<std::string> switches;
+  std::function<bool(const OptionsPage&)> holds;
+  std::string what;
+};
+
+TEST_F(CommandLineMode, EachSwitchSetsItsControlBothWays) {
+  const std::string copy = root.path() + "copies/Here";
+  root.makeFolder("copies");
+  const SwitchCase cases[] = {
+      {{}, [](const OptionsPage& p) { return p.optAdd.selected && p.optNew.selected; }, "add, new copy"},
+      {{}, [](const OptionsPage& p) { return !p.chkCompile.ticked && !p.chkNumbers.ticked && !p.chkVarDump.ticked; },
+       "flags absent"},
+      {{}, [](const OptionsPage& p) { return p.chkIgnoreExisting.ticked && p.chkIgnoreTags.ticked; }, "skips on"},
+      {{}, [](const OptionsPage& p) { return p.txtIgnore.text == "0"; }, "minimum lines absent"},
+      {{"/b"}, [](const OptionsPage& p) { return p.optBackup.selected && !p.optNew.selected; }, "/b"},
+      {{"-B"}, [](const OptionsPage& p) { return p.optBackup.selected; }, "-B"},
+      {{"/c", copy}, [copy](const OptionsPage& p) { return p.optNew.selected && p.txtNewLoc.text == copy; }, "/c"},
+      {{"/b", "/C", copy}, [copy](const OptionsPage& p) { return p.optBackup.selected && p.txtNewLoc.text != copy; },
+       "/c ignored with /b"},
+      {{"/m", "/b"}, [](const OptionsPage& p) { return p.chkCompile.ticked; }, "/m"},
+      {{"/L", "/b"}, [](const OptionsPage& p) { return p.chkNumbers.ticked && p.txtStartFrom.enabled; }, "/L"},
+      {{"-v", "/b"}, [](const OptionsPage& p) { return p.chkVarDump.ticked; }, "-v"},
+      {{"/i", "5", "/b"}, [](const OptionsPage& p) { return p.txtIgnore.text == "5"; }, "/i"},
+      {{"/e", "/b"}, [](const OptionsPage& p) { return !p.chkIgnoreExisting.ticked && p.chkIgnoreTags.ticked; }, "/e"},
+      {{"/T", "/b"}, [](const OptionsPage& p) { return p.chkIgnoreExisting.ticked && !p.chkIgnoreTags.ticked; }, "/T"},
+  };
+  for (const SwitchCase& c : cases) {
+    const StartUpOutcome outcome = run(c.switches);
+    EXPECT_FALSE(outcome.showWindow) << c.what;
+    EXPECT_EQ(outcome.exitStatus, 0) << c.what << summary();
+    EXPECT_TRUE(c.holds(options())) << c.what;
+    EXPECT_NE(summary().find("\r\nUpdate completed in "), std::string::npos) << c.what;
+  }
+}
+
+TEST_F(CommandLineMode, WithoutSwitchesTheRunMakesANewCopy) {
+  const StartUpOutcome outcome = run({});
+  EXPECT_EQ(outcome.exitStatus, 0);
+  EXPECT_EQ(options().txtNewLoc.text, defaultCopy());
+  EXPECT_TRUE(root.exists("projects/Billing/New copy created 05 Dec at 14-03-27/Billing.vbp"));
+  EXPECT_EQ(storedRecent(), (std::vector<std::string>{"1", billing()}));
+  EXPECT_EQ(setting("Create"), "True");
+  EXPECT_EQ(setting("LastRoutine"), "Simple.style");
+}
+
+TEST_F(CommandLineMode, FlagsClearWhatTheOptionsPageWouldHaveKept) {
+  root.write("program/Dump.style", crlf({"[ON ERROR]", "<Variable_Dump>", "[ERROR HANDLER]", "[FILES]"}));
+  SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "LastRoutine", "Dump.style");
+  SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "Create", "True");
+  run({"/b"});
+  EXPECT_EQ(window->sStyle(), "Dump.style");
+  EXPECT_FALSE(options().chkVarDump.ticked);
+  EXPECT_TRUE(options().optBackup.selected);
+}
+
+TEST_F(CommandLineMode, SelectAllTicksWhatTheRuleLeftOut) {
+  const std::string project = writeProject(
+      "Mixed", {"Module=a; a.bas", "Module=b; b.bas"},
+      {{"a.bas", crlf({"Attribute VB_Name = \"a\"", "Sub A()", "    On Error GoTo E", "    Exit Sub", "E:", "End Sub"})},
+       {"b.bas", crlf({"Attribute VB_Name = \"b\"", "Sub B()", "    Debug.Print 1", "End Sub"})}});
+  start({"/p", project, "/b"});
+  EXPECT_EQ(window->runOptions.selectedFiles.size(), 1U);
+  start({"/p", project, "/b", "/A"});
+  EXPECT_EQ(window->runOptions.selectedFiles.size(), 2U);
+  EXPECT_NE(summary().find("Analysing a.bas...Done"), std::string::npos);
+}
+
+TEST_F(CommandLineMode, AQuotedPathWorks) {
+  const StartUpOutcome outcome = start({"-p", "\"" + billing() + "\"", "/b"});
+  EXPECT_EQ(outcome.exitStatus, 0);
+  EXPECT_EQ(window->project.projectFile, billing());
+}
+
+TEST_F(CommandLineMode, TheOneStringFormCarriesABackslashPath) {
+  const std::string path = replaceAll(billing(), "/", "\\");
+  const StartUpOutcome outcome = start(CommandLine::fromText("/P\"" + path + "\" /b /l"));
+  EXPECT_FALSE(outcome.showWindow);
+  EXPECT_EQ(outcome.exitStatus, 0) << failureLog();
+  EXPECT_TRUE(options().chkNumbers.ticked);
+  EXPECT_TRUE(options().optBackup.selected);
+}
+
+TEST_F(CommandLineMode, AProjectThatCannotBeOpenedWritesTheLog) {
+  const std::string missing = root.path() + "projects/missing.vbp";
+  const std::string notProject = root.path() + "projects/Billing/modUtil.bas";
+  const std::vector<std::vector<std::string>> lines = {
+      {"/p", missing}, {"/p"}, {"/p", ""}, {"/p", notProject}, {"/p", billing() + "/x.vbp"}};
+  for (const auto& words : lines) {
+    root.write("program/QMR Command Line Failure.txt", "");
+    const StartUpOutcome outcome = start(words);
+    EXPECT_FALSE(outcome.showWindow);
+    EXPECT_EQ(outcome.exitStatus, 1);
+    EXPECT_EQ(outcome.failureLog, programFolder() + "QMR Command Line Failure.txt");
+    EXPECT_EQ(failureLog(), commandLineFailureText(CommandLine::fromWords(words).asReceived()));
+    EXPECT_EQ(window->currentPage, WizardPage::Project) << "nothing was pressed";
+  }
+  EXPECT_EQ(storedRecent(), std::vector<std::string>{"-1"}) << "the recent list was never stored";
+  EXPECT_NE(failureLog().find("Command Line Argument: /p " + billing() + "/x.vbp\r\n"), std::string::npos);
+}
+
+TEST_F(CommandLineMode, StyleSwitchFallsBackToTheFirstStyle) {
+  root.write("program/Another.style", crlf({"[ON ERROR]", "' another", "[ERROR HANDLER]", "[FILES]"}));
+  root.write("program/Simple.style", crlf({"[ON ERROR]", "' simple", "[ERROR HANDLER]", "[FILES]"}));
+  const struct {
+    std::string value;
+    std::string style;
+  } cases[] = {{"Simple", "Simple.style"}, {"Simple.style", "Simple.style"}, {" Simple", "Another.style"},
+               {"simple", "Another.style"}, {"Simple.STYLE", "Another.style"}};
+  for (const auto& c : cases) {
+    SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "LastRoutine", "Simple.style");
+    run({"/b", "/s", c.value});
+    EXPECT_EQ(window->sStyle(), c.style) << "'" << c.value << "'";
+    EXPECT_EQ(setting("LastRoutine"), c.style) << c.value;
+  }
+}
+
+TEST_F(CommandLineMode, RemovingNeedsInsertedCode) {
+  run({"/r", "/b"});
+  EXPECT_TRUE(options().optAdd.selected) << "no inserted code yet: code is added";
+  EXPECT_NE(summary().find("Analysing modUtil.bas...Done (4 out of 6 procedures updated)"), std::string::npos)
+      << summary();
+  // The project now holds inserted code: the same switch removes it (from
+  // every file, since fully covered files start unticked).
+  run({"/r", "/b", "/a"});
+  EXPECT_TRUE(options().optDelete.selected);
+  EXPECT_NE(summary().find("Analysing modUtil.bas...Done (4 procedures updated)"), std::string::npos) << summary();
+}
+
+TEST_F(CommandLineMode, CompileWithoutAnyoneToAskIsSkipped) {
+  const StartUpOutcome outcome = run({"/m"});
+  EXPECT_EQ(outcome.exitStatus, 0);
+  EXPECT_NE(summary().find("\r\nUnable to use VB executable.  Compilation not attempted."), std::string::npos);
+  EXPECT_TRUE(launcher.started.empty());
+}
+
+TEST_F(CommandLineMode, EverySummaryLineIsEchoedAsItIsWritten) {
+  std::ostringstream out;
+  SummaryPrinter printer(out);
+  newWindow();
+  window->page4.txtSummary.echo = &printer;
+  const StartUpOutcome outcome = window->Form_Load(CommandLine::fromWords({"/p", billing(), "/b"}));
+  printer.finish();
+  EXPECT_EQ(outcome.exitStatus, 0);
+  const std::string printed = out.str();
+  EXPECT_EQ(printed.rfind("Creating backup of frmMain.frm...Done\nAnalysing frmMain.frm...Done (", 0), 0U) << printed;
+  EXPECT_NE(printed.find("\nUpdate completed in 0 seconds.\n"), std::string::npos) << printed;
+  EXPECT_EQ(printed.find('\r'), std::string::npos);
+}
+
+TEST_F(CommandLineMode, ALoneProjectPathOpensTheFilesPage) {
+  root.write("projects/Caps/CAPS.VBP", crlf({"Type=Exe", "Module=m; m.bas", "Name=\"Caps\""}));
+  root.write("projects/Caps/m.bas", crlf({"Attribute VB_Name = \"m\"", "Sub A()", "End Sub"}));
+  const std::string caps = root.path() + "projects/Caps/CAPS.VBP";
+  const StartUpOutcome outcome = start({"\"" + caps + "\""});
+  EXPECT_TRUE(outcome.showWindow);
+  EXPECT_EQ(window->currentPage, WizardPage::Files);
+  EXPECT_EQ(window->page1.cmbRecent.entries.front(), caps);
+  EXPECT_EQ(storedRecent(), (std::vector<std::string>{"1", caps}));
+  EXPECT_EQ(rowTexts(1), std::vector<std::string>{"1"});
+  EXPECT_FALSE(window->page4.cmdBegin.visible && !window->page4.txtSummary.text.empty()) << "nothing ran";
+  EXPECT_TRUE(window->page4.txtSummary.text.empty());
+}
+
+TEST_F(CommandLineMode, APathThatIsNotAProjectLeavesTheFirstPage) {
+  const std::vector<std::vector<std::string>> lines = {
+      {billing() + " "}, {root.path() + "projects/none.vbp"}, {billing(), "/a"}, {"/home/nowhere"}};
+  for (const auto& words : lines) {
+    const StartUpOutcome outcome = start(words);
+    EXPECT_TRUE(outcome.showWindow);
+    EXPECT_EQ(window->currentPage, WizardPage::Project);
+    EXPECT_FALSE(window->page1.cmdLoad2.enabled);
+  }
+}
+
+TEST_F(CommandLineMode, ARelativePathIsTakenFromTheWorkingFolder) {
+  root.makeFolder("work/Inner");
+  root.write("work/Inner/In.vbp", crlf({"Type=Exe", "Name=\"In\""}));
+  const StartUpOutcome outcome = start({"/p", "Inner/In.vbp", "/b"});
+  EXPECT_EQ(outcome.exitStatus, 0) << failureLog();
+  EXPECT_EQ(window->project.projectFile, root.path() + "work/Inner/In.vbp");
+}
+
+}  // namespace
+}  // namespace qm::testing

@@ -1,0 +1,253 @@
+// The project files page: the analysis, the tick rule, Select All / Deselect
+// All, the label for an empty selection, and sorting by a header click.
+#include <gtest/gtest.h>
+
+#include "wizard/files_page_report.h"
+#include "wizard/wizard_fixture.h"
+
+namespace qm::testing {
+namespace {
+
+// A module of `procedures` subs, the first `handled` of them with an error handler.
+std::string moduleText(const std::string& name, int procedures, int handled) {
+  std::string text = "Attribute VB_Name = \"" + name + "\"\r\nOption Explicit\r\n\r\n";
+  for (int i = 0; i < procedures; ++i) {
+    text += "Public Sub Step" + std::to_string(i) + "()\r\n";
+    if (i < handled) text += "    On Error GoTo Failed\r\n";
+    text += "    Debug.Print \"step " + std::to_string(i) + "\"\r\n";
+    if (i < handled) text += "    Exit Sub\r\nFailed:\r\n    Debug.Print Err.Description\r\n";
+    text += "End Sub\r\n\r\n";
+  }
+  return text;
+}
+
+class FilesPageTest : public WizardTest {
+ protected:
+  // One module per (procedures, handled) pair, named m0.bas, m1.bas, ...
+  std::string projectOf(const std::vector<std::pair<int, int>>& modules, const std::string& name = "Counts") {
+    std::vector<std::string> lines;
+    std::vector<std::pair<std::string, std::string>> sources;
+    for (std::size_t i = 0; i < modules.size(); ++i) {
+      const std::string module = "m" + std::to_string(i);
+      lines.push_back("Module=" + module + "; " + module + ".bas");
+      sources.push_back({module + ".bas", moduleText(module, modules[i].first, modules[i].second)});
+    }
+    return writeProject(name, lines, sources);
+  }
+
+  void analyse(const std::string& project) {
+    start();
+    browseTo(project);
+    window->cmdLoad2_Click();
+  }
+};
+
+TEST_F(FilesPageTest, ShowsCountsAndTicksByTheCoverageRule) {
+  analyse(projectOf({{4, 4}, {4, 3}, {8, 1}, {8, 3}, {0, 0}}));
+  EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"m0.bas", "m1.bas", "m2.bas", "m3.bas", "m4.bas"}));
+  EXPECT_EQ(rowTexts(1), (std::vector<std::string>{"4", "4", "8", "8", "0"}));
+  EXPECT_EQ(rowTexts(2), (std::vector<std::string>{"100", "75", "12", "38", "0"}));
+  EXPECT_EQ(ticks(), (std::vector<bool>{false, true, true, true, false}));
+  const FilesPage& page = window->page2;
+  EXPECT_EQ(page.cmdSelectAll.caption, "Select All");
+  EXPECT_TRUE(page.cmdSelectAll.visible);
+  EXPECT_FALSE(page.lblNoFiles.visible);
+  EXPECT_TRUE(page.lstProjectFiles.visible);
+  EXPECT_FALSE(page.barProgress.visible);
+  EXPECT_EQ(page.barProgress.maximum, 5);
+  EXPECT_EQ(page.barProgress.value, 5);
+  EXPECT_GE(yields, 6) << "once before the analysis and once per file";
+}
+
+TEST_F(FilesPageTest, AFileThatCannotBeReadShowsMinusOneUnticked) {
+  const std::string project = writeProject("Missing", {"Module=Gone; gone.bas", "Module=m; m.bas"},
+                                           {{"m.bas", moduleText("m", 2, 0)}});
+  analyse(project);
+  EXPECT_EQ(rowTexts(1), (std::vector<std::string>{"-1", "2"}));
+  EXPECT_EQ(rowTexts(2), (std::vector<std::string>{"0", "0"}));
+  EXPECT_EQ(ticks(), (std::vector<bool>{false, true}));
+}
+
+TEST_F(FilesPageTest, AllCoveredMeansNothingTicked) {
+  analyse(projectOf({{2, 2}, {1, 1}}));
+  EXPECT_EQ(ticks(), (std::vector<bool>{false, false}));
+  EXPECT_TRUE(window->page2.lblNoFiles.visible);
+  EXPECT_EQ(window->page2.lblNoFiles.caption, "No files selected.");
+  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
+}
+
+TEST_F(FilesPageTest, AllTickedOffersDeselectAll) {
+  analyse(billing());
+  EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"Forms\\frmMain.frm", "modUtil.bas", "clsInvoice.cls",
+                                                   "..\\Shared\\modShared.bas"}));
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true, true}));
+  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
+  window->cmdSelectAll_Click();
+  EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false, false}));
+  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
+  EXPECT_TRUE(window->page2.lblNoFiles.visible);
+  window->cmdSelectAll_Click();
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true, true}));
+  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
+  EXPECT_FALSE(window->page2.lblNoFiles.visible);
+}
+
+TEST_F(FilesPageTest, SelectAllTicksEveryRow) {
+  analyse(projectOf({{4, 4}, {4, 1}}));
+  window->cmdSelectAll_Click();
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
+  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
+}
+
+TEST_F(FilesPageTest, TickingRowsUpdatesTheButtonAndLabel) {
+  analyse(projectOf({{4, 1}, {4, 4}, {3, 0}}));
+  MainWindow& w = *window;
+  EXPECT_EQ(w.page2.cmdSelectAll.caption, "Select All");
+  w.lstProjectFiles_ItemCheck(0, false);
+  EXPECT_EQ(w.page2.cmdSelectAll.caption, "Deselect All") << "any tick at all offers Deselect All";
+  EXPECT_FALSE(w.page2.lblNoFiles.visible);
+  w.lstProjectFiles_ItemCheck(2, false);
+  EXPECT_TRUE(w.page2.lblNoFiles.visible);
+  EXPECT_EQ(w.page2.cmdSelectAll.caption, "Select All");
+  w.lstProjectFiles_ItemCheck(1, true);
+  EXPECT_FALSE(w.page2.lblNoFiles.visible);
+  EXPECT_EQ(w.page2.cmdSelectAll.caption, "Deselect All");
+  EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false}));
+}
+
+TEST_F(FilesPageTest, AProjectWithoutFilesSaysSo) {
+  const std::string empty = writeProject("Empty", {}, {});
+  analyse(empty);
+  const FilesPage& page = window->page2;
+  EXPECT_TRUE(page.lstProjectFiles.rows.empty());
+  EXPECT_TRUE(page.lstProjectFiles.visible);
+  EXPECT_FALSE(page.cmdSelectAll.visible);
+  EXPECT_TRUE(page.lblNoFiles.visible);
+  EXPECT_EQ(page.lblNoFiles.caption, "Project contains no files");
+  EXPECT_FALSE(page.barProgress.visible);
+
+  // An ordinary project afterwards, with every row unticked, says "No files selected." again.
+  window->cmdBack1_Click();
+  browseTo(projectOf({{2, 0}}, "Ordinary"));
+  window->cmdLoad2_Click();
+  window->lstProjectFiles_ItemCheck(0, false);
+  EXPECT_EQ(window->page2.lblNoFiles.caption, "No files selected.");
+  EXPECT_TRUE(window->page2.lblNoFiles.visible);
+}
+
+TEST_F(FilesPageTest, NextCapturesTheTickedFilesInListOrder) {
+  analyse(billing());
+  window->lstProjectFiles_ItemCheck(1, false);
+  window->cmdLoad3_Click();
+  EXPECT_EQ(window->runOptions.selectedFiles,
+            (std::vector<std::string>{billingFolder() + "Forms\\frmMain.frm", billingFolder() + "clsInvoice.cls",
+                                      billingFolder() + "..\\Shared\\modShared.bas"}));
+}
+
+TEST_F(FilesPageTest, BackFromTheOptionsPageAnalysesAgain) {
+  analyse(billing());
+  window->cmdSelectAll_Click();  // Deselect All
+  window->cmdLoad3_Click();
+  EXPECT_TRUE(window->runOptions.selectedFiles.empty());
+  // The file changes meanwhile: the new analysis sees it.
+  root.write("projects/Billing/clsInvoice.cls", moduleText("clsInvoice", 2, 2));
+  window->cmdBack2_Click();
+  EXPECT_EQ(window->currentPage, WizardPage::Files);
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false, true}));
+  EXPECT_EQ(rowTexts(2)[2], "100");
+  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
+  EXPECT_EQ(storedRecent()[1], billing()) << "the recent list is stored again";
+}
+
+TEST_F(FilesPageTest, EveryAnalysisStartsAFreshProcedureList) {
+  analyse(billing());
+  const std::size_t first = window->procedures.size();
+  EXPECT_EQ(first, 20U);
+  window->cmdLoad3_Click();
+  window->cmdBack2_Click();
+  EXPECT_EQ(window->procedures.size(), first);
+}
+
+TEST_F(FilesPageTest, InsertedCodeIsNoticed) {
+  analyse(billing());
+  EXPECT_FALSE(window->project.insertedCodeFound);
+  const std::string marked = writeProject(
+      "Marked", {"Module=m; m.bas"},
+      {{"m.bas", crlf({"Attribute VB_Name = \"m\"", "Public Sub A()", "'SE******", "    On Error GoTo Failed",
+                       "'SE******", "End Sub"})}});
+  window->cmdBack1_Click();
+  browseTo(marked);
+  window->cmdLoad2_Click();
+  EXPECT_TRUE(window->project.insertedCodeFound);
+}
+
+struct SortCase {
+  std::vector<std::pair<int, int>> modules;
+  std::vector<int> clicks;             // header columns clicked, in order
+  std::vector<std::string> procedures;  // column 2 after the clicks
+};
+
+TEST_F(FilesPageTest, HeaderClicksSortByValueWithOneSharedDirection) {
+  const SortCase cases[] = {
+      {{{10, 0}, {9, 0}, {100, 0}}, {2}, {"9", "10", "100"}},
+      {{{10, 0}, {9, 0}, {100, 0}}, {2, 2}, {"100", "10", "9"}},
+      {{{10, 0}, {9, 0}, {100, 0}}, {2, 2, 2}, {"9", "10", "100"}},
+      // "Name" first sorts ascending, so "Procedures" next sorts descending.
+      {{{10, 0}, {9, 0}, {100, 0}}, {1, 2}, {"100", "10", "9"}},
+  };
+  for (const SortCase& c : cases) {
+    analyse(projectOf(c.modules));
+    for (int column : c.clicks) window->lstProjectFiles_ColumnClick(column);
+    EXPECT_EQ(rowTexts(1), c.procedures) << c.clicks.size();
+  }
+}
+
+TEST_F(FilesPageTest, SortingKeepsTextsAndCapturesInTheNewOrder) {
+  analyse(projectOf({{3, 0}, {-1, 0}, {12, 0}}));
+  // row 1 ("m1.bas") is unreadable: replace it by a missing file to get "-1"
+  window->page2.lstProjectFiles.rows[1].cells = {"gone.bas", "-1", "0"};
+  window->page2.lstProjectFiles.rows[1].ticked = true;
+  window->lstProjectFiles_ColumnClick(2);
+  EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"gone.bas", "m0.bas", "m2.bas"}));
+  EXPECT_EQ(rowTexts(1), (std::vector<std::string>{"-1", "3", "12"}));
+  window->cmdLoad3_Click();
+  const std::string folder = root.path() + "projects/Counts/";
+  EXPECT_EQ(window->runOptions.selectedFiles,
+            (std::vector<std::string>{folder + "gone.bas", folder + "m0.bas", folder + "m2.bas"}));
+}
+
+}  // namespace
+}  // namespace qm::testing
+
+namespace qm::testing {
+namespace {
+
+using FilesPageReport = WizardTest;
+
+TEST_F(FilesPageReport, PrintsThePageAsTabSeparatedLines) {
+  const auto report = analyseProjectReport(files, billing());
+  ASSERT_TRUE(report.ok()) << report.message();
+  EXPECT_EQ(*report,
+            "Project Name: Billing\nProject Type: Exe\nProject Version: 1.4.27\nNumber of modules: 2\n"
+            "Number of classes: 1\nNumber of forms: 1\n\nName\tProcedures\tCoverage (%)\n"
+            "Forms\\frmMain.frm\t6\t17\nmodUtil.bas\t6\t33\nclsInvoice.cls\t6\t17\n..\\Shared\\modShared.bas\t2\t50\n");
+  EXPECT_EQ(settings.writes(), 0);
+}
+
+TEST_F(FilesPageReport, SaysWhyAProjectCannotBeUsed) {
+  const std::string nameless = root.path() + "projects/Nameless/Nameless.vbp";
+  root.write("projects/Nameless/Nameless.vbp", "Type=Exe\r\n");
+  EXPECT_NE(analyseProjectReport(files, root.path() + "nowhere.vbp").message().find("Cannot find"), std::string::npos);
+  EXPECT_NE(analyseProjectReport(files, nameless).message().find("no Name= line"), std::string::npos);
+}
+
+TEST_F(FilesPageReport, ShowsWhatTheWindowShows) {
+  start();
+  browseTo(billing());
+  window->cmdLoad2_Click();
+  EXPECT_EQ(filesPageReport(window->page1.lblProjectDetails, window->page2.lstProjectFiles),
+            *analyseProjectReport(files, billing()));
+}
+
+}  // namespace
+}  // namespace qm::testing

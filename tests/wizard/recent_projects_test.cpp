@@ -1,0 +1,194 @@
+// The recent projects list: start-up loading, the order it keeps, what it
+// stores, and a pick of an entry whose project has gone.
+#include "wizard/recent_projects.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/memory_settings.h"
+#include "settings/registry.h"
+#include "wizard/wizard_fixture.h"
+
+namespace qm::testing {
+namespace {
+
+void storeRecent(SettingsBackend& settings, const std::vector<std::string>& paths,
+                 std::optional<int> count = std::nullopt) {
+  const std::string key = SettingsKey() + "\\Previous";
+  SaveSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", count ? *count : static_cast<int>(paths.size()));
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    SaveSettingString(settings, HKEY_CURRENT_USER, key, std::to_string(i + 1), paths[i]);
+  }
+}
+
+struct UpdateCase {
+  std::vector<std::string> entries;
+  std::int16_t count;
+  std::string chosen;
+  std::vector<std::string> after;
+  std::int16_t countAfter;
+};
+
+TEST(UpdateRecentList, PutsTheProjectFirstOnce) {
+  const UpdateCase cases[] = {
+      {{}, 0, "C:\\A.vbp", {"C:\\A.vbp"}, 1},
+      {{"C:\\B.vbp", "C:\\A.vbp"}, 2, "C:\\A.vbp", {"C:\\A.vbp", "C:\\B.vbp"}, 2},
+      // another letter case: the entry moves up, written as chosen this time
+      {{"C:\\B.vbp", "c:\\a.VBP"}, 2, "C:\\A.vbp", {"C:\\A.vbp", "C:\\B.vbp"}, 2},
+      // an entry that merely begins with the path counts as the project
+      {{"C:\\B.vbp", "C:\\A.vbp.old", "C:\\A.vbp"}, 3, "C:\\A.vbp", {"C:\\A.vbp", "C:\\B.vbp", "C:\\A.vbp"}, 3},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 10, "11",
+       {"11", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 10},
+  };
+  for (const UpdateCase& c : cases) {
+    DropDownList list;
+    list.entries = c.entries;
+    std::int16_t count = c.count;
+    MemorySettings settings;
+    UpdateRecentList({list, count}, c.chosen, settings);
+    EXPECT_EQ(list.entries, c.after) << c.chosen;
+    EXPECT_EQ(count, c.countAfter) << c.chosen;
+    EXPECT_EQ(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Previous", "Number", -1), c.countAfter);
+  }
+}
+
+TEST(UpdateRecentList, StoresTheFirstCountEntriesOnly) {
+  DropDownList list;
+  std::int16_t count = 0;
+  MemorySettings settings;
+  for (int i = 1; i <= 11; ++i) UpdateRecentList({list, count}, "C:\\P" + std::to_string(i) + ".vbp", settings);
+  EXPECT_EQ(list.entries.size(), 11U);
+  EXPECT_EQ(count, 10);
+  const std::string key = SettingsKey() + "\\Previous";
+  EXPECT_EQ(GetSettingString(settings, HKEY_CURRENT_USER, key, "1", ""), "C:\\P11.vbp");
+  EXPECT_EQ(GetSettingString(settings, HKEY_CURRENT_USER, key, "10", ""), "C:\\P2.vbp");
+  EXPECT_EQ(GetSettingString(settings, HKEY_CURRENT_USER, key, "11", "<none>"), "<none>");
+}
+
+TEST(UpdateRecentList, AnEmptyPathIsNeverStored) {
+  DropDownList list;
+  list.entries = {"C:\\A.vbp"};
+  std::int16_t count = 1;
+  MemorySettings settings;
+  UpdateRecentList({list, count}, "", settings);
+  EXPECT_EQ(list.entries, std::vector<std::string>{"C:\\A.vbp"});
+  EXPECT_EQ(settings.writes(), 0);
+}
+
+TEST(LoadRecentProjects, ReadsNoMoreThanTenWhateverTheStoreSays) {
+  const struct {
+    int stored;
+    std::int16_t count;
+  } cases[] = {{3, 3}, {0, 0}, {-1, 0}, {50, 10}};
+  for (const auto& c : cases) {
+    MemorySettings settings;
+    storeRecent(settings, {"a", "b", "c"}, c.stored);
+    DropDownList list;
+    std::int16_t count = -5;
+    loadRecentProjects({list, count}, settings);
+    EXPECT_EQ(count, c.count) << c.stored;
+    EXPECT_EQ(list.entries.size(), static_cast<std::size_t>(c.count)) << c.stored;
+  }
+}
+
+using RecentProjectsPage = WizardTest;
+
+TEST_F(RecentProjectsPage, StartUpOpensTheMostRecentProject) {
+  const std::string other = writeProject("Other", {"Module=Only; only.bas"}, {{"only.bas", "Attribute VB_Name = \"Only\"\r\n"}});
+  storeRecent(settings, {billing(), other});
+  start();
+  MainWindow& w = *window;
+  EXPECT_EQ(w.page1.cmbRecent.entries, (std::vector<std::string>{billing(), other}));
+  EXPECT_EQ(w.page1.cmbRecent.text(), billing());
+  EXPECT_EQ(w.recentCount, 2);
+  EXPECT_EQ(w.project.projectFile, billing());
+  EXPECT_EQ(w.project.projectName, "Billing");
+  EXPECT_EQ(w.lblTitles(5).caption, "Project details: Billing.vbp");
+  EXPECT_TRUE(w.page1.lblProjectDetails.visible);
+  EXPECT_TRUE(w.page1.cmdLoad2.enabled);
+  EXPECT_EQ(w.page2.lstProjectFiles.rows.size(), 4U);
+  EXPECT_EQ(w.currentPage, WizardPage::Project);
+}
+
+TEST_F(RecentProjectsPage, APickMakesCurrentWithoutStoring) {
+  const std::string other = writeProject("Other", {"Module=Only; only.bas"}, {{"only.bas", "Attribute VB_Name = \"Only\"\r\n"}});
+  storeRecent(settings, {billing(), other});
+  start();
+  const int writes = settings.writes();
+  window->page1.cmbRecent.selected = 1;
+  window->cmbRecent_Click();
+  EXPECT_EQ(window->project.projectFile, other);
+  EXPECT_EQ(window->project.projectFolder, root.path() + "projects/Other/");
+  EXPECT_EQ(window->lblTitles(5).caption, "Project details: Other.vbp");
+  EXPECT_EQ(settings.writes(), writes);
+  // Next stores it first.
+  window->cmdLoad2_Click();
+  EXPECT_EQ(storedRecent(), (std::vector<std::string>{"2", other, billing()}));
+}
+
+TEST_F(RecentProjectsPage, AProjectThatIsGoneBlocksNext) {
+  const std::string gone = root.path() + "projects/Gone/Gone.vbp";
+  storeRecent(settings, {gone, billing()});
+  start();
+  MainWindow& w = *window;
+  EXPECT_EQ(w.project.projectFile, gone);
+  EXPECT_EQ(w.lblTitles(5).caption, "Project details: Project no longer available");
+  EXPECT_FALSE(w.page1.cmdLoad2.enabled);
+  EXPECT_FALSE(w.page1.lblProjectDetails.visible);
+  EXPECT_FALSE(w.page1.rollBack.cmdRollback.visible);
+  EXPECT_TRUE(w.page2.lstProjectFiles.rows.empty());
+  EXPECT_EQ(w.page1.cmbRecent.entries.size(), 2U) << "the entry stays in the list";
+  // Another pick opens again.
+  w.page1.cmbRecent.selected = 1;
+  w.cmbRecent_Click();
+  EXPECT_TRUE(w.page1.cmdLoad2.enabled);
+  EXPECT_TRUE(w.page1.lblProjectDetails.visible);
+  EXPECT_EQ(w.lblTitles(5).caption, "Project details: Billing.vbp");
+}
+
+TEST_F(RecentProjectsPage, TheRollBackPanelFollowsTheBackups) {
+  root.makeFolder("projects/Billing/Backup on 05 Dec at 14-03-27");
+  root.makeFolder("projects/Billing/backup on 06 Dec at 09-00-00");
+  const std::string plain = writeProject("Plain", {}, {});
+  start();
+  browseTo(plain);
+  EXPECT_FALSE(window->page1.rollBack.shown());
+  browseTo(billing());
+  const RollBackPanel& panel = window->page1.rollBack;
+  EXPECT_TRUE(panel.shpRollBack.visible);
+  EXPECT_TRUE(panel.cmbBackups.visible);
+  EXPECT_TRUE(panel.lblTitles9.visible);
+  EXPECT_TRUE(panel.cmdRollback.visible);
+  EXPECT_EQ(panel.cmbBackups.entries,
+            (std::vector<std::string>{"Backup on 05 Dec at 14:03:27", "backup on 06 Dec at 09:00:00"}));
+  EXPECT_EQ(panel.cmbBackups.text(), "Backup on 05 Dec at 14:03:27");
+  EXPECT_EQ(window->lblTitles(9).caption, " Roll back project to...");
+}
+
+TEST_F(RecentProjectsPage, RollBackRestoresTheChosenBackupAndShowsTheProjectAgain) {
+  root.write("projects/Billing/Backup on 05 Dec at 14-03-27/modUtil.bas", "Attribute VB_Name = \"Utilities\"\r\n");
+  start();
+  browseTo(billing());
+  window->bShowWarning = false;
+  window->cmdRollback_Click();
+  EXPECT_EQ(dialogs.warnings, 0);
+  EXPECT_TRUE(window->bProceed);
+  EXPECT_EQ(root.read("projects/Billing/modUtil.bas"), "Attribute VB_Name = \"Utilities\"\r\n");
+  EXPECT_FALSE(window->page1.rollBack.barRollBack.visible);
+  EXPECT_FALSE(window->page1.rollBack.picDoneRolling.visible);
+  EXPECT_EQ(window->project.projectName, "Billing");
+}
+
+TEST_F(RecentProjectsPage, ACancelledWarningRestoresNothing) {
+  root.write("projects/Billing/Backup on 05 Dec at 14-03-27/modUtil.bas", "restored\r\n");
+  const std::string before = root.read("projects/Billing/modUtil.bas");
+  start();
+  browseTo(billing());
+  dialogs.answerOk = false;
+  window->cmdRollback_Click();
+  EXPECT_EQ(dialogs.warnings, 1);
+  EXPECT_FALSE(window->bProceed);
+  EXPECT_EQ(root.read("projects/Billing/modUtil.bas"), before);
+}
+
+}  // namespace
+}  // namespace qm::testing

@@ -1,0 +1,136 @@
+// A wizard as a person meets it: the main window's logic over a fresh
+// program folder, a working folder, an in-memory settings store and a copy
+// of the example project, with stand-ins for the dialogs and the view that
+// record what the wizard asked of them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/memory_settings.h"
+#include "platform/process.h"
+#include "settings/command_line.h"
+#include "support/temp_folder.h"
+#include "wizard/main_window.h"
+
+namespace qm::testing {
+
+class WizardDialogs final : public Dialogs {
+ public:
+  void messageBox(std::string_view text, std::string_view title) override {
+    messages.push_back(std::string(title) + ": " + std::string(text));
+  }
+  std::vector<std::string> openFile(const FileDialogRequest& request) override {
+    requests.push_back(request);
+    if (fileAnswers.empty()) return {};
+    std::string answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (answer.empty()) return {};
+    return {answer};
+  }
+  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                      std::string_view) override {
+    prompts.push_back(std::string(title) + ": " + std::string(prompt));
+    if (inputAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+  }
+  bool rollbackWarning(bool& dontShowAgain) override {
+    ++warnings;
+    dontShowAgain = false;
+    return answerOk;
+  }
+
+  std::deque<std::string> fileAnswers;  // "" stands for a cancelled dialog
+  std::deque<std::optional<std::string>> inputAnswers;
+  bool answerOk = true;
+  std::vector<std::string> messages;
+  std::vector<std::string> prompts;
+  std::vector<FileDialogRequest> requests;
+  int warnings = 0;
+};
+
+class WizardView final : public ViewRequests {
+ public:
+  void showStyleEditor() override { requests.push_back("editor"); }
+  void showAbout() override { requests.push_back("about"); }
+  void showFolderBrowser() override { requests.push_back("browser"); }
+  void openDocument(const std::string& path) override { requests.push_back("open " + path); }
+  void endProgram() override { requests.push_back("end"); }
+  std::vector<std::string> requests;
+};
+
+class StillClock final : public Clock {
+ public:
+  std::int64_t monotonicMilliseconds() const override { return milliseconds; }
+  LocalDateTime now() const override { return time; }
+  std::string monthAbbreviation(int month) const override { return englishMonthAbbreviation(month); }
+  std::string decimalSeparator() const override { return separator; }
+  void sleepMilliseconds(int slept) override { milliseconds += slept; }
+
+  std::int64_t milliseconds = 1000;
+  LocalDateTime time{2024, 12, 5, 14, 3, 27};
+  std::string separator = ".";
+};
+
+class RecordingLauncher final : public ProcessLauncher {
+ public:
+  Status startDetached(std::string_view executable, const std::vector<ProcessArgument>& arguments) override {
+    started.push_back(commandFor(executable, arguments));
+    return {};
+  }
+  std::vector<std::vector<std::string>> started;
+};
+
+// Folders: program/ (styles, failure log), work/ (the working file),
+// projects/Billing and projects/Shared (a copy of the example project).
+class WizardTest : public ::testing::Test {
+ protected:
+  WizardTest();
+
+  // A new MainWindow over the same folders and settings, as a new start of the program.
+  MainWindow& newWindow();
+  // newWindow(), then its start-up with the given command line.
+  StartUpOutcome start(const CommandLine& commandLine = CommandLine::fromWords({}));
+  StartUpOutcome start(std::vector<std::string> words) { return start(CommandLine::fromWords(std::move(words))); }
+
+  std::string billing() const { return root.path() + "projects/Billing/Billing.vbp"; }
+  std::string billingFolder() const { return root.path() + "projects/Billing/"; }
+  std::string programFolder() const { return root.path() + "program/"; }
+  // Writes a project of its own beside the example: `members` are
+  // "Module=Name; file" style lines, files written as given.
+  std::string writeProject(const std::string& folder, const std::vector<std::string>& memberLines,
+                           const std::vector<std::pair<std::string, std::string>>& files) const;
+  // The recent list as the settings store holds it: "Number", then values 1..Number.
+  std::vector<std::string> storedRecent() const;
+  std::string setting(std::string_view name) const;
+
+  // Browse to `path`.
+  void browseTo(const std::string& path);
+  // Through the pages as a person would: Browse (when given), Next, Next.
+  void toOptionsPage(const std::string& path);
+
+  std::vector<std::string> rowTexts(std::size_t column) const;
+  std::vector<bool> ticks() const;
+
+  TempFolder root;
+  NativeFileSystem files;
+  Workspace workspace;
+  MemorySettings settings;
+  StillClock clock;
+  RecordingLauncher launcher;
+  WizardDialogs dialogs;
+  WizardView view;
+  int yields = 0;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace qm::testing

@@ -12,7 +12,9 @@ Status copyThroughScratch(Workspace& ws, std::string_view target, std::string_vi
   if (Status written = ws.files.writeScratchFile(scratch, content); !written) return written;
   // The target gets exactly the scratch file's bytes; they are still in
   // memory, so the scratch file need not be read back.
-  if (Status replaced = ws.files.writeFile(target, content); !replaced) return replaced;
+  Status replaced = ws.holdsOnlyACopy(target) ? ws.files.writeScratchFile(target, content)
+                                              : ws.files.writeFile(target, content);
+  if (!replaced) return replaced;
   (void)ws.files.removeFile(scratch);  // the target is complete; see the header
   return {};
 }

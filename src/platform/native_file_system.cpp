@@ -69,6 +69,34 @@ struct NativeFileSystem::FolderIndex {
     it->second.modified = info.st_mtim;
   }
 
+  // The same after this program removed `name` from `folder`.
+  void noteRemoved(const std::string& folder, const std::string& name, const struct timespec& before) {
+    auto it = listings.find(folder);
+    struct stat info;
+    if (it == listings.end() || !sameTime(it->second.modified, before) || ::stat(key(folder).c_str(), &info) != 0) {
+      return;
+    }
+    auto hit = it->second.byLowerName.find(toLower(name));
+    if (hit == it->second.byLowerName.end() || hit->second != name) {
+      listings.erase(it);  // another spelling may remain: read the folder again when asked
+      return;
+    }
+    it->second.byLowerName.erase(hit);
+    it->second.modified = info.st_mtim;
+  }
+
+  // The folder part of a native path, as the listings are keyed, and its
+  // modification time now.
+  static std::string folderKeyOf(const std::string& native) {
+    const std::string folder(folderOf(native));
+    return folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
+  }
+  static struct timespec modifiedTime(const std::string& folderKey) {
+    struct stat info {};
+    ::stat(key(folderKey).c_str(), &info);
+    return info.st_mtim;
+  }
+
   static std::string key(const std::string& folder) { return folder.empty() ? "." : folder; }
   static bool sameTime(const struct timespec& a, const struct timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
@@ -171,9 +199,8 @@ Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string
     mode = info.st_mode & 07777;
   }
   const std::string folder(folderOf(native));
-  struct stat folderBefore {};
-  const std::string folderKey = folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
-  ::stat(NativeFileSystem::FolderIndex::key(folderKey).c_str(), &folderBefore);
+  const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(native);
+  const struct timespec folderBefore = NativeFileSystem::FolderIndex::modifiedTime(folderKey);
   std::string temp = folder + "." + std::string(bareName(native)) + ".qm-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Status::failure(describe("Cannot write", shown, errno));
@@ -187,7 +214,7 @@ Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string
   if (!status.ok()) {
     ::unlink(temp.c_str());
   } else if (isNew) {
-    index.noteAdded(folderKey, std::string(bareName(native)), folderBefore.st_mtim);
+    index.noteAdded(folderKey, std::string(bareName(native)), folderBefore);
   }
   return status;
 }
@@ -238,10 +265,15 @@ Status NativeFileSystem::writeFile(std::string_view path, std::string_view conte
 
 Status NativeFileSystem::writeScratchFile(std::string_view path, std::string_view content) {
   const std::string native = resolve(*index_, path);
+  struct stat info;
+  const bool isNew = !statPath(native, info);
+  const std::string folderKey = FolderIndex::folderKeyOf(native);
+  const struct timespec folderBefore = FolderIndex::modifiedTime(folderKey);
   const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return Status::failure(describe("Cannot write", path, errno));
   Status status = writeAll(fd, content, path);
   if (::close(fd) != 0 && status.ok()) status = Status::failure(describe("Cannot write", path, errno));
+  if (isNew) index_->noteAdded(folderKey, std::string(bareName(native)), folderBefore);
   return status;
 }
 
@@ -280,7 +312,10 @@ Status NativeFileSystem::removeFile(std::string_view path) {
   if (statPath(native, info) && isReadOnly(info)) {
     return Status::failure("Cannot delete '" + std::string(path) + "': the file is read-only");
   }
+  const std::string folderKey = FolderIndex::folderKeyOf(native);
+  const struct timespec folderBefore = FolderIndex::modifiedTime(folderKey);
   if (::unlink(native.c_str()) != 0) return Status::failure(describe("Cannot delete", path, errno));
+  index_->noteRemoved(folderKey, std::string(bareName(native)), folderBefore);
   return {};
 }
 

@@ -17,7 +17,6 @@ namespace qm {
 
 namespace {
 
-constexpr std::string_view kWorkingFileName = "TempDataFile";
 constexpr std::int16_t kLineNumberIncrement = 5;
 
 std::vector<std::string> nonEmptyEntries(const std::vector<std::string>& entries) {
@@ -90,8 +89,7 @@ class UpdateRun {
   FileSystem& files() { return c_.workspace.files; }
 
   std::string workingFile() const {
-    const std::string& folder = c_.workspace.workingFolder;
-    return folder.empty() ? std::string(kWorkingFileName) : joinPath(folder, kWorkingFileName);
+    return c_.workspace.workingFilePath();
   }
 
   // Where extra files and the global variables module go.
@@ -184,7 +182,7 @@ class UpdateRun {
   Status makeWorkingCopy(const std::string& source, const std::string& working) {
     auto text = files().readFile(source);
     if (!text) return text.status();
-    return files().writeFile(working, *text);
+    return files().writeScratchFile(working, *text);
   }
 
   bool transform(const std::string& name, const std::string& working) {
@@ -244,7 +242,7 @@ class UpdateRun {
   void removeWorkingFile(const std::string& working) {
     if (!files().exists(working)) return;
     if (Status removed = files().removeFile(working); !removed) {
-      failLine("Deleting the working file " + std::string(kWorkingFileName) + "..." + failed(removed.message()));
+      failLine("Deleting the working file " + std::string(kRunWorkingFileName) + "..." + failed(removed.message()));
     }
   }
 

@@ -96,6 +96,21 @@ TEST_F(NativeFiles, WritingUnderAnotherCaseReplacesTheExistingFile) {
   EXPECT_EQ(entriesOf(temp.path() + "Billing"), (std::vector<std::string>{"Billing.vbp", "Forms"}));
 }
 
+TEST_F(NativeFiles, NamesAddedAndRemovedMeanwhileAreSeenUnderAnyCase) {
+  const std::string forms = temp.path() + "Billing\\Forms\\";
+  ASSERT_FALSE(files.exists(forms + "FRMABOUT.FRM"));  // the folder's names are now known
+  ASSERT_TRUE(files.writeFile(forms + "frmAbout.frm", "A\r\n").ok());
+  ASSERT_TRUE(files.writeScratchFile(forms + "frmLogin.frm", "L\r\n").ok());
+  temp.write("Billing/Forms/frmOther.frm", "O\r\n");  // written by another program
+  EXPECT_EQ(files.lookUp(forms + "FRMABOUT.FRM")->name, "frmAbout.frm");
+  EXPECT_EQ(files.lookUp(forms + "frmlogin.FRM")->name, "frmLogin.frm");
+  EXPECT_EQ(files.lookUp(forms + "FRMOTHER.frm")->name, "frmOther.frm");
+  ASSERT_TRUE(files.removeFile(forms + "frmabout.frm").ok());
+  EXPECT_FALSE(files.exists(forms + "FRMABOUT.FRM"));
+  EXPECT_EQ(entriesOf(temp.path() + "Billing/Forms"),
+            (std::vector<std::string>{"frmLogin.frm", "frmMain.frm", "frmOther.frm"}));
+}
+
 TEST_F(NativeFiles, WritingKeepsEveryByte) {
   const std::string bytes("'Cr\xE9" "dit\0\r\nlast line without terminator", 38);
   ASSERT_TRUE(files.writeFile(temp.path() + "Billing\\bytes.bas", bytes).ok());

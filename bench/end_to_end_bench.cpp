@@ -1,0 +1,76 @@
+// The whole program on a large project: `quillmere /p Project.vbp /a /b /l /v`
+// (select all, back up, line numbers, variable dump) on a generated project
+// of 2,000 files and 1,000,000 lines, started as a separate process so that
+// its peak memory can be read from the kernel.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "project_generator.h"
+
+namespace qm::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ChildOutcome {
+  int status = -1;
+  long peakKilobytes = 0;
+};
+
+// Runs the program with its output discarded and its settings in `home`.
+ChildOutcome runProgram(const std::string& projectFile, const fs::path& home) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    if (std::freopen("/dev/null", "w", stdout) == nullptr) ::_exit(126);
+    ::execl(QUILLMERE_PROGRAM, QUILLMERE_PROGRAM, "/p", projectFile.c_str(), "/a", "/b", "/l", "/v",
+            static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ChildOutcome outcome;
+  struct rusage usage {};
+  int status = 0;
+  if (::wait4(pid, &status, 0, &usage) == pid) {
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.peakKilobytes = usage.ru_maxrss;
+  }
+  return outcome;
+}
+
+void BM_CommandLineRun(benchmark::State& state) {
+  const GeneratedProject project =
+      generateProject(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  const fs::path root = fs::temp_directory_path() / ("quillmere-e2e-" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  writeProject(project, (root / "original").string());
+  long peak = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove_all(root / "work");
+    fs::copy(root / "original", root / "work", fs::copy_options::recursive);
+    state.ResumeTiming();
+    const ChildOutcome outcome = runProgram((root / "work" / "Project.vbp").string(), root);
+    if (outcome.status != 0) {
+      state.SkipWithError("the command-line run did not end with its timing line");
+      break;
+    }
+    peak = std::max(peak, outcome.peakKilobytes);
+  }
+  fs::remove_all(root);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(project.totalBytes()));
+  state.counters["peak_MB"] = static_cast<double>(peak) / 1024.0;
+  state.counters["lines"] = static_cast<double>(project.totalLines());
+}
+BENCHMARK(BM_CommandLineRun)->Args({2000, 1'000'000})->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+}  // namespace
+}  // namespace qm::bench
+
+BENCHMARK_MAIN();

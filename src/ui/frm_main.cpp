@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -38,6 +39,14 @@ namespace qm::ui {
 namespace {
 
 constexpr int kTitleIndexes[] = {0, 1, 2, 3, 4, 5, 6, 9, 11, 12};
+
+// The focus moving from control to control, not a context menu opening or
+// the person switching to another window and back.
+bool isFocusMoveWithinWindow(QEvent* event) {
+  if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
 
 void setGroupTitle(QGroupBox* frame, const Label& label) {
   const QString title = fromNative(label.caption);
@@ -203,7 +212,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   MainWindow& w = logic_;
   if (watched == lstProjectFiles->viewport() && event->type() == QEvent::Resize) {
     fitFileColumns();
-  } else if (watched == txtIgnore || watched == txtStartFrom) {
+  } else if ((watched == txtIgnore || watched == txtStartFrom) && isFocusMoveWithinWindow(event)) {
     const bool ignoreBox = watched == txtIgnore;
     if (event->type() == QEvent::FocusIn) {
       ignoreBox ? w.txtIgnore_GotFocus() : w.txtStartFrom_GotFocus();

@@ -38,10 +38,6 @@ class frmAbout;
 class frmBrowse;
 class frmEditor;
 
-inline constexpr int kMainWidthTwips = 6270;
-inline constexpr int kMainHeightTwips = 4375;
-inline constexpr const char* kHelpFileName = "QMR Help.chm";
-
 class frmMain : public QWidget {
   Q_OBJECT
  public:
@@ -66,7 +62,9 @@ class frmMain : public QWidget {
   frmEditor* editorWindow() const { return editor_; }
   frmAbout* aboutWindow() const;
   frmBrowse* browseWindow() const;
-  // The help topic F1 opens now: the focused control's, else its page's.
+  // The help topic F1 stands for now: the focused control's, else its page's.
+  // The desktop's default handler for the help file takes no topic, so F1
+  // opens the file at its start; a viewer that does can be given this.
   int helpTopic() const;
 
   // What the logic asks of a window (not modal, each brought forward when open).

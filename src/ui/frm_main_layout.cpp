@@ -1,5 +1,5 @@
 // The wizard window's pages and controls: what goes where, with every fixed
-// text. Sizes follow the window's fixed outer size (see kMainWidthTwips), so
+// text. Sizes follow the window's fixed outer size (kWindowWidthTwips), so
 // the layouts are compact and hidden controls keep their room, which stops
 // the pages from jumping while the analysis, the run or a roll back shows
 // and hides their bars.
@@ -27,7 +27,9 @@
 #include "ui/artwork.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
+#include "ui/qt_text.h"
 #include "ui/window_metrics.h"
+#include "wizard/main_window.h"
 
 namespace qm::ui {
 namespace {
@@ -124,7 +126,7 @@ void frmMain::buildWindow() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(pages);
-  resize(twipsSize(this, kMainWidthTwips, kMainHeightTwips));
+  resize(twipsSize(this, kWindowWidthTwips, kWindowHeightTwips));
 }
 
 QLabel* frmMain::titleLabel(int index, QWidget* parent, bool pageTitle) {
@@ -149,7 +151,7 @@ QWidget* frmMain::pageHeader(int page, int titleIndex) {
   auto* logo = named(new ClickableLabel(header), QStringLiteral("imgVeltane_%1").arg(page));
   logo->setPixmap(makerBadge(kLogoSize));
   logo->setFixedSize(kLogoSize, kLogoSize);
-  logo->setToolTip(QStringLiteral("About Oskavel Software"));
+  logo->setToolTip(fromNative(kLogoTooltip));
   imgVeltane[static_cast<std::size_t>(page)] = logo;
   row->addWidget(logo);
   return header;

@@ -10,9 +10,6 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTabBar>
-#include <QTreeView>
-#include <QGroupBox>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -80,12 +77,6 @@ int runScreenshots(int& argc, char** argv) {
     return 1;
   }
 
-  if (qEnvironmentVariableIsSet("QM_DEBUG_SIZES")) {
-    for (QWidget* page : window.picWizard) std::fprintf(stderr, "page %s min %dx%d\n", qPrintable(page->objectName()), page->minimumSizeHint().width(), page->minimumSizeHint().height());
-    for (int t = 0; t < window.tabOptions->count(); ++t) std::fprintf(stderr, "tab %d min %d\n", t, window.tabOptions->widget(t)->minimumSizeHint().width());
-    std::fprintf(stderr, "tabbar %d fraCode %d fraBackup %d fraExc %d fraNum %d\n", window.tabOptions->tabBar()->sizeHint().width(), window.fraCode->minimumSizeHint().width(), window.fraBackup->minimumSizeHint().width(), window.fraExceptions->minimumSizeHint().width(), window.fraNumbers->minimumSizeHint().width());
-    std::fprintf(stderr, "window %dx%d font %s %g\n", window.width(), window.height(), qPrintable(window.font().family()), window.font().pointSizeF());
-  }
   bool ok = save(&window, out, "2-project-files.png");
   window.cmdBack1->click();
   ok &= save(&window, out, "1-choose-project.png");
@@ -130,11 +121,6 @@ int runScreenshots(int& argc, char** argv) {
   window.optNew->click();
   window.cmdNewBrowse->click();
   settle(800);  // the folder tree is read in the background
-  if (qEnvironmentVariableIsSet("QM_DEBUG_SIZES")) {
-    frmBrowse* b = window.browseWindow();
-    QModelIndex i = b->dirFolder->currentIndex();
-    std::fprintf(stderr, "current %s expanded %d rect %d,%d\n", qPrintable(i.data().toString()), b->dirFolder->isExpanded(i.parent()), b->dirFolder->visualRect(i).top(), b->dirFolder->viewport()->height());
-  }
   ok &= save(window.browseWindow(), out, "browse.png");
   return ok ? 0 : 1;
 }

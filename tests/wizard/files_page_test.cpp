@@ -241,6 +241,31 @@ TEST_F(FilesPageReport, SaysWhyAProjectCannotBeUsed) {
   EXPECT_NE(analyseProjectReport(files, nameless).message().find("no Name= line"), std::string::npos);
 }
 
+TEST_F(FilesPageReport, FindsTheProjectWhateverTheCaseOfItsPath) {
+  const auto exact = analyseProjectReport(files, billing());
+  std::string shouted = billing();
+  shouted.replace(shouted.size() - std::string("Billing/Billing.vbp").size(), std::string::npos,
+                  "BILLING\\billing.VBP");
+  const auto report = analyseProjectReport(files, shouted);
+  ASSERT_TRUE(report.ok()) << report.message();
+  EXPECT_EQ(*report, *exact);
+}
+
+TEST_F(FilesPageReport, AMemberThatCannotBeReadShowsMinusOne) {
+  root.write("projects/Small/Small.vbp", crlf({"Type=OleDll", "Name=\"Small\"", "Module=modA; modA.bas",
+                                               "Class=clsGone; clsGone.cls", "Form=Forms\\FRMA.FRM"}));
+  root.write("projects/Small/modA.bas", crlf({"Attribute VB_Name = \"modA\"", "Sub A()", "On Error GoTo 0",
+                                              "End Sub", "Sub B()", "End Sub", "Sub C()", "End Sub", "Sub D()",
+                                              "End Sub"}));
+  root.write("projects/Small/forms/frmA.frm", crlf({"VERSION 5.00", "Attribute VB_Name = \"frmA\""}));
+  const auto report = analyseProjectReport(files, root.path() + "projects/Small/Small.vbp");
+  ASSERT_TRUE(report.ok()) << report.message();
+  EXPECT_EQ(*report,
+            "Project Name: Small\nProject Type: OleDll\nProject Version: ..\nNumber of modules: 1\n"
+            "Number of classes: 1\nNumber of forms: 1\n\nName\tProcedures\tCoverage (%)\n"
+            "modA.bas\t4\t25\nclsGone.cls\t-1\t0\nForms\\FRMA.FRM\t0\t0\n");
+}
+
 TEST_F(FilesPageReport, ShowsWhatTheWindowShows) {
   start();
   browseTo(billing());

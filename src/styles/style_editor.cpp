@@ -68,6 +68,7 @@ bool StyleEditor::load(std::string_view sFileName) {
   selectedFiles_.clear();
 
   StyleLoad loaded = bLoadDetails(workspace_.files, workspace_.programFolder, sFileName);
+  usable_ = loaded.ok;
   if (!loaded.ok) return false;
 
   style_ = std::move(loaded.style);
@@ -151,7 +152,10 @@ std::vector<TextRange> StyleEditor::highlights(int tab) const {
 }
 
 void StyleEditor::takeText(int tab, std::string_view displayText, std::size_t caret) {
-  if (displayText != text(tab)) saveEnabled_ = true;
+  if (displayText != text(tab)) {
+    saveEnabled_ = true;
+    usable_ = true;
+  }
   storedText(tab) = styleForm(withTagsRespelled(displayText));
   const std::size_t shownSize = displayText.size();
   areas_[tab].caret = std::min(caret, shownSize);

@@ -90,6 +90,11 @@ class StyleEditor {
   // the whole file was read.
   bool load(std::string_view sFileName);
 
+  // False before any style was read and after a style failed to load, until
+  // the user writes texts of their own: the texts then do not belong to the
+  // style the editor is named after, and must not be inserted under its name.
+  bool holdsUsableStyle() const { return usable_; }
+
   // --- the window -------------------------------------------------------------
   const std::string& caption() const { return caption_; }
   bool visible() const { return visible_; }
@@ -158,6 +163,7 @@ class StyleEditor {
   static constexpr int saveProgressMaximum() { return 3; }
 
  private:
+  bool usable_ = false;
   struct TextArea {
     std::size_t caret = 0;
     TextRange selection;

@@ -10,6 +10,14 @@ bool MainWindow::cmdBegin_Click() {
   BusyScope working(*this);
   page4.cmdBegin.visible = false;  // it stays hidden: the run cannot start twice
   const RunOptions options = readRunOptions();
+  if (options.action == RunAction::Add && !editor_->holdsUsableStyle()) {
+    // Inserting texts that are not the named style's would be reported as
+    // procedures updated; say instead that the style could not be read.
+    page4.txtSummary.appendLine("The code style " + sStyle() + " could not be read.");
+    page4.txtSummary.appendLine("No files were modified.");
+    lastRunCompleted = false;
+    return false;
+  }
   RunContext context{services_.workspace,
                      project,
                      options,

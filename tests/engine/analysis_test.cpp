@@ -20,6 +20,7 @@ struct CountCase {
 };
 
 TEST(AnalyseText, CountsProceduresAndTheOnesThatHandleErrors) {
+  const std::string marker = "'[L NUMS] (Line numbers added by Quillmere)";
   const std::vector<CountCase> cases = {
       {"no procedures", crlf({"Attribute VB_Name = \"modEmpty\"", "Option Explicit", "Public x As Long"}), 0, 0},
       {"empty text", "", 0, 0},
@@ -58,20 +59,7 @@ TEST(AnalyseText, CountsProceduresAndTheOnesThatHandleErrors) {
        crlf({"#If DEBUG_BUILD Then", "Public Sub Log(ByVal s As String)", "    On Error Resume Next",
              "    Debug.Print s", "End Sub", "#Else", "Public Sub Log(ByVal s As String)", "End Sub", "#End If"}),
        2, 1},
-  };
-  for (const auto& c : cases) {
-    ProcedureList list;
-    AnalysisNotes notes;
-    const ProcedureCounts counts = analyseText(c.text, list, notes);
-    EXPECT_EQ(counts.procedures, c.procedures) << c.name;
-    EXPECT_EQ(counts.handled, c.handled) << c.name;
-    EXPECT_EQ(list.size(), static_cast<std::size_t>(c.procedures)) << c.name;
-  }
-}
-
-TEST(AnalyseText, NumberedFilesCountOnErrorBehindTheirLineNumbers) {
-  const std::string marker = "'[L NUMS] (Line numbers added by Quillmere)";
-  const std::vector<CountCase> cases = {
+      // Numbered files: On Error counts behind its line number once the file says it is numbered.
       {"numbered", crlf({marker, "Sub A()", "10 On Error GoTo ErrorHandler", "20 x = 1", "End Sub"}), 1, 1},
       {"not marked, so the number hides it", crlf({"Sub A()", "10 On Error GoTo ErrorHandler", "End Sub"}), 1, 0},
       {"marker in lower case does not count",
@@ -88,6 +76,7 @@ TEST(AnalyseText, NumberedFilesCountOnErrorBehindTheirLineNumbers) {
     const ProcedureCounts counts = analyseText(c.text, list, notes);
     EXPECT_EQ(counts.procedures, c.procedures) << c.name;
     EXPECT_EQ(counts.handled, c.handled) << c.name;
+    EXPECT_EQ(list.size(), static_cast<std::size_t>(c.procedures)) << c.name;
   }
 }
 

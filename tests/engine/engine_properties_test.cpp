@@ -61,25 +61,19 @@ class SourceGenerator {
   void line(std::string_view text) { appendLine(out_, text); }
   std::string name() { return "Item" + std::to_string(++counter_); }
 
+  void lines(std::initializer_list<const char*> texts) {
+    for (const char* text : texts) line(text);
+  }
+
   void preamble() {
     switch (below(3)) {
       case 0:
-        line("VERSION 5.00");
-        line("Begin VB.Form frmMain ");
-        line("   Caption         =   \"Billing\"");
-        line("   Begin VB.CommandButton cmdOK ");
-        line("      Caption         =   \"OK\"");
-        line("   End");
-        line("End");
-        line("Attribute VB_Name = \"frmMain\"");
-        line("Attribute VB_GlobalNameSpace = False");
+        lines({"VERSION 5.00", "Begin VB.Form frmMain ", "   Caption         =   \"Billing\"",
+               "   Begin VB.CommandButton cmdOK ", "      Caption         =   \"OK\"", "   End", "End",
+               "Attribute VB_Name = \"frmMain\"", "Attribute VB_GlobalNameSpace = False"});
         break;
       case 1:
-        line("VERSION 1.0 CLASS");
-        line("BEGIN");
-        line("  MultiUse = -1  'True");
-        line("END");
-        line("Attribute VB_Name = \"clsInvoice\"");
+        lines({"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END", "Attribute VB_Name = \"clsInvoice\""});
         break;
       default:
         line("Attribute VB_Name = \"modMain\"");
@@ -101,12 +95,7 @@ class SourceGenerator {
     };
     const int count = below(5);
     for (int i = 0; i < count; ++i) line(pick(kDeclarations));
-    if (chance(30)) {
-      line("Private Type Invoice");
-      line("    SubTotal As Currency");
-      line("    Tax As Currency");
-      line("End Type");
-    }
+    if (chance(30)) lines({"Private Type Invoice", "    SubTotal As Currency", "    Tax As Currency", "End Type"});
   }
 
   void between() {
@@ -116,51 +105,35 @@ class SourceGenerator {
     if (chance(5)) line("'</ignore>");
   }
 
-  // A header of a kind that the passes recognise, or one that they don't.
-  // Returns the end keyword line that closes it.
+  // A header of a kind that the passes recognise, or one that they don't
+  // ("*" stands for a fresh name). Returns the end keyword line that closes it.
   std::string header() {
+    struct Kind {
+      std::vector<std::string> lines;
+      const char* end;
+    };
+    static const Kind kKinds[] = {
+        {{"Private Sub cmd*_Click()"}, "End Sub"},
+        {{"Public Function Total*(ByVal a As Long, _", "                      ByVal b As Long) As Long"},
+         "End Function"},
+        {{"Property Get *() As String"}, "End Property"},
+        {{"Property Let *(ByVal v As String)"}, "End Property"},
+        {{"Friend Sub Reset*()"}, "End Sub"},
+        {{"Public Property Get Count*() As Long"}, "End Property"},  // not recognised
+        {{"Static Sub Tick*()"}, "End Sub"},                         // not recognised
+        {{"Function Pad*(ByVal s As String, Optional ByVal c As String = \"_\") As String"}, "End Function"},
+        {{"Private Sub Form_Load()"}, "End Sub"},  // the same header in many files
+        {{"Public Sub Run*(ByVal a As Long, _", "    ByVal b As Long, _", "    ByVal c As Long)  "}, "End Sub"},
+        {{"Private Function Lookup*() As Long   "}, "End Function"},
+        {{"Sub Main*()"}, "End Sub"},
+    };
+    const Kind& kind = pick(kKinds);
     const std::string n = name();
-    switch (below(12)) {
-      case 0:
-        line("Private Sub cmd" + n + "_Click()");
-        return "End Sub";
-      case 1:
-        line("Public Function Total" + n + "(ByVal a As Long, _");
-        line("                      ByVal b As Long) As Long");
-        return "End Function";
-      case 2:
-        line("Property Get " + n + "() As String");
-        return "End Property";
-      case 3:
-        line("Property Let " + n + "(ByVal v As String)");
-        return "End Property";
-      case 4:
-        line("Friend Sub Reset" + n + "()");
-        return "End Sub";
-      case 5:
-        line("Public Property Get Count" + n + "() As Long");  // not recognised
-        return "End Property";
-      case 6:
-        line("Static Sub Tick" + n + "()");  // not recognised
-        return "End Sub";
-      case 7:
-        line("Function Pad" + n + "(ByVal s As String, Optional ByVal c As String = \"_\") As String");
-        return "End Function";
-      case 8:
-        line("Private Sub Form_Load()");  // the same header in many files
-        return "End Sub";
-      case 9:
-        line("Public Sub Run" + n + "(ByVal a As Long, _");
-        line("    ByVal b As Long, _");
-        line("    ByVal c As Long)  ");
-        return "End Sub";
-      case 10:
-        line("Private Function Lookup" + n + "() As Long   ");
-        return "End Function";
-      default:
-        line("Sub Main" + n + "()");
-        return "End Sub";
+    for (std::string text : kind.lines) {
+      if (const auto star = text.find('*'); star != std::string::npos) text.replace(star, 1, n);
+      line(text);
     }
+    return kind.end;
   }
 
   void statement() {
@@ -184,21 +157,13 @@ class SourceGenerator {
     };
     switch (below(8)) {
       case 0:
-        line("    Select Case x");
-        line("    Case 1");
-        line("        x = 2");
-        line("    Case Else");
-        line("        x = 3");
-        line("    End Select");
+        lines({"    Select Case x", "    Case 1", "        x = 2", "    Case Else", "        x = 3", "    End Select"});
         break;
       case 1:
-        line("    MsgBox \"first\" & _");
-        line("        \"second\"");
+        lines({"    MsgBox \"first\" & _", "        \"second\""});
         break;
       case 2:
-        line("#If DEBUGGING Then");
-        line("    Debug.Print x");
-        line("#End If");
+        lines({"#If DEBUGGING Then", "    Debug.Print x", "#End If"});
         break;
       default:
         line(pick(kStatements));

@@ -24,7 +24,7 @@ const std::string kMarker = "'[L NUMS] (Line numbers added by Quillmere)";
 struct NumberCase {
   std::string name;
   std::string input;
-  std::string expected;  // the file as it ends up: the input itself when nothing is numbered
+  std::string expected;  // the file as it ends up; empty: the input unchanged
   float next;
   float start = 10;
   std::int16_t increment = 5;
@@ -42,7 +42,7 @@ class Numbering : public ::testing::TestWithParam<NumberCase> {};
 TEST_P(Numbering, NumbersTheStatementLinesOfEveryProcedure) {
   const auto& c = GetParam();
   const auto out = NumberingPass(c.start, c.increment).run(c.input);
-  EXPECT_EQ(numberedFile(out, c.input), c.expected);
+  EXPECT_EQ(numberedFile(out, c.input), c.expected.empty() ? c.input : c.expected);
   EXPECT_EQ(out.nextNumber, c.next);
 }
 
@@ -119,20 +119,15 @@ INSTANTIATE_TEST_SUITE_P(
                    15},
         NumberCase{"the members of a Type block are no procedure",
                    join({{"Private Type Invoice", "    SubTotal As Currency", "    Tax As Currency", "End Type"}}),
-                   join({{"Private Type Invoice", "    SubTotal As Currency", "    Tax As Currency", "End Type"}}),
-                   10},
+                   "", 10},
         NumberCase{"a file without procedures is left unchanged",
                    join({{"VERSION 5.00", "Begin VB.Form frmMain ", "End", "Attribute VB_Name = \"frmMain\"",
                           "Option Explicit"}}),
-                   join({{"VERSION 5.00", "Begin VB.Form frmMain ", "End", "Attribute VB_Name = \"frmMain\"",
-                          "Option Explicit"}}),
-                   10},
+                   "", 10},
         NumberCase{"the marker in any case anywhere stops the pass",
                    join({{"Sub A()", "    x = 1", "End Sub", "    '[l NuMs] numbered by hand", "Sub B()", "    y = 1",
                           "End Sub"}}),
-                   join({{"Sub A()", "    x = 1", "End Sub", "    '[l NuMs] numbered by hand", "Sub B()", "    y = 1",
-                          "End Sub"}}),
-                   10},
+                   "", 10},
         NumberCase{"a marker after a blank is only a comment",
                    join({{"' [L NUMS]", "Sub A()", "    x = 1", "End Sub"}}),
                    join({{kMarker, "' [L NUMS]", "Sub A()", "10     x = 1", "End Sub"}}), 15},

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -28,15 +27,14 @@ using Snapshot = std::map<std::string, std::string>;
 struct DiskCase {
   std::string what;
   std::vector<std::string> switches;  // "<copy>" stands for the bench's new-copy folder
+  bool backup;
 };
 
-const std::vector<DiskCase> kCases = {
-    {"full run with a backup", {"/a", "/b", "/l", "/v", "/e", "/t"}},
-    {"full run into a new copy", {"/a", "/c", "<copy>", "/l", "/v", "/e"}},
-    {"removal with a backup", {"/r", "/b", "/a", "/l"}},
+const DiskCase kCases[] = {
+    {"full run with a backup", {"/a", "/b", "/l", "/v", "/e", "/t"}, true},
+    {"full run into a new copy", {"/a", "/c", "<copy>", "/l", "/v", "/e"}, false},
+    {"removal with a backup", {"/r", "/b", "/a", "/l"}, true},
 };
-
-enum class Failing { OnlyTheNth, FromTheNthOn };
 
 const std::string kProjectFolder = "projects/examples/Billing/";
 const std::string kBackupFolder = kProjectFolder + "Backup on 05 Dec at 14-03-27/";
@@ -46,26 +44,46 @@ const std::string kCopyFolder = "copies/Billing/";  // a new copy's files start 
 // member or the project file.
 bool isScratch(const std::string& path) {
   for (const char* name : {"TempDataFile", "TempVBData", "WorkingFile", "dumptemp", "linenumbertemp"}) {
-    const std::string suffix = std::string("/") + name;
-    if (path.size() >= suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0) {
-      return true;
-    }
+    if (path.ends_with(std::string("/") + name)) return true;
   }
   return false;
 }
 
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+bool isSourceOrProject(const std::string& path) {
+  const std::string lower = lowered(path);
+  return !isScratch(path) && !path.ends_with("/GlobalVariables.bas") &&
+         (lower.ends_with(".frm") || lower.ends_with(".bas") || lower.ends_with(".cls") || lower.ends_with(".vbp"));
 }
 
 std::string bareName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
 
+bool summaryHasLine(const std::string& summary, const std::function<bool(const std::string&)>& holds) {
+  const Lines lines = sourceLines(summary);
+  return std::any_of(lines.begin(), lines.end(), holds);
+}
+
+// The summary reports a failure on the line that names `name`, or refused
+// the destination so that nothing was changed. A project file has no line of its own.
+bool failureReportedFor(const std::string& summary, const std::string& name) {
+  return name.ends_with(".vbp") || summary.find("No files were modified.") != std::string::npos ||
+         summaryHasLine(summary, [&name](const std::string& line) {
+           return line.find(name) != std::string::npos && line.find("Failed") != std::string::npos;
+         });
+}
+
+// The global variables module is either not there or whole.
+bool wholeGlobalModule(const std::string& text) {
+  return text.starts_with("Attribute VB_Name = \"GlobalVariables\"") &&
+         text.find("Public Function sGlobalVariables() as string") != std::string::npos &&
+         text.ends_with("End If\r\n\r\nEnd Function\r\n");
+}
+
 class FailingDisk : public ::testing::Test {
  protected:
   // A bench made ready for the case: a removal needs code to remove.
-  std::unique_ptr<RunBench> prepared(const DiskCase& c) {
+  static std::unique_ptr<RunBench> prepared(const DiskCase& c) {
     auto bench = RunBench::example();
-    makeFolder(bench->path("copies"));
+    std::filesystem::create_directories(bench->path("copies"));
     if (c.switches.front() == "/r") {
       bench->clock.time.minute = 1;
       EXPECT_EQ(bench->run({"/a", "/b", "/e", "/t"}).exitStatus, 0);
@@ -74,121 +92,74 @@ class FailingDisk : public ::testing::Test {
     return bench;
   }
 
-  static void makeFolder(const std::string& folder) { std::filesystem::create_directories(folder); }
-
-  static std::vector<std::string> switchesFor(const DiskCase& c, const RunBench& bench) {
-    std::vector<std::string> out = c.switches;
-    for (std::string& word : out) {
-      if (word == "<copy>") word = bench.path("copies/Billing");
+  static std::vector<std::string> switchesFor(const DiskCase& c, const RunBench& bench, bool numbers = true) {
+    std::vector<std::string> out;
+    for (const std::string& word : c.switches) {
+      if (numbers || word != "/l") out.push_back(word == "<copy>" ? bench.path("copies/Billing") : word);
     }
     return out;
   }
 
   // The files after an undisturbed run of the case, and every change it made
   // to the disk, named by its operation and its path in the bench.
-  Snapshot undisturbed(const DiskCase& c, bool withoutNumbers, std::vector<std::string>* changes = nullptr) {
+  static Snapshot undisturbed(const DiskCase& c, bool numbers, std::vector<std::string>* changes = nullptr) {
     auto bench = prepared(c);
-    std::vector<std::string> switches = switchesFor(c, *bench);
-    if (withoutNumbers) switches.erase(std::find(switches.begin(), switches.end(), "/l"));
     auto named = std::make_shared<std::vector<std::string>>();
-    const std::string root = bench->root.path();
-    bench->disk.setRule([named, root](Operation op, const std::string& path) {
+    bench->disk.setRule([named, root = bench->root.path()](Operation op, const std::string& path) {
       static const char* const kNames[] = {"read",   "write",         "copy to",      "move to",
                                            "remove", "create folder", "remove folder"};
       if (op != Operation::Read) {
-        const std::string shown = path.rfind(root, 0) == 0 ? path.substr(root.size()) : path;
-        named->push_back(std::string(kNames[static_cast<int>(op)]) + " " + shown);
+        named->push_back(std::string(kNames[static_cast<int>(op)]) + " " +
+                         (path.starts_with(root) ? path.substr(root.size()) : path));
       }
       return false;
     });
-    EXPECT_EQ(bench->run(switches).exitStatus, 0) << bench->summary();
+    EXPECT_EQ(bench->run(switchesFor(c, *bench, numbers)).exitStatus, 0) << bench->summary();
     if (changes != nullptr) *changes = *named;
     return bench->files();
   }
 };
 
-// Every source and project file of either snapshot: the members, the
-// project file, their backup copies and those of a new copy.
-std::set<std::string> guardedFiles(const Snapshot& original, const Snapshot& processed) {
-  std::set<std::string> out;
-  for (const Snapshot* snapshot : {&original, &processed}) {
-    for (const auto& [path, text] : *snapshot) {
-      if (isScratch(path) || endsWith(path, "/GlobalVariables.bas")) continue;
-      const std::string lower = [&] {
-        std::string l = path;
-        for (char& ch : l) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-        return l;
-      }();
-      if (endsWith(lower, ".frm") || endsWith(lower, ".bas") || endsWith(lower, ".cls") || endsWith(lower, ".vbp")) {
-        out.insert(path);
-      }
-    }
-  }
-  return out;
-}
-
-// True when the summary reports a failure on the line that names `name`
-// (or refused the destination, so that nothing was changed).
-bool failureReportedFor(const std::string& summary, const std::string& name) {
-  if (summary.find("No files were modified.") != std::string::npos) return true;
-  for (const std::string& line : sourceLines(summary)) {
-    if (line.find(name) != std::string::npos && line.find("Failed") != std::string::npos) return true;
-  }
-  return false;
-}
-
-bool numberingFailedFor(const std::string& summary, const std::string& name) {
-  for (const std::string& line : sourceLines(summary)) {
-    if (line.rfind("Adding line numbers to " + name + "...Failed", 0) == 0) return true;
-  }
-  return false;
-}
-
-// The global variables module is either not there or whole.
-bool wholeGlobalModule(const std::string& text) {
-  return endsWith(text, "End If\r\n\r\nEnd Function\r\n") &&
-         text.find("Public Function sGlobalVariables() as string") != std::string::npos &&
-         text.rfind("Attribute VB_Name = \"GlobalVariables\"", 0) == 0;
-}
-
 TEST_F(FailingDisk, NoFailureCostsAFile) {
   for (const DiskCase& c : kCases) {
     std::vector<std::string> changeNames;
-    const Snapshot processed = undisturbed(c, false, &changeNames);
-    const int changes = static_cast<int>(changeNames.size());
-    const Snapshot unnumbered = undisturbed(c, true);
+    const Snapshot processed = undisturbed(c, true, &changeNames);
+    const Snapshot unnumbered = undisturbed(c, false);
     const Snapshot original = prepared(c)->files();
-    ASSERT_GT(changes, 20) << c.what;
-    const std::set<std::string> guarded = guardedFiles(original, processed);
+    ASSERT_GT(changeNames.size(), 20U) << c.what;
+    std::set<std::string> guarded;
+    for (const Snapshot* snapshot : {&original, &processed}) {
+      for (const auto& [path, text] : *snapshot) {
+        if (isSourceOrProject(path)) guarded.insert(path);
+      }
+    }
 
-    for (Failing failing : {Failing::OnlyTheNth, Failing::FromTheNthOn}) {
-      for (int n = 0; n < changes; ++n) {
-        const std::string what = c.what + (failing == Failing::OnlyTheNth ? ", only change " : ", changes from ") +
-                                 std::to_string(n) + " (" + changeNames[static_cast<std::size_t>(n)] + ") failing";
+    for (const bool onlyTheNth : {true, false}) {
+      for (int n = 0; n < static_cast<int>(changeNames.size()); ++n) {
+        const std::string what = c.what + (onlyTheNth ? ", only change " : ", changes from ") + std::to_string(n) +
+                                 " (" + changeNames[static_cast<std::size_t>(n)] + ") failing";
         auto bench = prepared(c);
-        const std::vector<std::string> switches = switchesFor(c, *bench);
-        if (failing == Failing::FromTheNthOn) {
-          bench->disk.failFromMutation(n);
+        if (onlyTheNth) {
+          bench->disk.setRule([seen = std::make_shared<int>(0), n](Operation op, const std::string&) {
+            return op != Operation::Read && (*seen)++ == n;
+          });
         } else {
-          auto seen = std::make_shared<int>(0);
-          bench->disk.setRule(
-              [seen, n](Operation op, const std::string&) { return op != Operation::Read && (*seen)++ == n; });
+          bench->disk.failFromMutation(n);
         }
-        const StartUpOutcome outcome = bench->run(switches);
+        const StartUpOutcome outcome = bench->run(switchesFor(c, *bench));
         const std::string& summary = bench->summary();
+        const Snapshot now = bench->files();
         if (changeNames[static_cast<std::size_t>(n)] == "write program/Simple.style") {
-          // Without any code style an Add cannot be made: nothing is touched
-          // and the failure log says so.
+          // Without any code style an Add cannot be made: nothing is touched.
           EXPECT_EQ(outcome.exitStatus, 1) << what << summary;
-          EXPECT_EQ(bench->files(), original) << what;
+          EXPECT_EQ(now, original) << what;
           continue;
         }
         EXPECT_EQ(outcome.exitStatus, 0) << what << summary;
-        EXPECT_TRUE(endsWith(summary, " seconds.") &&
+        EXPECT_TRUE(summary.ends_with(" seconds.") &&
                     summary.find("\r\nUpdate completed in ", summary.rfind("\r\n")) != std::string::npos)
             << what << summary;
 
-        const Snapshot now = bench->files();
         bool anyUnprocessed = false;
         for (const std::string& path : guarded) {
           const auto was = original.find(path);
@@ -197,31 +168,27 @@ TEST_F(FailingDisk, NoFailureCostsAFile) {
           const std::string name = bareName(path);
           if (is == now.end()) {
             EXPECT_TRUE(was == original.end() || done == processed.end()) << what << ": " << path << " is missing";
-            if (done != processed.end()) {
-              anyUnprocessed = true;
-              EXPECT_TRUE(failureReportedFor(summary, name) || endsWith(name, ".vbp"))
-                  << what << ": " << path << " was not written and nothing says so\n"
-                  << summary;
-            }
-            continue;
+            if (done == processed.end()) continue;
+          } else {
+            const auto source = original.find(kProjectFolder + name);
+            const auto plain = unnumbered.find(path);
+            const bool asBefore =
+                (was != original.end() && is->second == was->second) ||
+                (path.starts_with(kCopyFolder) && source != original.end() && is->second == source->second);
+            const bool withoutNumbers = plain != unnumbered.end() && is->second == plain->second &&
+                                        summaryHasLine(summary, [&name](const std::string& line) {
+                                          return line.starts_with("Adding line numbers to " + name + "...Failed");
+                                        });
+            const bool asProcessed = done != processed.end() && is->second == done->second;
+            EXPECT_TRUE(asBefore || asProcessed || withoutNumbers)
+                << what << ": " << path << " is neither as it was nor as the run makes it:\n"
+                << is->second;
+            if (asProcessed) continue;
           }
-          const auto source = original.find(kProjectFolder + name);
-          const bool asBefore =
-              (was != original.end() && is->second == was->second) ||
-              (path.rfind(kCopyFolder, 0) == 0 && source != original.end() && is->second == source->second);
-          const bool asProcessed = done != processed.end() && is->second == done->second;
-          const auto plain = unnumbered.find(path);
-          const bool withoutNumbers =
-              plain != unnumbered.end() && is->second == plain->second && numberingFailedFor(summary, name);
-          EXPECT_TRUE(asBefore || asProcessed || withoutNumbers)
-              << what << ": " << path << " is neither as it was nor as the run makes it:\n"
-              << is->second;
-          if (!asProcessed) {
-            anyUnprocessed = true;
-            EXPECT_TRUE(failureReportedFor(summary, name) || endsWith(name, ".vbp"))
-                << what << ": " << path << " was left unprocessed without a word\n"
-                << summary;
-          }
+          anyUnprocessed = true;
+          EXPECT_TRUE(failureReportedFor(summary, name))
+              << what << ": " << path << " was left unprocessed without a word\n"
+              << summary;
         }
         if (anyUnprocessed) {
           EXPECT_TRUE(summary.find("injected failure") != std::string::npos ||
@@ -230,23 +197,21 @@ TEST_F(FailingDisk, NoFailureCostsAFile) {
               << summary;
         }
         for (const auto& [path, text] : now) {
-          if (endsWith(path, "/GlobalVariables.bas")) {
+          if (path.ends_with("/GlobalVariables.bas")) {
             EXPECT_TRUE(wholeGlobalModule(text)) << what << ": " << path << "\n" << text;
           } else if (!isScratch(path) && original.count(path) == 0 && processed.count(path) == 0) {
             ADD_FAILURE() << what << ": an unexpected file " << path;
           }
-        }
-        // A top-level file changed in place has its backup copy.
-        if (c.switches[1] == "/b" || c.switches[2] == "/b") {
-          for (const auto& [path, text] : now) {
-            if (path.rfind(kProjectFolder, 0) != 0 || path.find('/', kProjectFolder.size()) != std::string::npos)
-              continue;
-            const auto was = original.find(path);
-            if (was == original.end() || was->second == text) continue;
-            const auto copy = now.find(kBackupFolder + bareName(path));
-            EXPECT_TRUE(copy != now.end() && copy->second == was->second)
-                << what << ": " << path << " changed without its backup copy";
+          // A top-level file changed in place has its backup copy.
+          const auto was = original.find(path);
+          if (!c.backup || !path.starts_with(kProjectFolder) ||
+              path.find('/', kProjectFolder.size()) != std::string::npos || was == original.end() ||
+              was->second == text) {
+            continue;
           }
+          const auto copy = now.find(kBackupFolder + bareName(path));
+          EXPECT_TRUE(copy != now.end() && copy->second == was->second)
+              << what << ": " << path << " changed without its backup copy";
         }
       }
     }
@@ -257,11 +222,11 @@ TEST_F(FailingDisk, AnAddWithoutAnyCodeStyleChangesNothingAndLeavesTheLog) {
   auto bench = RunBench::example();
   const Snapshot original = bench->files();
   bench->disk.setRule(
-      [](Operation op, const std::string& path) { return op == Operation::Write && endsWith(path, "Simple.style"); });
+      [](Operation op, const std::string& path) { return op == Operation::Write && path.ends_with("Simple.style"); });
   const StartUpOutcome outcome = bench->run({"/a", "/b", "/l", "/v"});
   EXPECT_EQ(outcome.exitStatus, 1);
   EXPECT_EQ(outcome.failureLog, bench->path("program/QMR Command Line Failure.txt"));
-  EXPECT_NE(bench->read(outcome.failureLog).find("Command Line Argument: /p "), std::string::npos);
+  EXPECT_NE(RunBench::read(outcome.failureLog).find("Command Line Argument: /p "), std::string::npos);
   EXPECT_EQ(bench->summary().find("Update completed"), std::string::npos) << bench->summary();
   EXPECT_EQ(bench->files(), original);
 }
@@ -271,7 +236,7 @@ TEST_F(FailingDisk, AnAddWithAStyleThatCannotBeReadChangesNothingAndSaysSo) {
   ASSERT_EQ(bench->run({"/r", "/b"}).exitStatus, 0);  // a first start writes Simple.style
   const Snapshot before = bench->files();
   bench->disk.setRule(
-      [](Operation op, const std::string& path) { return op == Operation::Read && endsWith(path, ".style"); });
+      [](Operation op, const std::string& path) { return op == Operation::Read && path.ends_with(".style"); });
   const StartUpOutcome outcome = bench->run({"/a", "/b", "/l"});
   EXPECT_EQ(outcome.exitStatus, 1);
   EXPECT_NE(bench->summary().find("The code style Simple.style could not be read."), std::string::npos)
@@ -289,12 +254,13 @@ TEST_F(FailingDisk, ARemovalNeedsNoCodeStyle) {
   ASSERT_EQ(bench->run({"/a", "/b"}).exitStatus, 0);
   std::filesystem::remove(bench->path("program/Simple.style"));
   bench->disk.setRule(
-      [](Operation op, const std::string& path) { return op == Operation::Write && endsWith(path, "Simple.style"); });
+      [](Operation op, const std::string& path) { return op == Operation::Write && path.ends_with("Simple.style"); });
   EXPECT_EQ(bench->run({"/r", "/b", "/a"}).exitStatus, 0) << bench->summary();
   EXPECT_TRUE(bench->window->page3.optDelete.selected);
+  const Snapshot now = bench->files();
   for (const auto& [path, text] : original) {
-    if (endsWith(path, ".bas") || endsWith(path, ".cls") || endsWith(path, ".frm")) {
-      EXPECT_EQ(bench->files().at(path), text) << path;
+    if (isSourceOrProject(path) && !path.ends_with(".vbp")) {
+      EXPECT_EQ(now.at(path), text) << path;
     }
   }
 }

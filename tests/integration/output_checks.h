@@ -4,7 +4,6 @@
 // over many projects reports every fault at once.
 #pragma once
 
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,25 +16,23 @@ using Problems = std::vector<std::string>;
 // inside a Type or Enum block, or outside a procedure.
 Problems numberingProblems(std::string_view processed);
 
-// Every Attribute line that stood directly under a header (and its
-// continuation lines) still does, and every header is still there, in order.
+// Every header is still there, in order, and every Attribute line that stood
+// directly under a header (and its continuation lines) still does.
 Problems attributeProblems(std::string_view original, std::string_view processed);
 
-// Every SS marker stands directly under a real header, its continuation
-// lines, its comments and its Attribute lines; every block is closed; no
-// procedure gained more than one SS block.
+// Every SS marker stands directly under a header, its comments and its
+// Attribute lines; every block is closed; every handler block stands above
+// the end line; no procedure gained more than one SS or ES block.
 Problems insertedBlockProblems(std::string_view original, std::string_view processed);
 
 // Each inserted `Const sPROCEDURE as String = "..."` is one string literal
 // whose value is the procedure's joined header.
 Problems quotedHeaderProblems(std::string_view processed);
 
-// In each ES block of the default style that the run added, the line before
-// "ErrorHandler:" is the exit statement of the procedure's kind. (Blocks an
-// earlier run left are the user's.)
+// In each handler block the run added, the line before "ErrorHandler:" is
+// the exit statement of the procedure's kind.
 Problems exitBeforeHandlerProblems(std::string_view original, std::string_view processed);
 
-// One member of a processed project, as the variable report check needs it.
 struct ProcessedMember {
   std::string name;  // for messages
   std::string kind;  // "Form", "Module" or "Class"
@@ -43,11 +40,10 @@ struct ProcessedMember {
   std::string text;  // after the run
 };
 
-// Every sVariableReport( call in the members and in the global variables
-// module reports a variable that exists where it is named, with a label equal
-// to its expression: a plain name in its procedure or module, or
-// module.name where module is a form or standard module of the project
-// (never a class); never a variable of one of the project's Types.
+// Every sVariableReport( call reports a variable that exists where it is
+// named, labelled with its own expression: a plain name in its procedure or
+// module, or module.name where module is a form or standard module of the
+// project (never a class); never a variable of one of the project's Types.
 Problems variableReportProblems(const std::vector<ProcessedMember>& members, std::string_view globalModule);
 
 }  // namespace qm::testing

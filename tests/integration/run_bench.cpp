@@ -8,42 +8,22 @@
 
 #include "integration/source_reading.h"
 #include "settings/command_line.h"
+#include "support/default_style_texts.h"
 
 namespace fs = std::filesystem;
 
 namespace qm::testing {
 
-namespace {
-
-std::string lowered(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
-
-std::string slashed(std::string text) {
-  std::replace(text.begin(), text.end(), '\\', '/');
-  return text;
-}
-
-std::string keyOf(std::string_view line) {
-  const std::size_t equals = line.find('=');
-  return equals == std::string_view::npos ? std::string() : lowered(std::string(trimmedText(line.substr(0, equals))));
-}
-
-}  // namespace
-
 RunBench::RunBench(const std::string& sourceFolder, const std::string& projectInside)
     : workspace{disk, root.path() + "program/", root.path() + "work/"} {
   root.makeFolder("program");
   root.makeFolder("work");
-  const fs::path source = fs::weakly_canonical(fs::path(sourceFolder));
-  const std::string name = source.filename().string();
   root.makeFolder("projects");
-  fs::copy(source, root.file("projects/" + name), fs::copy_options::recursive);
-  copiedFolder = root.file("projects/" + name + "/");
-  projectFile = copiedFolder + slashed(projectInside);
+  const fs::path source = fs::weakly_canonical(fs::path(sourceFolder));
+  const std::string copy = root.file("projects/" + source.filename().string());
+  fs::copy(source, copy, fs::copy_options::recursive);
+  projectFile = (fs::path(copy) / fs::path(projectInside)).string();
+  std::replace(projectFile.begin(), projectFile.end(), '\\', '/');
   projectFolder = fs::path(projectFile).parent_path().string() + "/";
 }
 
@@ -66,34 +46,77 @@ MainWindow& RunBench::openWizard() {
   return *window;
 }
 
-const std::string& RunBench::summary() const { return window->page4.txtSummary.text; }
+std::string RunBench::read(const std::string& nativePath) {
+  std::ifstream in(nativePath, std::ios::binary);
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
 
-void RunBench::writeStyle(std::string_view fileName, std::string_view text) const {
-  root.write("program/" + std::string(fileName), text);
+std::vector<std::string> RunBench::writeExtraFiles() const {
+  write("extras/modErrorLog.bas",
+        crlf({"Attribute VB_Name = \"modErrorLog\"", "Option Explicit", "",
+              "Public Sub LogError(ByVal sText As String)", "    Debug.Print sText", "End Sub"}));
+  write("extras/clsErrorInfo.cls",
+        crlf({"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END", "Attribute VB_Name = \"clsErrorInfo\"",
+              "Option Explicit", "Public Number As Long"}));
+  write("extras/frmErrorReport.frm",
+        crlf({"VERSION 5.00",
+              "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"MSCOMCTL.OCX\"",
+              "Object = \"{3B7C8863-D78F-101B-B9B5-04021C009402}#1.2#0\"; \"RICHTX32.OCX\"",
+              "Begin VB.Form frmErrorReport ",
+              "   Caption         =   \"Error report\"",
+              "   Begin RichTextLib.RichTextBox rtbReport ",
+              "      Height          =   2895",
+              "   End",
+              "End",
+              "Attribute VB_Name = \"frmErrorReport\"",
+              "Attribute VB_GlobalNameSpace = False",
+              "Attribute VB_Creatable = False",
+              "Attribute VB_PredeclaredId = True",
+              "Attribute VB_Exposed = False",
+              "Option Explicit",
+              "Public ReportText As String",
+              "",
+              "Private Sub Form_Load()",
+              "    rtbReport.Text = ReportText",
+              "    Caption = \"Error report\"",
+              "End Sub"}));
+  write("extras/ReadMe.txt", "Error handling added to this project.\r\n");
+  std::vector<std::string> out;
+  for (const char* name : kExtraFiles) out.push_back(path("extras/" + std::string(name)));
+  return out;
 }
 
 std::vector<ProjectMember> RunBench::members() const {
   NativeFileSystem native;
   std::vector<ProjectMember> out;
   for (const std::string& line : sourceLines(read(projectFile))) {
-    const std::string key = keyOf(line);
-    ProjectMember member;
-    const std::string value(line.substr(line.find('=') + 1));
-    if (key == "form") {
-      member.kind = "Form";
-      member.listed = value;
-    } else if (key == "module" || key == "class") {
-      member.kind = key == "module" ? "Module" : "Class";
-      const std::size_t semicolon = value.find(';');
+    const std::size_t equals = line.find('=');
+    const std::string key = lowered(trimmedText(line.substr(0, equals)));
+    if (key != "form" && key != "module" && key != "class") continue;
+    std::string listed = line.substr(equals + 1);
+    if (key != "form") {
+      const std::size_t semicolon = listed.find(';');
       if (semicolon == std::string::npos) continue;
-      member.listed = std::string(trimmedText(value.substr(semicolon + 1)));
-    } else {
-      continue;
+      listed = std::string(trimmedText(listed.substr(semicolon + 1)));
     }
-    member.path = native.longName(projectFolder + member.listed);
-    member.name = fs::path(slashed(member.listed)).filename().string();
+    ProjectMember member{key == "form"     ? "Form"
+                         : key == "module" ? "Module"
+                                           : "Class",
+                         native.longName(projectFolder + listed), "", ""};
+    std::replace(listed.begin(), listed.end(), '\\', '/');
+    member.name = fs::path(listed).filename().string();
     if (!member.path.empty()) member.vbName = vbNameOf(read(member.path));
     out.push_back(member);
+  }
+  return out;
+}
+
+std::map<std::string, std::string> RunBench::memberTexts() const {
+  std::map<std::string, std::string> out;
+  for (const ProjectMember& member : members()) {
+    if (!member.path.empty()) out[member.path] = read(member.path);
   }
   return out;
 }
@@ -102,38 +125,26 @@ std::map<std::string, std::string> RunBench::files() const {
   std::map<std::string, std::string> out;
   const fs::path base(root.path());
   for (const auto& entry : fs::recursive_directory_iterator(base)) {
-    if (!entry.is_regular_file()) continue;
     const std::string relative = fs::relative(entry.path(), base).generic_string();
-    if (relative.rfind("program/", 0) == 0) continue;
-    out[relative] = read(entry.path().string());
+    if (entry.is_regular_file() && !relative.starts_with("program/")) out[relative] = read(entry.path().string());
   }
   return out;
 }
 
-std::string RunBench::readNative(const std::string& nativePath) {
-  std::ifstream in(nativePath, std::ios::binary);
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
-
-std::optional<std::string> corpusFolder() {
+std::vector<CorpusProject> corpusProjects() {
   const char* chosen = std::getenv("QUILLMERE_CORPUS");
   const std::string folder = chosen != nullptr && *chosen != '\0'
                                  ? std::string(chosen)
                                  : std::string(QUILLMERE_SOURCE_DIR) + "/../shared/corpus";
-  std::error_code error;
-  if (!fs::is_directory(folder, error)) return std::nullopt;
-  return fs::weakly_canonical(folder).string();
-}
-
-std::vector<CorpusProject> corpusProjects(const std::string& corpus) {
   std::vector<CorpusProject> out;
-  for (const auto& entry : fs::directory_iterator(corpus)) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) return out;
+  for (const auto& entry : fs::directory_iterator(fs::weakly_canonical(folder))) {
     if (!entry.is_directory()) continue;
     for (const auto& inner : fs::recursive_directory_iterator(entry.path())) {
-      if (!inner.is_regular_file() || lowered(inner.path().extension().string()) != ".vbp") continue;
-      out.push_back({entry.path().string(), fs::relative(inner.path(), entry.path()).string()});
+      if (inner.is_regular_file() && lowered(inner.path().extension().string()) == ".vbp") {
+        out.push_back({entry.path().string(), fs::relative(inner.path(), entry.path()).string()});
+      }
     }
   }
   std::sort(out.begin(), out.end(), [](const CorpusProject& a, const CorpusProject& b) {
@@ -142,58 +153,15 @@ std::vector<CorpusProject> corpusProjects(const std::string& corpus) {
   return out;
 }
 
-std::string styleText(const std::vector<std::string>& onError, const std::vector<std::string>& handler,
-                      const std::vector<std::string>& files) {
-  std::string text = "[ON ERROR]\r\n";
-  for (const std::string& line : onError) text += line + "\r\n";
-  text += "[ERROR HANDLER]\r\n";
-  for (const std::string& line : handler) text += line + "\r\n";
-  text += "[FILES]\r\n";
-  for (const std::string& line : files) text += line + "\r\n";
-  return text;
-}
-
-std::vector<std::string> defaultOnErrorLines() {
-  return {"On Error GoTo ErrorHandler", "Const sPROJECT as String = <Project_Name>",
-          "Const sMODULE as String = <Module_Name>", "Const sPROCEDURE as String = <Procedure_Name>",
-          "Dim sErrorMessage As String"};
-}
-
-std::vector<std::string> defaultHandlerLines() {
-  return {"<Exit_Routine>",
-          "ErrorHandler:",
-          "sErrorMessage = \"Error \" & Err.Number & vbCrLf",
-          "sErrorMessage = sErrorMessage & Err.Description & vbCrLf",
-          "sErrorMessage = sErrorMessage & \"Location: \" & sPROJECT & \": \"",
-          "sErrorMessage = sErrorMessage & sMODULE & \": \" & sPROCEDURE & vbCrLf ",
-          "Select Case MsgBox(sErrorMessage, vbAbortRetryIgnore, \"Error in \" & sPROJECT)",
-          "Case vbAbort",
-          "    End",
-          "Case vbRetry",
-          "    Resume",
-          "Case vbIgnore",
-          "    Resume Next",
-          "End Select"};
-}
-
 std::string dumpStyleText(const std::vector<std::string>& files) {
-  std::vector<std::string> onError = defaultOnErrorLines();
-  onError.push_back("Dim sLocalVariableDump as String 'Used for variable dump");
-  std::vector<std::string> handler = defaultHandlerLines();
-  handler.insert(handler.begin() + 2, "<Variable_Dump>");
-  handler.insert(handler.begin() + 7, "sErrorMessage = sErrorMessage & sLocalVariableDump");
-  return styleText(onError, handler, files);
-}
-
-std::vector<std::string> projectMemberLines(std::string_view projectText) {
-  static const std::vector<std::string> memberKeys = {"form",         "module",       "class",    "usercontrol",
-                                                      "userdocument", "propertypage", "designer", "relateddoc",
-                                                      "object",       "reference"};
-  std::vector<std::string> out;
-  for (const std::string& line : sourceLines(projectText)) {
-    if (std::find(memberKeys.begin(), memberKeys.end(), keyOf(line)) != memberKeys.end()) out.push_back(line);
-  }
-  return out;
+  std::string handler = kDefaultHandler;
+  handler.insert(handler.find("sErrorMessage = \"Error"), "<Variable_Dump>\r\n");
+  handler.insert(handler.find("Select Case"), "sErrorMessage = sErrorMessage & sLocalVariableDump\r\n");
+  std::string text = "[ON ERROR]\r\n" + kDefaultOnError +
+                     "Dim sLocalVariableDump as String 'Used for variable dump\r\n[ERROR HANDLER]\r\n" + handler +
+                     "[FILES]\r\n";
+  for (const std::string& file : files) text += file + "\r\n";
+  return text;
 }
 
 }  // namespace qm::testing

@@ -8,7 +8,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "platform/memory_settings.h"
 #include "platform/workspace.h"
 #include "support/faulty_file_system.h"
+#include "support/run_fakes.h"
 #include "support/temp_folder.h"
 #include "wizard/main_window.h"
 #include "wizard/wizard_fixture.h"
@@ -26,7 +26,6 @@ namespace qm::testing {
 struct ProjectMember {
   std::string kind;    // "Form", "Module" or "Class"
   std::string path;    // native path; "" when the listed file does not exist
-  std::string listed;  // the path as the project file writes it
   std::string name;    // bare file name
   std::string vbName;  // its Attribute VB_Name value
 };
@@ -47,58 +46,53 @@ class RunBench {
   // A new start of the program without a command line: the wizard opens the
   // most recent project.
   MainWindow& openWizard();
-  const std::string& summary() const;
+  const std::string& summary() const { return window->page4.txtSummary.text; }
 
-  // Writes a code style into the program's folder.
-  void writeStyle(std::string_view fileName, std::string_view text) const;
-  // Writes a file anywhere under the bench's folder.
+  void writeStyle(std::string_view fileName, std::string_view text) const {
+    write("program/" + std::string(fileName), text);
+  }
   void write(std::string_view relative, std::string_view content) const { root.write(relative, content); }
   std::string path(std::string_view relative) const { return root.file(relative); }
+  static std::string read(const std::string& nativePath);
+  // Writes kExtraFiles into extras/ and gives their paths, for a style's FILES list.
+  std::vector<std::string> writeExtraFiles() const;
 
   // The members the project file lists now.
   std::vector<ProjectMember> members() const;
+  // The members' texts by path.
+  std::map<std::string, std::string> memberTexts() const;
   // Every file of the bench outside the program's folder, by its path
   // relative to the bench's folder.
   std::map<std::string, std::string> files() const;
-  std::string read(const std::string& nativePath) const { return readNative(nativePath); }
-  static std::string readNative(const std::string& nativePath);
 
   TempFolder root;
   FaultyFileSystem disk;
   Workspace workspace;
   MemorySettings settings;
-  StillClock clock;
+  FixedClock clock;
   RecordingLauncher launcher;
   WizardDialogs dialogs;
   WizardView view;
   std::unique_ptr<MainWindow> window;
-  std::string copiedFolder;   // native, with a trailing "/"
   std::string projectFile;    // native
   std::string projectFolder;  // native, with a trailing "/"
 };
 
-// The folder of projects that the corpus checks run over; nothing when it
-// does not exist. QUILLMERE_CORPUS names another folder.
-std::optional<std::string> corpusFolder();
+// Extra files of a style: a module, a class, a form that uses two control
+// libraries (one the project already lists) and a document.
+inline constexpr const char* kExtraFiles[] = {"modErrorLog.bas", "clsErrorInfo.cls", "frmErrorReport.frm",
+                                              "ReadMe.txt"};
 
 struct CorpusProject {
   std::string folder;         // the corpus entry that holds it, copied whole
   std::string projectInside;  // the project file, relative to that entry
 };
-// Every project file (".vbp", any case) below the corpus folder, sorted.
-std::vector<CorpusProject> corpusProjects(const std::string& corpus);
+// Every project file (".vbp", any case) below the corpus folder (../shared/corpus,
+// or the one QUILLMERE_CORPUS names), sorted; none when there is no such folder.
+std::vector<CorpusProject> corpusProjects();
 
-// A code style file: the three sections with the given lines.
-std::string styleText(const std::vector<std::string>& onError, const std::vector<std::string>& handler,
-                      const std::vector<std::string>& files = {});
-
-// The texts of the default style, line by line.
-std::vector<std::string> defaultOnErrorLines();
-std::vector<std::string> defaultHandlerLines();
-// The default style with the local variable dump put into its handler.
+// The default style with the local variable dump put into its handler, and
+// the given extra files.
 std::string dumpStyleText(const std::vector<std::string>& files = {});
-
-// The project file's lines that list members or control libraries.
-std::vector<std::string> projectMemberLines(std::string_view projectText);
 
 }  // namespace qm::testing

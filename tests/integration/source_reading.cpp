@@ -1,39 +1,26 @@
 #include "integration/source_reading.h"
 
-#include <cctype>
+#include <regex>
 
 namespace qm::testing {
 
 namespace {
 
-char lowered(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr auto kIgnoringCase = std::regex::ECMAScript | std::regex::icase;
 
-bool continuesWord(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
+// Trimmed statement texts the patterns below are matched against.
+const std::regex kHeader(
+    R"(^(?:(?:public|private|friend)\s+)?(?:static\s+)?(sub|function|property\s+(?:get|let|set))\s+([a-z\[][\w\[\]]*))",
+    kIgnoringCase);
+const std::regex kEnd(R"(^end\s+(sub|function|property)\b)", kIgnoringCase);
+// "Type = 3" in a form's description is no block.
+const std::regex kBlockOpener(R"(^(?:(?:public|private|global)\s+)?(type|enum)\s+([a-z\[][\w\[\]]*)\s*(?:'.*)?$)",
+                              kIgnoringCase);
+const std::regex kBlockCloser(R"(^end\s+(type|enum)\b)", kIgnoringCase);
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string lowerText(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = lowered(c);
-  return out;
-}
-
-// Removes one word and the blanks after it when the text starts with it.
-bool takeWord(std::string_view& text, std::string_view word) {
-  if (!startsWithWord(text, word)) return false;
-  text.remove_prefix(word.size());
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  return true;
-}
-
-std::string takeIdentifier(std::string_view& text) {
-  std::size_t n = 0;
-  if (n < text.size() && (std::isalpha(static_cast<unsigned char>(text[n])) != 0 || text[n] == '[')) {
-    while (n < text.size() && (continuesWord(text[n]) || text[n] == '[' || text[n] == ']')) ++n;
-  }
-  std::string name(text.substr(0, n));
-  text.remove_prefix(n);
-  return name;
+std::string kindOf(const std::string& keyword) {
+  const std::string word = lowered(keyword.substr(0, 3));
+  return word == "sub" ? "Sub" : word == "fun" ? "Function" : "Property";
 }
 
 // The statement part of a line with string contents blanked out and any
@@ -41,221 +28,131 @@ std::string takeIdentifier(std::string_view& text) {
 std::string codeOnly(std::string_view line) {
   std::string out;
   bool inString = false;
-  for (char c : line) {
-    if (inString) {
-      if (c == '"') {
-        inString = false;
-        out.push_back('"');
-      } else {
-        out.push_back(' ');
-      }
-      continue;
-    }
-    if (c == '"') {
-      inString = true;
-      out.push_back('"');
-      continue;
-    }
-    if (c == '\'') break;
-    out.push_back(c);
+  for (char c : statementText(line)) {
+    if (!inString && c == '\'') break;
+    if (c == '"') inString = !inString;
+    out.push_back(inString && c != '"' ? ' ' : c);
   }
   return out;
 }
 
-// Positions where `word` stands as a whole word in `code` (not after a "."),
-// ignoring case.
-std::vector<std::size_t> wordPositions(std::string_view code, std::string_view word) {
-  std::vector<std::size_t> out;
-  if (word.empty()) return out;
-  const std::string lowCode = lowerText(code);
-  const std::string lowWord = lowerText(word);
-  for (std::size_t at = lowCode.find(lowWord); at != std::string::npos; at = lowCode.find(lowWord, at + 1)) {
-    const bool startOk = at == 0 || (!continuesWord(lowCode[at - 1]) && lowCode[at - 1] != '.');
-    const std::size_t after = at + lowWord.size();
-    const bool endOk = after >= lowCode.size() || !continuesWord(lowCode[after]);
-    if (startOk && endOk) out.push_back(at);
-  }
-  return out;
-}
-
-std::string_view skipBlanks(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  return text;
-}
-
-// The words that may stand before Type or Enum.
-std::string_view withoutScopeWord(std::string_view text) {
-  (void)(takeWord(text, "public") || takeWord(text, "private") || takeWord(text, "global"));
-  return text;
-}
-
-std::optional<std::string> blockOpener(std::string_view line) {
-  std::string_view text = withoutScopeWord(trimmedText(afterLineNumber(line)));
-  for (std::string_view word : {"type", "enum"}) {
-    std::string_view rest = text;
-    if (!takeWord(rest, word)) continue;
-    if (takeIdentifier(rest).empty()) continue;
-    rest = skipBlanks(rest);
-    if (!rest.empty() && rest.front() != '\'') continue;  // "Type = 3" in a form's description is no block
-    return std::string(word);
-  }
-  return std::nullopt;
-}
-
-bool blockCloser(std::string_view line, std::string_view word) {
-  std::string_view text = trimmedText(afterLineNumber(line));
-  return takeWord(text, "end") && startsWithWord(text, word);
+// Where `name` stands as a whole word, not after a "."; the rest of the pattern follows it.
+std::regex wordPattern(std::string_view name, std::string_view rest) {
+  return std::regex("(?:^|[^\\w.])" + std::string(name) + "(?![\\w])" + std::string(rest), kIgnoringCase);
 }
 
 }  // namespace
 
-std::vector<std::string> sourceLines(std::string_view text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t lf = text.find('\n', start);
-    if (lf == std::string_view::npos) {
-      out.emplace_back(text.substr(start));
-      break;
-    }
-    std::size_t end = lf;
-    if (end > start && text[end - 1] == '\r') --end;
+Lines sourceLines(std::string_view text) {
+  Lines out;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
+    if (end > start && text[end - 1] == '\r' && end < text.size()) --end;
     out.emplace_back(text.substr(start, end - start));
-    start = lf + 1;
+    start = next;
   }
   return out;
 }
 
 std::string withCrLfLines(std::string_view text) {
   std::string out;
-  for (const std::string& line : sourceLines(text)) {
-    out += line;
-    out += "\r\n";
-  }
+  for (const std::string& line : sourceLines(text)) out += line + "\r\n";
   return out;
 }
 
 std::string_view trimmedText(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
 }
 
-bool startsWithWord(std::string_view text, std::string_view word) {
-  if (text.size() < word.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    if (lowered(text[i]) != lowered(word[i])) return false;
-  }
-  return text.size() == word.size() || !continuesWord(text[word.size()]);
-}
-
-std::optional<std::size_t> lineNumberLength(std::string_view line) {
-  std::size_t n = 0;
-  while (n < line.size() && std::isdigit(static_cast<unsigned char>(line[n])) != 0) ++n;
-  if (n == 0) return std::nullopt;
-  while (n < line.size() && isBlank(line[n])) ++n;
-  return n;
-}
-
-std::string_view afterLineNumber(std::string_view line) {
-  const auto length = lineNumberLength(line);
-  return length ? line.substr(*length) : line;
-}
-
-bool isCommentLine(std::string_view line) {
-  const std::string_view text = trimmedText(line);
-  return !text.empty() && text.front() == '\'';
-}
-
-bool isAttributeLine(std::string_view line) { return startsWithWord(trimmedText(line), "attribute"); }
-
-bool isDirectiveLine(std::string_view line) {
-  const std::string_view text = trimmedText(line);
-  return !text.empty() && text.front() == '#';
-}
-
-bool continuesOnNextLine(std::string_view line) {
-  const std::string_view text = trimmedText(line);
-  return !text.empty() && text.back() == '_';
-}
-
-MarkerKind markerKind(std::string_view line) {
-  const std::string_view text = trimmedText(line);
-  if (text.rfind("'SS******", 0) == 0) return MarkerKind::SS;
-  if (text.rfind("'SE******", 0) == 0) return MarkerKind::SE;
-  if (text.rfind("'ES******", 0) == 0) return MarkerKind::ES;
-  if (text.rfind("'EE******", 0) == 0) return MarkerKind::EE;
-  return MarkerKind::None;
-}
-
-std::optional<std::string> procedureHeaderKind(std::string_view line) {
-  std::string_view text = trimmedText(afterLineNumber(line));
-  (void)(takeWord(text, "public") || takeWord(text, "private") || takeWord(text, "friend"));
-  takeWord(text, "static");
-  std::string kind;
-  if (takeWord(text, "sub")) {
-    kind = "Sub";
-  } else if (takeWord(text, "function")) {
-    kind = "Function";
-  } else if (takeWord(text, "property")) {
-    if (!(takeWord(text, "get") || takeWord(text, "let") || takeWord(text, "set"))) return std::nullopt;
-    kind = "Property";
-  } else {
-    return std::nullopt;
-  }
-  if (takeIdentifier(text).empty()) return std::nullopt;
-  return kind;
-}
-
-std::optional<std::string> procedureEndKind(std::string_view line) {
-  std::string_view text = trimmedText(afterLineNumber(line));
-  if (!takeWord(text, "end")) return std::nullopt;
-  if (startsWithWord(text, "sub")) return "Sub";
-  if (startsWithWord(text, "function")) return "Function";
-  if (startsWithWord(text, "property")) return "Property";
-  return std::nullopt;
-}
-
-std::vector<ProcedureSpan> procedureSpans(const std::vector<std::string>& lines) {
-  std::vector<ProcedureSpan> out;
-  std::size_t i = 0;
-  while (i < lines.size()) {
-    const auto kind = procedureHeaderKind(lines[i]);
-    if (!kind) {
-      ++i;
-      continue;
-    }
-    ProcedureSpan span;
-    span.header = i;
-    span.kind = *kind;
-    std::string_view text = trimmedText(lines[i]);
-    for (std::string_view word :
-         {"public", "private", "friend", "static", "sub", "function", "property", "get", "let", "set"}) {
-      takeWord(text, word);
-    }
-    span.name = takeIdentifier(text);
-    std::size_t last = i;
-    while (last + 1 < lines.size() && continuesOnNextLine(lines[last])) ++last;
-    span.headerLast = last;
-    std::size_t j = last + 1;
-    while (j < lines.size() && !procedureEndKind(lines[j]) && !procedureHeaderKind(lines[j])) ++j;
-    span.end = (j < lines.size() && procedureEndKind(lines[j])) ? j : lines.size();
-    out.push_back(span);
-    i = j < lines.size() && procedureEndKind(lines[j]) ? j + 1 : j;
+std::string lowered(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return out;
 }
 
-std::string joinedHeaderText(const std::vector<std::string>& lines, const ProcedureSpan& span) {
+std::optional<std::size_t> lineNumberLength(std::string_view line) {
+  std::size_t n = 0;
+  while (n < line.size() && line[n] >= '0' && line[n] <= '9') ++n;
+  if (n == 0) return std::nullopt;
+  while (n < line.size() && (line[n] == ' ' || line[n] == '\t')) ++n;
+  return n;
+}
+
+std::string_view statementText(std::string_view line) {
+  return trimmedText(line.substr(lineNumberLength(line).value_or(0)));
+}
+
+bool isCommentLine(std::string_view line) { return trimmedText(line).rfind('\'', 0) == 0; }
+
+bool isAttributeLine(std::string_view line) {
+  static const std::regex attribute(R"(^attribute\b)", kIgnoringCase);
+  const std::string_view text = trimmedText(line);
+  return std::regex_search(text.begin(), text.end(), attribute);
+}
+
+bool isDirectiveLine(std::string_view line) { return trimmedText(line).rfind('#', 0) == 0; }
+
+MarkerKind markerKind(std::string_view line) {
+  const std::string_view text = trimmedText(line);
+  if (text.size() < 9 || text.front() != '\'' || text.substr(3, 6) != "******") return MarkerKind::None;
+  const std::string_view letters = text.substr(1, 2);
+  if (letters == "SS") return MarkerKind::SS;
+  if (letters == "SE") return MarkerKind::SE;
+  if (letters == "ES") return MarkerKind::ES;
+  if (letters == "EE") return MarkerKind::EE;
+  return MarkerKind::None;
+}
+
+std::optional<std::string> procedureHeaderKind(std::string_view line) {
+  const std::string text(statementText(line));
+  std::smatch match;
+  if (!std::regex_search(text, match, kHeader)) return std::nullopt;
+  return kindOf(match[1]);
+}
+
+std::optional<std::string> procedureEndKind(std::string_view line) {
+  const std::string text(statementText(line));
+  std::smatch match;
+  if (!std::regex_search(text, match, kEnd)) return std::nullopt;
+  return kindOf(match[1]);
+}
+
+std::vector<ProcedureSpan> procedureSpans(const Lines& lines) {
+  std::vector<ProcedureSpan> out;
+  for (std::size_t i = 0; i < lines.size();) {
+    const std::string text(statementText(lines[i]));
+    std::smatch match;
+    if (!std::regex_search(text, match, kHeader)) {
+      ++i;
+      continue;
+    }
+    ProcedureSpan span{i, i, 0, kindOf(match[1]), match[2]};
+    while (span.headerLast + 1 < lines.size() && trimmedText(lines[span.headerLast]).ends_with('_')) {
+      ++span.headerLast;
+    }
+    std::size_t j = span.headerLast + 1;
+    while (j < lines.size() && !procedureEndKind(lines[j]) && !procedureHeaderKind(lines[j])) ++j;
+    const bool ended = j < lines.size() && procedureEndKind(lines[j]);
+    span.end = ended ? j : lines.size();
+    out.push_back(span);
+    i = ended ? j + 1 : j;
+  }
+  return out;
+}
+
+std::string joinedHeaderText(const Lines& lines, const ProcedureSpan& span) {
   if (span.headerLast == span.header) return lines[span.header];
-  auto spacesTrimmed = [](std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-  };
   std::string joined;
   for (std::size_t i = span.header; i <= span.headerLast; ++i) {
-    std::string_view piece = spacesTrimmed(lines[i]);
+    std::string_view piece = lines[i];
+    while (!piece.empty() && piece.front() == ' ') piece.remove_prefix(1);
+    while (!piece.empty() && piece.back() == ' ') piece.remove_suffix(1);
     if (i < span.headerLast) piece.remove_suffix(1);  // its underscore
     if (i > span.header) joined.push_back(' ');
     joined.append(piece);
@@ -263,27 +160,27 @@ std::string joinedHeaderText(const std::vector<std::string>& lines, const Proced
   return joined;
 }
 
-std::vector<LineRange> typeAndEnumBlocks(const std::vector<std::string>& lines) {
-  std::vector<LineRange> out;
+std::vector<bool> typeAndEnumLines(const Lines& lines) {
+  std::vector<bool> out(lines.size(), false);
+  std::string open;  // the block word while inside a block
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto word = blockOpener(lines[i]);
-    if (!word) continue;
-    std::size_t j = i + 1;
-    while (j < lines.size() && !blockCloser(lines[j], *word)) ++j;
-    out.push_back({i, j < lines.size() ? j : lines.size() - 1});
-    i = j;
+    const std::string text(statementText(lines[i]));
+    std::smatch match;
+    if (open.empty() && std::regex_search(text, match, kBlockOpener)) open = lowered(match.str(1));
+    out[i] = !open.empty();
+    if (std::regex_search(text, match, kBlockCloser) && lowered(match.str(1)) == open) open.clear();
   }
   return out;
 }
 
-std::vector<std::string> userTypeNames(const std::vector<std::string>& lines) {
+std::vector<std::string> userTypeNames(const Lines& lines) {
   std::vector<std::string> out;
   for (const std::string& line : lines) {
-    const auto word = blockOpener(line);
-    if (!word || *word != "type") continue;
-    std::string_view text = withoutScopeWord(trimmedText(afterLineNumber(line)));
-    takeWord(text, "type");
-    out.push_back(lowerText(takeIdentifier(text)));
+    const std::string text(statementText(line));
+    std::smatch match;
+    if (std::regex_search(text, match, kBlockOpener) && lowered(match.str(1)) == "type") {
+      out.push_back(lowered(match.str(2)));
+    }
   }
   return out;
 }
@@ -291,72 +188,48 @@ std::vector<std::string> userTypeNames(const std::vector<std::string>& lines) {
 std::optional<std::string> stringLiteralValue(std::string_view text) {
   if (text.size() < 2 || text.front() != '"') return std::nullopt;
   std::string value;
-  std::size_t i = 1;
-  while (i < text.size()) {
+  for (std::size_t i = 1; i < text.size(); ++i) {
     if (text[i] != '"') {
-      value.push_back(text[i++]);
-      continue;
+      value.push_back(text[i]);
+    } else if (i + 1 < text.size() && text[i + 1] == '"') {
+      value.push_back(text[++i]);
+    } else {
+      return i + 1 == text.size() ? std::optional<std::string>(value) : std::nullopt;
     }
-    if (i + 1 < text.size() && text[i + 1] == '"') {
-      value.push_back('"');
-      i += 2;
-      continue;
-    }
-    return i + 1 == text.size() ? std::optional<std::string>(value) : std::nullopt;
   }
   return std::nullopt;  // never closed
 }
 
 std::string vbNameOf(std::string_view text) {
+  static const std::regex vbName(R"(^attribute\s+vb_name\s*=\s*(".*?")\s*$)", kIgnoringCase);
   std::string name;
   for (const std::string& line : sourceLines(text)) {
-    std::string_view rest = line;
-    if (!takeWord(rest, "attribute") || !takeWord(rest, "vb_name")) continue;
-    rest = skipBlanks(rest);
-    if (rest.empty() || rest.front() != '=') continue;
-    rest = trimmedText(rest.substr(1));
-    if (auto value = stringLiteralValue(rest)) name = *value;
+    std::smatch match;
+    if (!std::regex_search(line, match, vbName)) continue;
+    if (auto value = stringLiteralValue(match.str(1))) name = *value;
   }
   return name;
 }
 
-std::vector<std::string> declaredTypesOf(const std::vector<std::string>& lines, std::size_t first, std::size_t last,
+std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, std::size_t last,
                                          std::string_view name) {
+  // The name, a type character, array bounds (one level of inner brackets), As, New, the type.
+  const std::regex declaration =
+      wordPattern(name, R"([$%&!#@]?\s*(?:\((?:[^()]|\([^()]*\))*\))?\s*as\s+(?:new\s+)?([\w.]+))");
   std::vector<std::string> types;
   for (std::size_t i = first; i <= last && i < lines.size(); ++i) {
-    const std::string code = codeOnly(afterLineNumber(lines[i]));
-    for (std::size_t at : wordPositions(code, name)) {
-      std::string_view rest = std::string_view(code).substr(at + name.size());
-      if (!rest.empty() && std::string_view("$%&!#@").find(rest.front()) != std::string_view::npos) {
-        rest.remove_prefix(1);
-      }
-      rest = skipBlanks(rest);
-      if (!rest.empty() && rest.front() == '(') {
-        int depth = 0;
-        std::size_t n = 0;
-        for (; n < rest.size(); ++n) {
-          if (rest[n] == '(') ++depth;
-          if (rest[n] == ')' && --depth == 0) break;
-        }
-        if (n == rest.size()) continue;
-        rest = skipBlanks(rest.substr(n + 1));
-      }
-      if (!takeWord(rest, "as")) continue;
-      takeWord(rest, "new");
-      std::string type = takeIdentifier(rest);
-      while (!rest.empty() && rest.front() == '.') {
-        rest.remove_prefix(1);
-        type += "." + takeIdentifier(rest);
-      }
-      if (!type.empty()) types.push_back(lowerText(type));
+    const std::string code = codeOnly(lines[i]);
+    for (auto it = std::sregex_iterator(code.begin(), code.end(), declaration); it != std::sregex_iterator(); ++it) {
+      types.push_back(lowered((*it)[1].str()));
     }
   }
   return types;
 }
 
-bool mentionsWord(const std::vector<std::string>& lines, std::size_t first, std::size_t last, std::string_view name) {
+bool mentionsWord(const Lines& lines, std::size_t first, std::size_t last, std::string_view name) {
+  const std::regex word = wordPattern(name, "");
   for (std::size_t i = first; i <= last && i < lines.size(); ++i) {
-    if (!wordPositions(codeOnly(afterLineNumber(lines[i])), name).empty()) return true;
+    if (std::regex_search(codeOnly(lines[i]), word)) return true;
   }
   return false;
 }

@@ -143,20 +143,14 @@ class SettingsFile : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(SettingsFile, FirstRunReadsNothingAndCreatesNothing) {
+TEST_F(SettingsFile, FirstRunReadsNothingAndTheFirstWriteCreatesFoldersKeyAndValue) {
   RegFileSettings settings(path());
   EXPECT_EQ(settings.readString(kSettings, "LastRoutine"), std::nullopt);
   EXPECT_EQ(settings.readNumber(kPrevious, "Number"), std::nullopt);
   EXPECT_FALSE(folder.exists("config"));
-}
-
-TEST_F(SettingsFile, FirstWriteCreatesFoldersKeyAndValue) {
-  RegFileSettings settings(path());
   ASSERT_TRUE(settings.writeString(kSettings, "LastRoutine", "Simple.style").ok());
   EXPECT_EQ(folder.read("config/Oskavel Software/Quillmere.reg"),
-            crlf({"Windows Registry Editor Version 5.00", "",
-                  "[HKEY_CURRENT_USER\\Software\\Oskavel Software\\Quillmere\\Settings]",
-                  "\"LastRoutine\"=\"Simple.style\"", ""}));
+            withValue("\"LastRoutine\"=\"Simple.style\""));
 }
 
 TEST_F(SettingsFile, AValueWrittenByOneInstanceIsReadByAnother) {
@@ -202,19 +196,18 @@ TEST_F(SettingsFile, AHandBrokenFileGivesWhatCanBeReadAndIsMendedByTheNextWrite)
             folder.read("config/Oskavel Software/Quillmere.reg"));
 }
 
-TEST_F(SettingsFile, AFolderInThePlaceOfTheFileGivesDefaultsAndRefusesWrites) {
+TEST_F(SettingsFile, AFolderInThePlaceOfTheFileOrAFileInThePlaceOfTheFolderGivesDefaultsAndRefusesWrites) {
   folder.makeFolder("config/Oskavel Software/Quillmere.reg");
   RegFileSettings settings(path());
   EXPECT_EQ(settings.readString(kSettings, "LastRoutine"), std::nullopt);
   EXPECT_FALSE(settings.writeString(kSettings, "LastRoutine", "x").ok());
-}
 
-TEST_F(SettingsFile, AFileInThePlaceOfTheFolderRefusesWrites) {
-  folder.write("config/Oskavel Software", "not a folder");
-  RegFileSettings settings(path());
-  EXPECT_EQ(settings.readString(kSettings, "LastRoutine"), std::nullopt);
-  EXPECT_FALSE(settings.writeString(kSettings, "LastRoutine", "x").ok());
-  EXPECT_EQ(folder.read("config/Oskavel Software"), "not a folder");
+  TempFolder other;
+  other.write("config/Oskavel Software", "not a folder");
+  RegFileSettings blocked(other.file("config/Oskavel Software/Quillmere.reg"));
+  EXPECT_EQ(blocked.readString(kSettings, "LastRoutine"), std::nullopt);
+  EXPECT_FALSE(blocked.writeString(kSettings, "LastRoutine", "x").ok());
+  EXPECT_EQ(other.read("config/Oskavel Software"), "not a folder");
 }
 
 TEST_F(SettingsFile, AReadOnlyFileIsLeftAsItWas) {

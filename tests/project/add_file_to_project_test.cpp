@@ -52,6 +52,7 @@ class AddFileToProjectTest : public ::testing::Test {
 };
 
 TEST_F(AddFileToProjectTest, PutsTheMemberLinesFirst) {
+  const std::string kOdd = "Type=Exe\nModule=GlobalVariables; GlobalVariables.bas\r\nName=\"A\"";
   const std::vector<AddCase> cases = {
       {"generated module", "GlobalVariables.bas", crlf({"Attribute VB_Name = \"GlobalVariables\"", "Option Explicit"}),
        "", kProject, "Module=GlobalVariables; GlobalVariables.bas\r\n" + kProject},
@@ -83,6 +84,13 @@ TEST_F(AddFileToProjectTest, PutsTheMemberLinesFirst) {
        crlf({"Form=frmReport.frm", "Object={831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0; MSCOMCTL.OCX"}),
        crlf({"Object={F9043C88-F6F2-101A-A3C9-08002B2F49FB}#1.2#0; COMDLG32.OCX", "Form=frmReport.frm",
              "Object={831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0; MSCOMCTL.OCX"})},
+      // Nothing to add: the project stays byte for byte, odd line ends and all.
+      {"no VB name", "Helpers.bas", crlf({"Option Explicit", "Public x As Long"}), "", kOdd, kOdd},
+      {"VB name not at the start of the line", "Helpers.bas", crlf({"  Attribute VB_Name = \"Helpers\""}), "", kOdd,
+       kOdd},
+      {"member already listed, in another case", "GlobalVariables.bas",
+       crlf({"Attribute VB_Name = \"globalvariables\""}), "", kOdd, kOdd},
+      {"other extension without libraries", "ctlGrid.ctl", crlf({"Attribute VB_Name = \"ctlGrid\""}), "", kOdd, kOdd},
   };
   for (const auto& c : cases) {
     temp.write("Billing.vbp", c.project);
@@ -90,31 +98,6 @@ TEST_F(AddFileToProjectTest, PutsTheMemberLinesFirst) {
     Workspace workspace{files, temp.path() + "Program/", temp.path() + "Working/"};
     const std::string member = temp.path() + (c.memberArgument.empty() ? c.memberFile : c.memberArgument);
     Status status = AddFileToProject(workspace, temp.path() + "Billing.vbp", member);
-    EXPECT_TRUE(status.ok()) << c.name << ": " << status.message();
-    EXPECT_EQ(temp.read("Billing.vbp"), c.expected) << c.name;
-    EXPECT_FALSE(temp.exists("TempVBData")) << c.name;
-    ::unlink(temp.file(c.memberFile).c_str());
-  }
-}
-
-TEST_F(AddFileToProjectTest, LeavesTheProjectByteForByteWhenThereIsNothingToAdd) {
-  const std::string project = "Type=Exe\nModule=GlobalVariables; GlobalVariables.bas\r\nName=\"A\"";  // odd endings on purpose
-  const std::vector<AddCase> cases = {
-      {"no VB name", "Helpers.bas", crlf({"Option Explicit", "Public x As Long"}), "", project, project},
-      {"VB name not at the start of the line", "Helpers.bas", crlf({"  Attribute VB_Name = \"Helpers\""}), "", project,
-       project},
-      {"member already listed, in another case", "GlobalVariables.bas", crlf({"Attribute VB_Name = \"globalvariables\""}),
-       "", project, project},
-      {"member already listed", "GlobalVariables.bas", crlf({"Attribute VB_Name = \"GlobalVariables\""}), "", project,
-       project},
-      {"other extension without libraries", "ctlGrid.ctl", crlf({"Attribute VB_Name = \"ctlGrid\""}), "", project,
-       project},
-  };
-  for (const auto& c : cases) {
-    temp.write("Billing.vbp", c.project);
-    temp.write(c.memberFile, c.memberText);
-    Workspace workspace{files, temp.path(), temp.path()};
-    Status status = AddFileToProject(workspace, temp.path() + "Billing.vbp", temp.path() + c.memberFile);
     EXPECT_TRUE(status.ok()) << c.name << ": " << status.message();
     EXPECT_EQ(temp.read("Billing.vbp"), c.expected) << c.name;
     EXPECT_FALSE(temp.exists("TempVBData")) << c.name;
@@ -132,19 +115,14 @@ TEST_F(AddFileToProjectTest, AddingTheSameModuleTwiceListsItOnce) {
   EXPECT_EQ(projectFolderEntries(), (std::vector<std::string>{"Billing.vbp", "GlobalVariables.bas"}));
 }
 
-TEST_F(AddFileToProjectTest, AMissingMemberFailsAndChangesNothing) {
+TEST_F(AddFileToProjectTest, AMissingMemberOrProjectFailsAndChangesNothing) {
   temp.write("Billing.vbp", kProject);
   Workspace workspace{files, temp.path(), temp.path()};
   EXPECT_FALSE(AddFileToProject(workspace, temp.path() + "Billing.vbp", temp.path() + "Gone.bas").ok());
   EXPECT_EQ(temp.read("Billing.vbp"), kProject);
-  EXPECT_EQ(projectFolderEntries(), (std::vector<std::string>{"Billing.vbp"}));
-}
-
-TEST_F(AddFileToProjectTest, AMissingProjectFailsAndCreatesNothing) {
   temp.write("GlobalVariables.bas", crlf({"Attribute VB_Name = \"GlobalVariables\""}));
-  Workspace workspace{files, temp.path(), temp.path()};
-  EXPECT_FALSE(AddFileToProject(workspace, temp.path() + "Billing.vbp", temp.path() + "GlobalVariables.bas").ok());
-  EXPECT_EQ(projectFolderEntries(), (std::vector<std::string>{"GlobalVariables.bas"}));
+  EXPECT_FALSE(AddFileToProject(workspace, temp.path() + "Other.vbp", temp.path() + "GlobalVariables.bas").ok());
+  EXPECT_EQ(projectFolderEntries(), (std::vector<std::string>{"Billing.vbp", "GlobalVariables.bas"}));
 }
 
 TEST_F(AddFileToProjectTest, AReadOnlyProjectIsRefusedUnchangedAndNoScratchRemains) {

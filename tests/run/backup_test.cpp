@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 
 #include "platform/file_system.h"
-#include "run_fakes.h"
 #include "support/faulty_file_system.h"
+#include "support/run_fakes.h"
 #include "support/temp_folder.h"
 
 namespace qm {
@@ -35,10 +35,6 @@ TEST(BackupNames, BackupListMatchIgnoresCase) {
   EXPECT_TRUE(isBackupName("Backup on 05 Dec at 14-03-27 (2)"));
   EXPECT_FALSE(isBackupName("Backups"));
   EXPECT_FALSE(isBackupName("Old Backup on 05 Dec"));
-}
-
-TEST(UninstallRecord, HeaderNamesTheProductInCapitals) {
-  EXPECT_EQ(uninstallHeader(), "FILE REQUIRED BY QUILLMERE. DO NOT REMOVE.");
 }
 
 TEST(UninstallRecord, EveryRunAppendsItsHeaderAndItsFiles) {
@@ -136,41 +132,37 @@ class FolderCheck : public ::testing::Test {
   NativeFileSystem files;
 };
 
-TEST_F(FolderCheck, AnExistingFolderIsUsedAsItIs) {
-  EXPECT_EQ(check(folder.file("Existing")), 1);
-  EXPECT_EQ(check(folder.file("Existing") + "\\"), 1);
-  EXPECT_EQ(check(folder.file("existing")), 1);
-}
-
-TEST_F(FolderCheck, AFolderThatCanBeMadeIsTriedAndTakenAwayAgain) {
-  EXPECT_EQ(check(folder.file("New copy")), 2);
+// 1: an existing folder, used as it is; 2: a folder that can be made (tried
+// and taken away again); 0: refused.
+TEST_F(FolderCheck, TellsUsableFromRefusedLocationsAndLeavesNothingBehind) {
+  const std::string backup = project() + "Backup on 05 Dec at 14-03-27";
+  const std::vector<std::pair<std::string, std::int16_t>> cases = {
+      {folder.file("Existing"), 1},
+      {folder.file("Existing") + "\\", 1},
+      {folder.file("existing"), 1},
+      {folder.file("New copy"), 2},
+      {project() + "New copy created 05 Dec at 14-03-27", 2},
+      {"", 0},
+      {"   ", 0},
+      {"\\", 0},
+      {folder.file("Missing/Copy"), 0},
+      {folder.file("AFile"), 0},
+      {folder.file("AFile/Copy"), 0},
+      // the project's own folder in every spelling
+      {project(), 0},
+      {folder.file("Billing"), 0},
+      {folder.file("BILLING"), 0},
+      {folder.file("Billing/./"), 0},
+      {folder.file("Existing/../Billing"), 0},
+      // a place inside a backup folder
+      {backup, 0},
+      {backup + "\\Copy", 0},
+      {project() + "backup on 06 Dec at 10-00-00", 0},
+  };
+  for (const auto& [location, expected] : cases) EXPECT_EQ(check(location), expected) << "[" << location << "]";
   EXPECT_FALSE(folder.exists("New copy"));
-  EXPECT_EQ(check(project() + "New copy created 05 Dec at 14-03-27"), 2);
   EXPECT_FALSE(folder.exists("Billing/New copy created 05 Dec at 14-03-27"));
-}
-
-TEST_F(FolderCheck, UnusableLocationsAreRefused) {
-  EXPECT_EQ(check(""), 0) << "empty";
-  EXPECT_EQ(check("   "), 0) << "blanks";
-  EXPECT_EQ(check("\\"), 0) << "a lone separator";
-  EXPECT_EQ(check(folder.file("Missing/Copy")), 0) << "parent missing";
-  EXPECT_EQ(check(folder.file("AFile")), 0) << "a file";
-  EXPECT_EQ(check(folder.file("AFile/Copy")), 0) << "below a file";
   EXPECT_FALSE(folder.exists("Missing"));
-}
-
-TEST_F(FolderCheck, TheProjectsOwnFolderIsRefusedInEverySpelling) {
-  EXPECT_EQ(check(project()), 0);
-  EXPECT_EQ(check(folder.file("Billing")), 0);
-  EXPECT_EQ(check(folder.file("BILLING")), 0);
-  EXPECT_EQ(check(folder.file("Billing/./")), 0);
-  EXPECT_EQ(check(folder.file("Existing/../Billing")), 0);
-}
-
-TEST_F(FolderCheck, APlaceInsideABackupFolderIsRefused) {
-  EXPECT_EQ(check(project() + "Backup on 05 Dec at 14-03-27"), 0);
-  EXPECT_EQ(check(project() + "Backup on 05 Dec at 14-03-27\\Copy"), 0);
-  EXPECT_EQ(check(project() + "backup on 06 Dec at 10-00-00"), 0);
   EXPECT_FALSE(folder.exists("Billing/Backup on 05 Dec at 14-03-27/Copy"));
 }
 

@@ -32,11 +32,6 @@ TEST(CompilerName, OneDigitBetweenVbAndExe) {
   }
 }
 
-TEST(CompilerSwitch, MakeForExesMakeDllForTheRest) {
-  EXPECT_EQ(compileSwitch(true), "/make");
-  EXPECT_EQ(compileSwitch(false), "/makedll");
-}
-
 class Compilation : public ::testing::Test {
  protected:
   Compilation() {

@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include "platform/memory_settings.h"
-#include "run_fakes.h"
 #include "settings/registry.h"
 #include "support/faulty_file_system.h"
+#include "support/run_fakes.h"
 #include "support/temp_folder.h"
 
 namespace qm {
@@ -73,6 +73,7 @@ class RollBack : public ::testing::Test {
 };
 
 TEST_F(RollBack, RestoresTheBackupAndDeletesTheRecordedFiles) {
+  clock.time = LocalDateTime{2024, 12, 31, 23, 59, 59};  // the time of day plays no part
   const RollbackOutcome outcome = roll();
   EXPECT_TRUE(outcome.performed);
   EXPECT_TRUE(outcome.failures.empty());
@@ -86,18 +87,11 @@ TEST_F(RollBack, RestoresTheBackupAndDeletesTheRecordedFiles) {
   EXPECT_FALSE(folder.exists("Payroll/uninstall.dat"));
   EXPECT_EQ(folder.read("Payroll/Later.bas"), "the user's, made after the backup");
   EXPECT_TRUE(folder.exists(std::string(kFolder) + "/uninstall.dat"));
-}
-
-TEST_F(RollBack, TheBarShowsKOfKPlusOneWhileTheKthFileIsCopied) {
-  roll();
+  // The bar shows k of k + 1 while the k-th file is copied.
   EXPECT_EQ(progress.events(), (std::vector<std::string>{"value 0", "max 1", "shown", "value 1", "max 2", "value 2",
                                                          "max 3", "value 3", "max 4", "value 4", "hidden"}));
   EXPECT_FALSE(progress.exceeded());
-}
-
-TEST_F(RollBack, ShowsTheCompletedPanelForHalfASecondOnTheMonotonicClock) {
-  clock.time = LocalDateTime{2024, 12, 31, 23, 59, 59};  // the time of day plays no part
-  roll();
+  // The completed panel stays for half a second on the monotonic clock.
   EXPECT_EQ(panel, (std::vector<bool>{true, false}));
   EXPECT_GT(clock.sleptTotal, 500);
   EXPECT_LE(clock.sleptTotal, 520);
@@ -119,23 +113,18 @@ TEST_F(RollBack, CancellingTheWarningChangesNothing) {
   EXPECT_NE(folder.read("Payroll/modPay.bas"), original.at("modPay.bas"));
 }
 
-TEST_F(RollBack, OkWithDontShowAgainStoresTheChoice) {
-  showWarning = true;
-  dialogs.answerOk = true;
-  dialogs.tickDontShowAgain = true;
-  EXPECT_TRUE(roll().performed);
-  EXPECT_FALSE(showWarning);
+TEST_F(RollBack, OkStoresTheChoiceOnlyWithDontShowAgain) {
+  for (const bool tick : {false, true}) {
+    showWarning = true;
+    dialogs.answerOk = true;
+    dialogs.tickDontShowAgain = tick;
+    EXPECT_TRUE(roll().performed);
+    EXPECT_EQ(showWarning, !tick);
+    EXPECT_EQ(settings.writes(), tick ? 1 : 0);
+  }
   EXPECT_EQ(GetSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "ShowWarning", ""), "False");
   roll();
-  EXPECT_EQ(dialogs.warnings, 1);
-}
-
-TEST_F(RollBack, OkAloneAsksAgainNextTime) {
-  showWarning = true;
-  dialogs.answerOk = true;
-  EXPECT_TRUE(roll().performed);
-  EXPECT_TRUE(showWarning);
-  EXPECT_EQ(settings.writes(), 0);
+  EXPECT_EQ(dialogs.warnings, 2);
 }
 
 TEST_F(RollBack, ATamperedRecordCannotDeleteAnythingButTheRunsOwnAdditions) {

@@ -16,8 +16,8 @@
 #include "project/project_file.h"
 #include "run/rollback.h"
 #include "run/update_run.h"
-#include "run_fakes.h"
 #include "support/faulty_file_system.h"
+#include "support/run_fakes.h"
 #include "support/temp_folder.h"
 
 namespace qm::testing {

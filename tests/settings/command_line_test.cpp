@@ -85,12 +85,6 @@ TEST(CommandLineWords, ReadsSwitchWordsInEitherFormAndCase) {
   EXPECT_EQ(line.asReceived(), "-P /home/ann/projects/Billing.vbp /a -L /S House -i 7 /c /home/ann/copy");
 }
 
-TEST(CommandLineWords, APathHoldingSlashPIsNoSwitch) {
-  const CommandLine line = CommandLine::fromWords({"/home/ann/projects/Billing.vbp"});
-  EXPECT_FALSE(line.requestsUnattendedRun());
-  EXPECT_EQ(line.projectPathToOpen(), "/home/ann/projects/Billing.vbp");
-}
-
 TEST(CommandLineWords, AbsentOrEmptyValuesCountAsAbsent) {
   const struct {
     std::vector<std::string> words;
@@ -117,6 +111,7 @@ TEST(CommandLineWords, OnlyASingleWordEndingInVbpOpensAProject) {
     std::string project;
   } cases[] = {
       {{"Billing.VbP"}, "Billing.VbP"},
+      {{"/home/ann/projects/Billing.vbp"}, "/home/ann/projects/Billing.vbp"},  // holds "/p" but is no switch
       {{"\"Billing.vbp\""}, "Billing.vbp"},
       {{"Billing.vbp "}, ""},
       {{"Billing.vbp", "/a"}, ""},
@@ -125,6 +120,7 @@ TEST(CommandLineWords, OnlyASingleWordEndingInVbpOpensAProject) {
       {{}, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(CommandLine::fromWords(c.words).projectPathToOpen(), c.project);
+  EXPECT_FALSE(CommandLine::fromWords({"/home/ann/projects/Billing.vbp"}).requestsUnattendedRun());
 }
 
 TEST(CommandLineWords, ThisPlatformPassesSeparateWords) {
@@ -137,8 +133,9 @@ TEST(CommandLineWords, ThisPlatformPassesSeparateWords) {
   EXPECT_EQ(line.value('p'), "/home/ann/Billing.vbp");
 }
 
-TEST(CommandLineFailure, WritesTheLogIntoTheProgramFolder) {
+TEST(CommandLineFailure, WritesTheLogIntoTheProgramFolderReplacingAnEarlierOne) {
   testing::TempFolder program;
+  program.write("QMR Command Line Failure.txt", "an old and much longer report that must not survive\r\n");
   NativeFileSystem files;
   Workspace workspace{files, program.path(), program.path()};
   const auto written = writeCommandLineFailure(workspace, "/pC:\\missing.vbp");
@@ -149,21 +146,6 @@ TEST(CommandLineFailure, WritesTheLogIntoTheProgramFolder) {
             "problem to Oskavel Software at www.oskavel.example \r\n\r\nCommand Line Argument: "
             "/pC:\\missing.vbp\r\n");
 }
-
-TEST(CommandLineFailure, ReplacesAnEarlierLog) {
-  testing::TempFolder program;
-  program.write("QMR Command Line Failure.txt", "an old and much longer report that must not survive\r\n");
-  NativeFileSystem files;
-  Workspace workspace{files, program.path(), program.path()};
-  ASSERT_TRUE(writeCommandLineFailure(workspace, "-p x").ok());
-  EXPECT_EQ(program.read("QMR Command Line Failure.txt"), commandLineFailureText("-p x"));
-}
-
-}  // namespace
-}  // namespace qm
-
-namespace qm {
-namespace {
 
 TEST(PathFromWorkingFolder, MakesOnlyRelativePathsAbsolute) {
   const struct {
@@ -181,11 +163,8 @@ TEST(PathFromWorkingFolder, MakesOnlyRelativePathsAbsolute) {
 }
 
 TEST(NamesProjectFile, LooksAtTheLastThreeCharactersInAnyCase) {
-  EXPECT_TRUE(namesProjectFile("a.vbp"));
-  EXPECT_TRUE(namesProjectFile("A.VbP"));
-  EXPECT_TRUE(namesProjectFile("vbp"));
-  EXPECT_FALSE(namesProjectFile("a.vbp "));
-  EXPECT_FALSE(namesProjectFile("bp"));
+  for (const char* name : {"a.vbp", "A.VbP", "vbp"}) EXPECT_TRUE(namesProjectFile(name)) << name;
+  for (const char* name : {"a.vbp ", "bp"}) EXPECT_FALSE(namesProjectFile(name)) << name;
 }
 
 }  // namespace

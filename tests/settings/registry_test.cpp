@@ -15,15 +15,10 @@ using testing::TempFolder;
 std::string settingsKey() { return SettingsKey() + "\\Settings"; }
 std::string previousKey() { return SettingsKey() + "\\Previous"; }
 
-TEST(SettingsKey, NamesTheMakerAndTheProduct) { EXPECT_EQ(SettingsKey(), "Software\\Oskavel Software\\Quillmere"); }
-
 TEST(Settings, FirstRunGivesEveryDefault) {
   MemorySettings store;
   EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 0), 0);
   EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, previousKey(), "1", ""), "");
-  for (const char* name : {"LastRoutine", "Create", "VB_Location", "ShowWarning"}) {
-    EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, settingsKey(), name, ""), "") << name;
-  }
   EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", "Simple.style"), "Simple.style");
   EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 7), 7);
   EXPECT_EQ(store.writes(), 0);

@@ -6,6 +6,7 @@
 
 #include "platform/file_system.h"
 #include "styles/style_file.h"
+#include "support/default_style_texts.h"
 #include "support/temp_folder.h"
 
 namespace qm {
@@ -14,31 +15,10 @@ namespace {
 using testing::crlf;
 using testing::TempFolder;
 
-// The default style, line by line, as users have always received it, with
-// the exit line that keeps a normal call out of its handler.
-const std::string kDefaultStyle =
-    "[ON ERROR]\r\n"
-    "On Error GoTo ErrorHandler\r\n"
-    "Const sPROJECT as String = <Project_Name>\r\n"
-    "Const sMODULE as String = <Module_Name>\r\n"
-    "Const sPROCEDURE as String = <Procedure_Name>\r\n"
-    "Dim sErrorMessage As String\r\n"
-    "[ERROR HANDLER]\r\n"
-    "<Exit_Routine>\r\n"
-    "ErrorHandler:\r\n"
-    "sErrorMessage = \"Error \" & Err.Number & vbCrLf\r\n"
-    "sErrorMessage = sErrorMessage & Err.Description & vbCrLf\r\n"
-    "sErrorMessage = sErrorMessage & \"Location: \" & sPROJECT & \": \"\r\n"
-    "sErrorMessage = sErrorMessage & sMODULE & \": \" & sPROCEDURE & vbCrLf \r\n"
-    "Select Case MsgBox(sErrorMessage, vbAbortRetryIgnore, \"Error in \" & sPROJECT)\r\n"
-    "Case vbAbort\r\n"
-    "    End\r\n"
-    "Case vbRetry\r\n"
-    "    Resume\r\n"
-    "Case vbIgnore\r\n"
-    "    Resume Next\r\n"
-    "End Select\r\n"
-    "[FILES]\r\n";
+// The default style as users have always received it, with the exit line
+// that keeps a normal call out of its handler.
+const std::string kDefaultStyle = "[ON ERROR]\r\n" + testing::kDefaultOnError + "[ERROR HANDLER]\r\n" +
+                                  testing::kDefaultHandler + "[FILES]\r\n";
 
 class StyleFiles : public ::testing::Test {
  protected:
@@ -68,26 +48,21 @@ TEST(StylePath, JoinsWithOneBackslash) {
   EXPECT_EQ(stylePath("/opt/quillmere/", "Simple.style"), "/opt/quillmere/Simple.style");
 }
 
-TEST_F(StyleFiles, TheNameWithAndWithoutItsExtensionOpenTheSameFile) {
+TEST_F(StyleFiles, TheNameWithOrWithoutItsExtensionOpensTheSameFile) {
   temp.write("Simple.style", crlf({"[ON ERROR]", "On Error GoTo X", "[ERROR HANDLER]", "X:", "[FILES]"}));
-  const StyleLoad bare = load("Simple");
-  const StyleLoad full = load("Simple.style");
-  ASSERT_TRUE(bare.ok);
-  ASSERT_TRUE(full.ok);
-  EXPECT_EQ(bare.style.name, "Simple.style");
-  EXPECT_EQ(full.style.name, "Simple.style");
-  EXPECT_EQ(bare.style.onErrorText, "On Error GoTo X\r\n");
-  EXPECT_EQ(full.style.onErrorText, bare.style.onErrorText);
-  EXPECT_EQ(full.style.handlerText, "X:\r\n");
-}
-
-TEST_F(StyleFiles, AnExtensionInCapitalsGetsASecondOne) {
   temp.write("Loud.STYLE", crlf({"[ON ERROR]", "a"}));
   temp.write("Loud.STYLE.style", crlf({"[ON ERROR]", "b"}));
-  const StyleLoad loaded = load("Loud.STYLE");
-  ASSERT_TRUE(loaded.ok);
-  EXPECT_EQ(loaded.style.name, "Loud.STYLE.style");
-  EXPECT_EQ(loaded.style.onErrorText, "b\r\n");
+  for (const char* name : {"Simple", "Simple.style"}) {
+    const StyleLoad loaded = load(name);
+    ASSERT_TRUE(loaded.ok) << name;
+    EXPECT_EQ(loaded.style.name, "Simple.style");
+    EXPECT_EQ(loaded.style.onErrorText, "On Error GoTo X\r\n");
+    EXPECT_EQ(loaded.style.handlerText, "X:\r\n");
+  }
+  const StyleLoad loud = load("Loud.STYLE");  // an extension in capitals gets a second one
+  ASSERT_TRUE(loud.ok);
+  EXPECT_EQ(loud.style.name, "Loud.STYLE.style");
+  EXPECT_EQ(loud.style.onErrorText, "b\r\n");
 }
 
 struct LoadCase {
@@ -207,37 +182,17 @@ TEST_F(StyleFiles, AFailedSaveLeavesTheOldFile) {
   ::chmod(temp.file("Locked.style").c_str(), 0644);
 }
 
-TEST(DefaultStyle, IsTheTwentyTwoLinesUsersExpect) {
-  EXPECT_EQ(defaultStyleText(), kDefaultStyle);
-  std::size_t lines = 0;
-  for (char c : defaultStyleText()) lines += c == '\n';
-  EXPECT_EQ(lines, 22u);
-}
-
 TEST_F(StyleFiles, TheDefaultStyleIsWrittenOnlyWhenMissing) {
+  EXPECT_EQ(defaultStyleText(), kDefaultStyle);
   ASSERT_TRUE(writeDefaultStyle(workspace).ok());
   EXPECT_EQ(temp.read("Simple.style"), kDefaultStyle);
-
-  const StyleLoad loaded = load("Simple");
-  ASSERT_TRUE(loaded.ok);
-  EXPECT_EQ(loaded.style.onErrorText,
-            crlf({"On Error GoTo ErrorHandler", "Const sPROJECT as String = <Project_Name>",
-                  "Const sMODULE as String = <Module_Name>", "Const sPROCEDURE as String = <Procedure_Name>",
-                  "Dim sErrorMessage As String"}));
-  EXPECT_EQ(loaded.style.handlerText.substr(0, 31), "<Exit_Routine>\r\nErrorHandler:\r\n");
-  EXPECT_TRUE(loaded.style.files.empty());
-  EXPECT_FALSE(loaded.mentionsVariableDump);
-
   temp.write("Simple.style", emptyStyleText());
   ASSERT_TRUE(writeDefaultStyle(workspace).ok());
   EXPECT_EQ(temp.read("Simple.style"), emptyStyleText()) << "a style on disk is never rewritten";
 }
 
-TEST(EmptyStyle, HasTheThreeHeadersAndTwoEmptyLines) {
+TEST_F(StyleFiles, TheEmptyStyleHasTheThreeHeadersAndLoadsAsTwoEmptyLines) {
   EXPECT_EQ(emptyStyleText(), "[ON ERROR]\r\n\r\n[ERROR HANDLER]\r\n\r\n[FILES]\r\n");
-}
-
-TEST_F(StyleFiles, TheEmptyStyleLoadsAsTwoEmptyLines) {
   temp.write("New.style", emptyStyleText());
   const StyleLoad loaded = load("New");
   ASSERT_TRUE(loaded.ok);

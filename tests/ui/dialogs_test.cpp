@@ -1,20 +1,5 @@
 // The small windows: About, the roll-back warning and the folder browser.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <memory>
-
-#include "ui/clickable_label.h"
-#include "ui/frm_about.h"
-#include "ui/frm_browse.h"
-#include "ui/frm_main.h"
-#include "ui/frm_warning.h"
 #include "ui_fixture.h"
-#include "ui_tests.h"
 
 namespace qm::testing {
 namespace {
@@ -24,24 +9,24 @@ namespace {
 void runOnceAndGoBack(WizardFixture& f) {
   f.start();
   f.openProject(f.billingProject());
-  f.goToOptionsPage();
-  f.goToApplyPage();
-  ui::frmMain& w = f.window();
-  QTest::mouseClick(w.cmdBegin, Qt::LeftButton);
-  QTest::mouseClick(w.cmdBack3, Qt::LeftButton);
-  QTest::mouseClick(w.cmdBack2, Qt::LeftButton);
-  QTest::mouseClick(w.cmdBack1, Qt::LeftButton);
+  f.goToOptionsPage(true);
+  f.runAndGoBack();
+  QTest::mouseClick(f.window().cmdBack1, Qt::LeftButton);
 }
 
-// Answers the warning: ticks its box when asked, then presses OK or Cancel.
-void answerWarning(bool tick, bool ok, std::shared_ptr<bool> seenUnticked) {
+// Presses Roll Back and answers the warning, when it comes: ticks its box
+// when asked, then presses OK or Cancel. Whether it came, unticked.
+bool rollBackAnswering(WizardFixture& f, bool tick, bool ok) {
+  auto seenUnticked = std::make_shared<bool>(false);
   onNextModal([tick, ok, seenUnticked](QWidget* modal) {
     auto* warning = qobject_cast<ui::frmWarning*>(modal);
     if (warning == nullptr) return;
     *seenUnticked = !warning->chkWarning->isChecked();
-    if (tick) QTest::mouseClick(warning->chkWarning, Qt::LeftButton, {}, QPoint(6, warning->chkWarning->height() / 2));
+    if (tick) clickBox(warning->chkWarning);
     QTest::mouseClick(ok ? warning->OKButton : warning->CancelButton, Qt::LeftButton);
   });
+  QTest::mouseClick(f.window().cmdRollback, Qt::LeftButton);
+  return *seenUnticked;
 }
 
 bool holdsInsertedCode(const WizardFixture& f) {
@@ -73,8 +58,8 @@ void DialogsTest::aboutShowsTheProductAndOpensTheMakersLinks() {
   QTest::mouseClick(about.lblVisit, Qt::LeftButton);
   QTest::mouseClick(about.lblLink, Qt::LeftButton);
   QCOMPARE(opened.size(), std::size_t{2});
-  QCOMPARE(QString::fromStdString(opened[0]), QStringLiteral("http://www.oskavel.example"));
-  QVERIFY(QString::fromStdString(opened[1]).startsWith(QStringLiteral("mailto:")));
+  QCOMPARE(opened[0], std::string("http://www.oskavel.example"));
+  QVERIFY(opened[1].starts_with("mailto:"));
   QTest::mouseClick(about.imgQuit, Qt::LeftButton);
   QVERIFY(!about.isVisible());
 
@@ -92,42 +77,23 @@ void DialogsTest::aboutShowsTheProductAndOpensTheMakersLinks() {
 void DialogsTest::dontShowAgainWithCancelStoresNothing() {
   WizardFixture f;
   runOnceAndGoBack(f);
-  ui::frmMain& w = f.window();
-  QVERIFY(!w.shpRollBack->isHidden());
+  QVERIFY(!f.window().shpRollBack->isHidden());
   QVERIFY(holdsInsertedCode(f));
-
-  auto unticked = std::make_shared<bool>(false);
-  answerWarning(true, false, unticked);
-  QTest::mouseClick(w.cmdRollback, Qt::LeftButton);
-  QVERIFY(*unticked);
+  QVERIFY(rollBackAnswering(f, true, false));
   QCOMPARE(f.setting("ShowWarning"), std::string());
   QVERIFY(f.logic().bShowWarning);
-  QVERIFY(holdsInsertedCode(f));  // nothing rolled back
-
-  // It asks again next time.
-  auto askedAgain = std::make_shared<bool>(false);
-  answerWarning(false, false, askedAgain);
-  QTest::mouseClick(w.cmdRollback, Qt::LeftButton);
-  QVERIFY(*askedAgain);
+  QVERIFY(holdsInsertedCode(f));                // nothing rolled back
+  QVERIFY(rollBackAnswering(f, false, false));  // it asks again next time
 }
 
 void DialogsTest::dontShowAgainWithOkIsRememberedAndRollsBack() {
   WizardFixture f;
   runOnceAndGoBack(f);
-  ui::frmMain& w = f.window();
-  auto unticked = std::make_shared<bool>(false);
-  answerWarning(true, true, unticked);
-  QTest::mouseClick(w.cmdRollback, Qt::LeftButton);
-  QVERIFY(*unticked);
+  QVERIFY(rollBackAnswering(f, true, true));
   QCOMPARE(f.setting("ShowWarning"), std::string("False"));
   QVERIFY(!f.logic().bShowWarning);
   QVERIFY(!holdsInsertedCode(f));
-
-  // The next roll back goes ahead without asking.
-  auto asked = std::make_shared<bool>(false);
-  answerWarning(false, false, asked);
-  QTest::mouseClick(w.cmdRollback, Qt::LeftButton);
-  QVERIFY(!*asked);
+  QVERIFY(!rollBackAnswering(f, false, false));  // the next roll back goes ahead without asking
 }
 
 void DialogsTest::theFolderBrowserFillsTheNewCopyFolder() {
@@ -137,7 +103,7 @@ void DialogsTest::theFolderBrowserFillsTheNewCopyFolder() {
   f.openProject(f.billingProject());
   f.goToOptionsPage();
   ui::frmMain& w = f.window();
-  QTest::mouseClick(w.optNew, Qt::LeftButton, {}, QPoint(6, w.optNew->height() / 2));
+  clickBox(w.optNew);
 
   QTest::mouseClick(w.cmdNewBrowse, Qt::LeftButton);
   ui::frmBrowse* browse = w.browseWindow();
@@ -153,7 +119,7 @@ void DialogsTest::theFolderBrowserFillsTheNewCopyFolder() {
   browse = w.browseWindow();
   browse->dirFolder_Change(program + "/Copies");  // what a double click on it does
   QCOMPARE(browse->lblPath->text(), program + "/Copies");
-  QTest::mouseClick(w.optBackup, Qt::LeftButton, {}, QPoint(6, w.optBackup->height() / 2));  // the box is disabled now, and still filled
+  clickBox(w.optBackup);  // the box is disabled now, and still filled
   QTest::mouseClick(browse->cmdSelect, Qt::LeftButton);
   QCOMPARE(w.txtNewLoc->text(), program + "/Copies");
   QVERIFY(!w.txtNewLoc->isEnabled());
@@ -162,8 +128,8 @@ void DialogsTest::theFolderBrowserFillsTheNewCopyFolder() {
   QTRY_VERIFY(w.browseWindow() == nullptr);
 }
 
-std::unique_ptr<QObject> makeDialogsTest() { return std::make_unique<DialogsTest>(); }
-
 }  // namespace qm::testing
+
+QObject* makeDialogsTest() { return new qm::testing::DialogsTest; }
 
 #include "dialogs_test.moc"

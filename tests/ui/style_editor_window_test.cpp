@@ -1,19 +1,6 @@
 // The style editor window: typing, the Insert menu, the extra files list and
 // what the next run takes from it.
-#include <QCheckBox>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextEdit>
-#include <QTextLayout>
-
-#include "ui/frm_editor.h"
-#include "ui/frm_main.h"
 #include "ui_fixture.h"
-#include "ui_tests.h"
 
 namespace qm::testing {
 namespace {
@@ -23,10 +10,9 @@ ui::frmEditor* openEditor(WizardFixture& f) {
   f.start();
   f.openProject(f.billingProject());
   f.goToOptionsPage();
-  ui::frmMain& w = f.window();
-  QTest::mouseClick(w.tabOptions->tabBar(), Qt::LeftButton, {}, w.tabOptions->tabBar()->tabRect(1).center());
-  QTest::mouseClick(w.cmdEditStyle, Qt::LeftButton);
-  ui::frmEditor* editor = w.editorWindow();
+  clickTab(f.window().tabOptions, 1);
+  QTest::mouseClick(f.window().cmdEditStyle, Qt::LeftButton);
+  ui::frmEditor* editor = f.window().editorWindow();
   QApplication::setActiveWindow(editor);
   return editor;
 }
@@ -47,8 +33,6 @@ QColor colourAt(const QTextEdit* area, int position) {
   }
   return colour;
 }
-
-int occurrences(const QString& text, const QString& part) { return static_cast<int>(text.count(part)); }
 
 }  // namespace
 
@@ -88,15 +72,13 @@ void StyleEditorWindowTest::theVariableDumpTagDeclaresItsVariableOnce() {
   WizardFixture f;
   ui::frmEditor* e = openEditor(f);
   QVERIFY(!f.window().chkVarDump->isChecked());
-  QTest::mouseClick(e->tabEditor->tabBar(), Qt::LeftButton, {}, e->tabEditor->tabBar()->tabRect(1).center());
+  clickTab(e->tabEditor, 1);
   e->rtbHandler->setFocus();
   e->rtbHandler->moveCursor(QTextCursor::End);
   e->mnuInsertTag[3]->trigger();
   e->mnuInsertTag[3]->trigger();
-
-  QCOMPARE(occurrences(e->rtbHandler->toPlainText(), QStringLiteral("<Variable_Dump>")), 2);
-  QCOMPARE(occurrences(e->rtbError->toPlainText(),
-                       QStringLiteral("Dim sLocalVariableDump as String 'Used for variable dump")),
+  QCOMPARE(e->rtbHandler->toPlainText().count(QStringLiteral("<Variable_Dump>")), 2);
+  QCOMPARE(e->rtbError->toPlainText().count(QStringLiteral("Dim sLocalVariableDump as String 'Used for variable dump")),
            1);
   QVERIFY(f.window().chkVarDump->isChecked());
 }
@@ -104,36 +86,35 @@ void StyleEditorWindowTest::theVariableDumpTagDeclaresItsVariableOnce() {
 void StyleEditorWindowTest::anExtraFileAddedTwiceIsListedOnce() {
   WizardFixture f;
   ui::frmEditor* e = openEditor(f);
-  const std::string first = f.folder.file("Billing/modUtil.bas");
-  const std::string second = f.folder.file("Billing/clsInvoice.cls");
-  f.dialogs.fileAnswers.push_back({first});
-  f.dialogs.fileAnswers.push_back({first, second});
+  const QString first = QString::fromStdString(f.folder.file("Billing/modUtil.bas"));
+  const QString second = QString::fromStdString(f.folder.file("Billing/clsInvoice.cls"));
+  f.dialogs.fileAnswers.push_back({first.toStdString()});
+  f.dialogs.fileAnswers.push_back({first.toStdString(), second.toStdString()});
   e->mnuInsertFile->trigger();
   e->mnuInsertFile->trigger();
-
+  auto listed = [e] {
+    QStringList out;
+    for (int i = 0; i < e->lstAddedFiles->count(); ++i) out << e->lstAddedFiles->item(i)->text();
+    return out;
+  };
   QCOMPARE(e->tabEditor->currentIndex(), 2);
-  QCOMPARE(e->lstAddedFiles->count(), 2);
-  QCOMPARE(e->lstAddedFiles->item(0)->text(), QString::fromStdString(first));
-  QCOMPARE(e->lstAddedFiles->item(1)->text(), QString::fromStdString(second));
+  QCOMPARE(listed(), (QStringList{first, second}));
   QVERIFY(e->lstAddedFiles->item(0)->isSelected());
-  QVERIFY(e->mnuInsertRemove->isEnabled());
-  QVERIFY(!e->mnuInsertTag[0]->isEnabled());
+  QVERIFY(e->mnuInsertRemove->isEnabled() && !e->mnuInsertTag[0]->isEnabled());
 
   e->lstAddedFiles->setFocus();
   e->lstAddedFiles->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
   QTest::keyClick(e->lstAddedFiles, Qt::Key_Delete);
-  QCOMPARE(e->lstAddedFiles->count(), 1);
-  QCOMPARE(e->lstAddedFiles->item(0)->text(), QString::fromStdString(first));
+  QCOMPARE(listed(), QStringList{first});
   e->lstAddedFiles->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
   QTest::keyClick(e->lstAddedFiles, Qt::Key_Backspace);
-  QCOMPARE(e->lstAddedFiles->count(), 0);
+  QCOMPARE(listed(), QStringList{});
   QVERIFY(!e->mnuInsertRemove->isEnabled());
 
   // A text area in front offers the tags again and no removal.
-  QTest::mouseClick(e->tabEditor->tabBar(), Qt::LeftButton, {}, e->tabEditor->tabBar()->tabRect(0).center());
+  clickTab(e->tabEditor, 0);
   e->rtbError->setFocus();
-  QVERIFY(e->mnuInsertTag[0]->isEnabled());
-  QVERIFY(!e->mnuInsertRemove->isEnabled());
+  QVERIFY(e->mnuInsertTag[0]->isEnabled() && !e->mnuInsertRemove->isEnabled());
 }
 
 void StyleEditorWindowTest::unsavedEditsAreWhatTheNextRunInserts() {
@@ -142,17 +123,15 @@ void StyleEditorWindowTest::unsavedEditsAreWhatTheNextRunInserts() {
   typeAtEnd(e->rtbError, "' checked by hand");
   e->close();
   QVERIFY(!e->isVisible());
-
-  ui::frmMain& w = f.window();
-  f.goToApplyPage();
-  QTest::mouseClick(w.cmdBegin, Qt::LeftButton);
+  QTest::mouseClick(f.window().cmdLoad4, Qt::LeftButton);
+  QTest::mouseClick(f.window().cmdBegin, Qt::LeftButton);
   QVERIFY(f.folder.read("Billing/modUtil.bas").find("' checked by hand") != std::string::npos);
   QVERIFY(f.folder.read("program/Simple.style").find("checked by hand") == std::string::npos);
   QVERIFY(e->rtbError->toPlainText().endsWith(QStringLiteral("' checked by hand")));  // still held, unsaved
 }
 
-std::unique_ptr<QObject> makeStyleEditorWindowTest() { return std::make_unique<StyleEditorWindowTest>(); }
-
 }  // namespace qm::testing
+
+QObject* makeStyleEditorWindowTest() { return new qm::testing::StyleEditorWindowTest; }
 
 #include "style_editor_window_test.moc"

@@ -1,20 +1,10 @@
 #include "ui_fixture.h"
 
-#include <QApplication>
-#include <QHeaderView>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <filesystem>
 
 #include "settings/registry.h"
-#include "ui/frm_main.h"
 
 namespace qm::testing {
-
-void UiDialogs::messageBox(std::string_view text, std::string_view title) {
-  messages.push_back(std::string(title) + ": " + std::string(text));
-}
 
 std::vector<std::string> UiDialogs::openFile(const FileDialogRequest&) {
   if (fileAnswers.empty()) return {};
@@ -23,31 +13,16 @@ std::vector<std::string> UiDialogs::openFile(const FileDialogRequest&) {
   return answer;
 }
 
-std::optional<std::string> UiDialogs::inputBox(std::string_view, std::string_view, std::string_view) {
-  if (inputAnswers.empty()) return std::nullopt;
-  std::optional<std::string> answer = inputAnswers.front();
-  inputAnswers.pop_front();
-  return answer;
-}
-
-void copyExamples(const TempFolder& folder) {
-  namespace fs = std::filesystem;
-  const fs::path examples = fs::path(exampleFolder()).parent_path().parent_path();
-  fs::copy(examples, folder.path(), fs::copy_options::recursive);
-}
-
 WizardFixture::WizardFixture() {
-  copyExamples(folder);
+  namespace fs = std::filesystem;
+  fs::copy(fs::path(exampleFolder()).parent_path().parent_path(), folder.path(), fs::copy_options::recursive);
   folder.makeFolder("program");
   folder.makeFolder("work");
   clock.step = 50;  // waits measured on the clock come to an end
-  session_ = std::make_unique<ui::WizardSession>(ui::WizardSetup{
-      files, folder.file("program/"), folder.file("work/"), settings, clock, launcher, &dialogs});
-  session_->window().setQuitAction([] {});
-  session_->window().setLinkOpener([](const std::string&) {});
+  session_ = std::make_unique<ui::WizardSession>(setup());
+  window().setQuitAction([] {});
+  window().setLinkOpener([](const std::string&) {});
 }
-
-WizardFixture::~WizardFixture() { session_.reset(); }
 
 void WizardFixture::start() {
   session_->start(CommandLine::fromWords({}));
@@ -62,30 +37,41 @@ void WizardFixture::openProject(const std::string& project) {
   QTest::mouseClick(window().cmdLoad2, Qt::LeftButton);
 }
 
-void WizardFixture::goToOptionsPage() { QTest::mouseClick(window().cmdLoad3, Qt::LeftButton); }
+void WizardFixture::goToOptionsPage(bool toApply) {
+  QTest::mouseClick(window().cmdLoad3, Qt::LeftButton);
+  if (toApply) QTest::mouseClick(window().cmdLoad4, Qt::LeftButton);
+}
 
-void WizardFixture::goToApplyPage() { QTest::mouseClick(window().cmdLoad4, Qt::LeftButton); }
+void WizardFixture::runAndGoBack() {
+  QTest::mouseClick(window().cmdBegin, Qt::LeftButton);
+  QTest::mouseClick(window().cmdBack3, Qt::LeftButton);
+  QTest::mouseClick(window().cmdBack2, Qt::LeftButton);
+}
 
 std::string WizardFixture::setting(std::string_view name) const {
   return GetSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", name, "");
 }
+
+void clickBox(QAbstractButton* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
 
 void clickHeader(QHeaderView* header, int section) {
   const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
 }
 
+void clickTab(QTabWidget* tabs, int index) {
+  QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
+}
+
 void onNextModal(std::function<void(QWidget*)> action) {
   auto* timer = new QTimer;
-  auto* waited = new int(0);
+  auto waited = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, waited, action] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr || ++*waited > 200) {
-      timer->stop();
-      timer->deleteLater();
-      delete waited;
-      if (modal != nullptr) action(modal);
-    }
+    if (modal == nullptr && ++*waited <= 200) return;
+    timer->stop();
+    timer->deleteLater();
+    if (modal != nullptr) action(modal);
   });
   timer->start(20);
 }

@@ -1,11 +1,14 @@
 // A wizard on a fresh copy of the example projects: its own program folder,
 // settings in memory, a clock that stands still, a launcher that only
 // records, and dialogs that answer from a script, except the roll-back
-// warning, which is the real window so that tests can click it.
+// warning, which is the real window so that tests can click it. It brings
+// in every window and widget header, so that each test file needs only this one.
 #pragma once
 
-#include <QPoint>
+#include <QTest>
+#include <QtWidgets>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,27 +16,31 @@
 
 #include "platform/file_system.h"
 #include "platform/memory_settings.h"
-#include "run/run_fakes.h"
+#include "support/run_fakes.h"
 #include "support/temp_folder.h"
+#include "ui/clickable_label.h"
+#include "ui/frm_about.h"
+#include "ui/frm_browse.h"
+#include "ui/frm_editor.h"
+#include "ui/frm_main.h"
+#include "ui/frm_warning.h"
 #include "ui/qt_run_services.h"
 #include "ui/wizard_session.h"
-
-class QHeaderView;
-class QWidget;
 
 namespace qm::testing {
 
 class UiDialogs final : public Dialogs {
  public:
-  std::deque<std::vector<std::string>> fileAnswers;     // empty: cancelled
-  std::deque<std::optional<std::string>> inputAnswers;  // nothing: cancelled
+  std::deque<std::vector<std::string>> fileAnswers;  // empty: cancelled
   std::vector<std::string> messages;
 
-  void messageBox(std::string_view text, std::string_view title) override;
-  std::vector<std::string> openFile(const FileDialogRequest& request) override;
-  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
-                                      std::string_view defaultText) override;
-  // The real warning window, modal, as the program asks it.
+  void messageBox(std::string_view text, std::string_view title) override {
+    messages.push_back(std::string(title) + ": " + std::string(text));
+  }
+  std::vector<std::string> openFile(const FileDialogRequest&) override;
+  std::optional<std::string> inputBox(std::string_view, std::string_view, std::string_view) override {
+    return std::nullopt;
+  }
   bool rollbackWarning(bool& dontShowAgain) override { return real_.rollbackWarning(dontShowAgain); }
 
  private:
@@ -43,21 +50,25 @@ class UiDialogs final : public Dialogs {
 class WizardFixture {
  public:
   WizardFixture();
-  ~WizardFixture();
+  ~WizardFixture() { session_.reset(); }
 
   // Form_Load with no command line; the window is shown and active.
   void start();
-
   // Page 1 Browse answered with `project`, then Next: the files page, analysed.
   void openProject(const std::string& project);
-  void goToOptionsPage();
-  void goToApplyPage();
+  // Next on page 2 and, with `toApply`, on page 3 too.
+  void goToOptionsPage(bool toApply = false);
+  // Begin, then Back to the files page (analysed again).
+  void runAndGoBack();
 
   ui::frmMain& window() { return session_->window(); }
   MainWindow& logic() { return session_->logic(); }
   std::string billingProject() const { return folder.file("Billing/Billing.vbp"); }
   std::string billingFolder() const { return folder.file("Billing/"); }
   std::string setting(std::string_view name) const;
+  ui::WizardSetup setup() {
+    return {files, folder.file("program/"), folder.file("work/"), settings, clock, launcher, &dialogs};
+  }
 
   TempFolder folder;
   NativeFileSystem files;
@@ -70,11 +81,11 @@ class WizardFixture {
   std::unique_ptr<ui::WizardSession> session_;
 };
 
-// Copies the shipped example projects (Billing and the folder it shares) into `folder`.
-void copyExamples(const TempFolder& folder);
-
-// A click in the middle of a header section, as the mouse gives it.
+// Clicks as the mouse gives them: on a check box's or option button's box,
+// in the middle of a header section, on a tab.
+void clickBox(QAbstractButton* box);
 void clickHeader(QHeaderView* header, int section);
+void clickTab(QTabWidget* tabs, int index);
 
 // Runs `action` on the next modal window that opens (within a few seconds).
 void onNextModal(std::function<void(QWidget*)> action);

@@ -1,57 +1,21 @@
 // The wizard window driven as a person drives it: clicks on its buttons,
 // headers, check boxes and tabs, and what every widget shows afterwards.
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QStackedWidget>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTreeWidget>
-
-#include "ui/frm_main.h"
 #include "ui_fixture.h"
-#include "ui_tests.h"
 
 namespace qm::testing {
 namespace {
 
-struct ShownRow {
-  QString name, procedures, coverage;
-  bool ticked;
-};
-
-std::vector<ShownRow> shownRows(const QTreeWidget* list) {
-  std::vector<ShownRow> rows;
+// Each row as "name|procedures|coverage|ticked" (ticked "x", else "-"); with
+// `namesOnly`, the names alone.
+QStringList shownRows(const QTreeWidget* list, bool namesOnly = false) {
+  QStringList rows;
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
     const QTreeWidgetItem* item = list->topLevelItem(i);
-    rows.push_back({item->text(0), item->text(1), item->text(2), item->checkState(0) == Qt::Checked});
+    rows << (namesOnly ? item->text(0)
+                       : item->text(0) + "|" + item->text(1) + "|" + item->text(2) + "|" +
+                             (item->checkState(0) == Qt::Checked ? "x" : "-"));
   }
   return rows;
-}
-
-QStringList shownNames(const QTreeWidget* list) {
-  QStringList names;
-  for (const ShownRow& row : shownRows(list)) names << row.name;
-  return names;
-}
-
-// A module of `count` one-line procedures, none handling errors.
-std::string moduleWith(int count, std::string_view name) {
-  std::string text = "Attribute VB_Name = \"" + std::string(name) + "\"\r\nOption Explicit\r\n";
-  for (int i = 1; i <= count; ++i) {
-    text += "Public Sub Step" + std::to_string(i) + "()\r\n    Debug.Print " + std::to_string(i) + "\r\nEnd Sub\r\n";
-  }
-  return text;
 }
 
 void pressSpaceOn(QTreeWidget* list, int row) {
@@ -60,11 +24,10 @@ void pressSpaceOn(QTreeWidget* list, int row) {
   QTest::keyClick(list, Qt::Key_Space);
 }
 
-// Check boxes and option buttons take clicks on their box and caption only.
-void clickBox(QAbstractButton* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
-
-void clickTab(QTabWidget* tabs, int index) {
-  QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
+QString summaryOpening(const std::string& folder, const QStringList& files) {
+  QString text = QStringLiteral("Add error checking to the following files: \n");
+  for (const QString& file : files) text += QString::fromStdString(folder) + file + "\n";
+  return text + "Using the ";
 }
 
 }  // namespace
@@ -84,7 +47,6 @@ void WizardWindowTest::clickThroughAllFourPages() {
   WizardFixture f;
   f.start();
   ui::frmMain& w = f.window();
-
   QCOMPARE(w.windowTitle(), QStringLiteral("Trapwise"));
   QCOMPARE(w.pages->currentIndex(), 0);
   QCOMPARE(w.lblTitles[0]->text(), QStringLiteral("1.  Choose your project"));
@@ -102,57 +64,39 @@ void WizardWindowTest::clickThroughAllFourPages() {
   QTest::mouseClick(w.cmdLoad2, Qt::LeftButton);
   QCOMPARE(w.pages->currentIndex(), 1);
   QCOMPARE(w.lblTitles[1]->text(), QStringLiteral("2. Analyzing your project"));
-  QCOMPARE(w.lstProjectFiles->headerItem()->text(0), QStringLiteral("Name"));
-  QCOMPARE(w.lstProjectFiles->headerItem()->text(1), QStringLiteral("Procedures"));
-  QCOMPARE(w.lstProjectFiles->headerItem()->text(2), QStringLiteral("Coverage (%)"));
-  const std::vector<ShownRow> expected = {{"Forms\\frmMain.frm", "6", "17", true},
-                                          {"modUtil.bas", "6", "33", true},
-                                          {"clsInvoice.cls", "6", "17", true},
-                                          {"..\\Shared\\modShared.bas", "2", "50", true}};
-  const std::vector<ShownRow> rows = shownRows(w.lstProjectFiles);
-  QCOMPARE(rows.size(), expected.size());
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    QCOMPARE(rows[i].name, expected[i].name);
-    QCOMPARE(rows[i].procedures, expected[i].procedures);
-    QCOMPARE(rows[i].coverage, expected[i].coverage);
-    QCOMPARE(rows[i].ticked, expected[i].ticked);
-  }
-  QVERIFY(!w.lstProjectFiles->isHidden());
-  QVERIFY(w.barProgress->isHidden());
+  const QTreeWidgetItem* headers = w.lstProjectFiles->headerItem();
+  QCOMPARE(headers->text(0) + "|" + headers->text(1) + "|" + headers->text(2),
+           QStringLiteral("Name|Procedures|Coverage (%)"));
+  QCOMPARE(shownRows(w.lstProjectFiles), (QStringList{"Forms\\frmMain.frm|6|17|x", "modUtil.bas|6|33|x",
+                                                      "clsInvoice.cls|6|17|x", "..\\Shared\\modShared.bas|2|50|x"}));
+  QVERIFY(!w.lstProjectFiles->isHidden() && w.barProgress->isHidden() && w.lblNoFiles->isHidden());
   QCOMPARE(w.cmdSelectAll->text(), QStringLiteral("Deselect All"));
-  QVERIFY(w.lblNoFiles->isHidden());
 
   f.goToOptionsPage();
   QCOMPARE(w.pages->currentIndex(), 2);
   QCOMPARE(w.lblTitles[6]->text(), QStringLiteral("3. Set the options [Current style: Simple]"));
   QCOMPARE(w.tabOptions->currentIndex(), 0);
-  QVERIFY(w.optAdd->isChecked());
-  QVERIFY(w.optBackup->isChecked());
-  QVERIFY(!w.optNew->isChecked());
-  QVERIFY(!w.txtNewLoc->isEnabled());
+  QVERIFY(w.optAdd->isChecked() && w.optBackup->isChecked() && !w.optNew->isChecked() && !w.txtNewLoc->isEnabled());
   QCOMPARE(w.txtNewLoc->text(), QString::fromStdString(f.billingFolder() + "New copy created 05 Dec at 14-03-27"));
   QCOMPARE(w.flbRoutines->currentItem()->text(), QStringLiteral("Simple.style"));
   QVERIFY(!w.cmdDeleteStyle->isEnabled());
 
-  f.goToApplyPage();
+  QTest::mouseClick(w.cmdLoad4, Qt::LeftButton);
   QCOMPARE(w.pages->currentIndex(), 3);
   QCOMPARE(w.lblTitles[4]->text(), QStringLiteral("4. Apply the changes"));
   QCOMPARE(w.lblTitles[12]->text(), QStringLiteral("Summary"));
-  const QString folder = QString::fromStdString(f.billingFolder());
   QCOMPARE(w.txtSummary->toPlainText(),
-           QStringLiteral("Add error checking to the following files: \n") + folder + "Forms\\frmMain.frm\n" + folder +
-               "modUtil.bas\n" + folder + "clsInvoice.cls\n" + folder + "..\\Shared\\modShared.bas\n" +
-               "Using the Simple.style style\n\nClick 'Begin' to begin the procedure...");
-  QVERIFY(!w.cmdBegin->isHidden());
+           summaryOpening(f.billingFolder(),
+                          {"Forms\\frmMain.frm", "modUtil.bas", "clsInvoice.cls", "..\\Shared\\modShared.bas"}) +
+               "Simple.style style\n\nClick 'Begin' to begin the procedure...");
+  QVERIFY(!w.cmdBegin->isHidden() && w.barMain->isHidden());
   QCOMPARE(w.cmdBegin->text(), QStringLiteral("Begin"));
-  QVERIFY(w.barMain->isHidden());
 
   QTest::mouseClick(w.cmdBegin, Qt::LeftButton);
-  const QStringList lines = w.txtSummary->toPlainText().split(QLatin1Char('\n'));
-  QVERIFY2(lines.last().startsWith(QStringLiteral("Update completed in ")), qPrintable(lines.last()));
-  QVERIFY(lines.last().endsWith(QStringLiteral(" seconds.")));
-  QVERIFY(w.cmdBegin->isHidden());
-  QVERIFY(w.barMain->isHidden());
+  const QString last = w.txtSummary->toPlainText().split(QLatin1Char('\n')).last();
+  QVERIFY2(last.startsWith(QStringLiteral("Update completed in ")) && last.endsWith(QStringLiteral(" seconds.")),
+           qPrintable(last));
+  QVERIFY(w.cmdBegin->isHidden() && w.barMain->isHidden());
   QCOMPARE(w.txtSummary->verticalScrollBar()->value(), w.txtSummary->verticalScrollBar()->maximum());
   QVERIFY(f.folder.read("Billing/Forms/frmMain.frm").find("On Error GoTo ErrorHandler") != std::string::npos);
 }
@@ -160,39 +104,30 @@ void WizardWindowTest::clickThroughAllFourPages() {
 void WizardWindowTest::headerClicksSortByValueAndFlipDirection() {
   WizardFixture f;
   f.folder.write("Counts/Counts.vbp", crlf({"Type=Exe", "Module=Ten; Ten.bas", "Module=Nine; Nine.bas",
-                                             "Module=Hundred; Hundred.bas", "Name=\"Counts\""}));
-  f.folder.write("Counts/Ten.bas", moduleWith(10, "Ten"));
-  f.folder.write("Counts/Nine.bas", moduleWith(9, "Nine"));
-  f.folder.write("Counts/Hundred.bas", moduleWith(100, "Hundred"));
+                                            "Module=Hundred; Hundred.bas", "Name=\"Counts\""}));
+  for (const auto& [name, count] : {std::pair{"Ten", 10}, {"Nine", 9}, {"Hundred", 100}}) {
+    std::string text = "Attribute VB_Name = \"" + std::string(name) + "\"\r\n";
+    for (int i = 1; i <= count; ++i) text += "Public Sub Step" + std::to_string(i) + "()\r\n    Beep\r\nEnd Sub\r\n";
+    f.folder.write("Counts/" + std::string(name) + ".bas", text);
+  }
   f.start();
   f.openProject(f.folder.file("Counts/Counts.vbp"));
-  ui::frmMain& w = f.window();
-  QCOMPARE(shownNames(w.lstProjectFiles), (QStringList{"Ten.bas", "Nine.bas", "Hundred.bas"}));
-  pressSpaceOn(w.lstProjectFiles, 0);  // the tick travels with its row
-  QCOMPARE(w.lstProjectFiles->topLevelItem(0)->checkState(0), Qt::Unchecked);
+  QTreeWidget* list = f.window().lstProjectFiles;
+  QCOMPARE(shownRows(list, true), (QStringList{"Ten.bas", "Nine.bas", "Hundred.bas"}));
+  pressSpaceOn(list, 0);  // the tick travels with its row
 
-  clickHeader(w.lstProjectFiles->header(), 1);
-  QCOMPARE(shownNames(w.lstProjectFiles), (QStringList{"Nine.bas", "Ten.bas", "Hundred.bas"}));
-  std::vector<ShownRow> rows = shownRows(w.lstProjectFiles);
-  QCOMPARE(rows[0].procedures, QStringLiteral("9"));
-  QCOMPARE(rows[1].procedures, QStringLiteral("10"));
-  QCOMPARE(rows[2].procedures, QStringLiteral("100"));
-  QVERIFY(!rows[1].ticked);
-  QVERIFY(rows[0].ticked && rows[2].ticked);
-
-  clickHeader(w.lstProjectFiles->header(), 1);
-  QCOMPARE(shownNames(w.lstProjectFiles), (QStringList{"Hundred.bas", "Ten.bas", "Nine.bas"}));
-
+  clickHeader(list->header(), 1);
+  QCOMPARE(shownRows(list), (QStringList{"Nine.bas|9|0|x", "Ten.bas|10|0|-", "Hundred.bas|100|0|x"}));
+  clickHeader(list->header(), 1);
+  QCOMPARE(shownRows(list, true), (QStringList{"Hundred.bas", "Ten.bas", "Nine.bas"}));
   // The direction is shared: the next click, on another column, sorts ascending.
-  clickHeader(w.lstProjectFiles->header(), 0);
-  QCOMPARE(shownNames(w.lstProjectFiles), (QStringList{"Hundred.bas", "Nine.bas", "Ten.bas"}));
+  clickHeader(list->header(), 0);
+  QCOMPARE(shownRows(list, true), (QStringList{"Hundred.bas", "Nine.bas", "Ten.bas"}));
 
   // Next takes the ticked files in the order shown.
-  f.goToOptionsPage();
-  f.goToApplyPage();
-  const QString folder = QString::fromStdString(f.folder.file("Counts/"));
-  QVERIFY(w.txtSummary->toPlainText().startsWith(QStringLiteral("Add error checking to the following files: \n") +
-                                                  folder + "Hundred.bas\n" + folder + "Nine.bas\nUsing the "));
+  f.goToOptionsPage(true);
+  QVERIFY(f.window().txtSummary->toPlainText().startsWith(
+      summaryOpening(f.folder.file("Counts/"), {"Hundred.bas", "Nine.bas"})));
 }
 
 void WizardWindowTest::ticksDriveSelectAllAndTheEmptySelectionNote() {
@@ -200,12 +135,11 @@ void WizardWindowTest::ticksDriveSelectAllAndTheEmptySelectionNote() {
   f.start();
   f.openProject(f.billingProject());
   ui::frmMain& w = f.window();
-
   for (int row = 0; row < 4; ++row) {
     QVERIFY(w.lblNoFiles->isHidden());
     pressSpaceOn(w.lstProjectFiles, row);
-    QCOMPARE(w.lstProjectFiles->topLevelItem(row)->checkState(0), Qt::Unchecked);
   }
+  QVERIFY(!shownRows(w.lstProjectFiles).join("").contains("|x"));
   QVERIFY(!w.lblNoFiles->isHidden());
   QCOMPARE(w.lblNoFiles->text(), QStringLiteral("No files selected."));
   QCOMPARE(w.cmdSelectAll->text(), QStringLiteral("Select All"));
@@ -213,24 +147,20 @@ void WizardWindowTest::ticksDriveSelectAllAndTheEmptySelectionNote() {
   pressSpaceOn(w.lstProjectFiles, 1);
   QVERIFY(w.lblNoFiles->isHidden());
   QCOMPARE(w.cmdSelectAll->text(), QStringLiteral("Deselect All"));
-
-  f.goToOptionsPage();
-  f.goToApplyPage();
-  QVERIFY(w.txtSummary->toPlainText().startsWith(QStringLiteral("Add error checking to the following files: \n") +
-                                                  QString::fromStdString(f.billingFolder()) + "modUtil.bas\nUsing the "));
+  f.goToOptionsPage(true);
+  QVERIFY(w.txtSummary->toPlainText().startsWith(summaryOpening(f.billingFolder(), {"modUtil.bas"})));
 
   QTest::mouseClick(w.cmdBack3, Qt::LeftButton);
   QTest::mouseClick(w.cmdBack2, Qt::LeftButton);  // analyses again: ticks follow the coverage again
   QCOMPARE(w.pages->currentIndex(), 1);
   QCOMPARE(w.cmdSelectAll->text(), QStringLiteral("Deselect All"));
-  QTest::mouseClick(w.cmdSelectAll, Qt::LeftButton);
-  for (const ShownRow& row : shownRows(w.lstProjectFiles)) QVERIFY(!row.ticked);
-  QCOMPARE(w.cmdSelectAll->text(), QStringLiteral("Select All"));
-  QVERIFY(!w.lblNoFiles->isHidden());
-  QTest::mouseClick(w.cmdSelectAll, Qt::LeftButton);
-  for (const ShownRow& row : shownRows(w.lstProjectFiles)) QVERIFY(row.ticked);
-  QCOMPARE(w.cmdSelectAll->text(), QStringLiteral("Deselect All"));
-  QVERIFY(w.lblNoFiles->isHidden());
+  for (const char* caption : {"Select All", "Deselect All"}) {
+    QTest::mouseClick(w.cmdSelectAll, Qt::LeftButton);
+    const bool ticked = QString(caption) == "Deselect All";
+    QCOMPARE(shownRows(w.lstProjectFiles).join("").count(ticked ? "|x" : "|-"), 4);
+    QCOMPARE(w.cmdSelectAll->text(), QString(caption));
+    QCOMPARE(w.lblNoFiles->isHidden(), ticked);
+  }
 }
 
 void WizardWindowTest::optionsEnableAndDisableTheirControls() {
@@ -239,7 +169,6 @@ void WizardWindowTest::optionsEnableAndDisableTheirControls() {
   f.openProject(f.billingProject());
   f.goToOptionsPage();
   ui::frmMain& w = f.window();
-
   QVERIFY(!w.optDelete->isEnabled());  // nothing inserted yet
   clickBox(w.optNew);
   QVERIFY(w.optNew->isChecked() && !w.optBackup->isChecked());
@@ -269,10 +198,8 @@ void WizardWindowTest::optionsEnableAndDisableTheirControls() {
 
   // Once the run has inserted code, deleting it is offered, and it closes the advanced tab.
   clickTab(w.tabOptions, 0);
-  f.goToApplyPage();
-  QTest::mouseClick(w.cmdBegin, Qt::LeftButton);
-  QTest::mouseClick(w.cmdBack3, Qt::LeftButton);
-  QTest::mouseClick(w.cmdBack2, Qt::LeftButton);
+  QTest::mouseClick(w.cmdLoad4, Qt::LeftButton);
+  f.runAndGoBack();
   f.goToOptionsPage();
   QVERIFY(w.optDelete->isEnabled());
   clickBox(w.optDelete);
@@ -285,14 +212,13 @@ void WizardWindowTest::optionsEnableAndDisableTheirControls() {
 
 void WizardWindowTest::aProjectPathOnTheCommandLineOpensOnTheFilesPage() {
   WizardFixture f;
-  ui::WizardSession session(
-      {f.files, f.folder.file("program/"), f.folder.file("work/"), f.settings, f.clock, f.launcher, &f.dialogs});
+  ui::WizardSession session(f.setup());
   session.start(CommandLine::fromWords({f.billingProject()}));
   ui::frmMain& w = session.window();
   QCOMPARE(w.pages->currentIndex(), 1);
   QCOMPARE(w.lstProjectFiles->topLevelItemCount(), 4);
   QCOMPARE(w.cmbRecent->itemText(0), QString::fromStdString(f.billingProject()));
-  // F1 on this page opens the help file from the program's folder.
+  // F1 opens the help file from the program's folder at the focused page's topic.
   std::vector<std::string> opened;
   w.setLinkOpener([&opened](const std::string& link) { opened.push_back(link); });
   w.show();
@@ -305,8 +231,8 @@ void WizardWindowTest::aProjectPathOnTheCommandLineOpensOnTheFilesPage() {
   QCOMPARE(opened, std::vector<std::string>{f.folder.file("program/QMR Help.chm")});
 }
 
-std::unique_ptr<QObject> makeWizardWindowTest() { return std::make_unique<WizardWindowTest>(); }
-
 }  // namespace qm::testing
+
+QObject* makeWizardWindowTest() { return new qm::testing::WizardWindowTest; }
 
 #include "wizard_window_test.moc"

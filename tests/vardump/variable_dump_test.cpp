@@ -56,22 +56,41 @@ Dumped dump(std::string_view text, std::string_view fileName = "modMain.bas", bo
 
 // --- the text around procedures ------------------------------------------------
 
+// Each case gives the text that each "<Variable_Dump>" of the input, in
+// order, must become; a tag that must stay is given as itself. The pass ends
+// every line in CR LF, a last one without a terminator too.
+const std::string kTag = "<Variable_Dump>";
+const std::string kSS = "'SS****** Do Not Delete, required by Quillmere";
+const std::string kSE = "'SE****** Do Not Delete, required by Quillmere";
+
 struct DumpCase {
   const char* name;
   std::string input;
-  std::string expected;
-  bool localDumpUsed = false;
+  std::vector<std::string> fills;
+  bool localDumpUsed = true;
   bool skipIgnoreTagged = false;
 };
 void PrintTo(const DumpCase& c, std::ostream* os) { *os << c.name; }
 
+std::string filled(const DumpCase& c) {
+  std::string out = c.input;
+  std::size_t pos = 0;
+  for (const std::string& fill : c.fills) {
+    pos = out.find(kTag, pos);
+    if (pos == std::string::npos) break;
+    out.replace(pos, kTag.size(), fill);
+    pos += fill.size();
+  }
+  if (!out.empty() && !out.ends_with("\r\n")) out += "\r\n";
+  return out;
+}
 
 class ProcedureDumpTest : public ::testing::TestWithParam<DumpCase> {};
 
 TEST_P(ProcedureDumpTest, ReplacesTagsWithReportLines) {
   const auto& c = GetParam();
   const Dumped out = dump(c.input, "modMain.bas", /*option=*/false, c.skipIgnoreTagged);
-  EXPECT_EQ(out.text, c.expected);
+  EXPECT_EQ(out.text, filled(c));
   EXPECT_EQ(out.state.localDumpUsed, c.localDumpUsed);
 }
 
@@ -81,119 +100,71 @@ INSTANTIATE_TEST_SUITE_P(
         DumpCase{"two parameters without locals get the no locals text",
                  crlf({"Private Sub Save(ByVal sPath As String, nMode As Integer)", "    Kill sPath",
                        "ErrorHandler:", "    <Variable_Dump>", "End Sub"}),
-                 crlf({"Private Sub Save(ByVal sPath As String, nMode As Integer)", "    Kill sPath",
-                       "ErrorHandler:", "    " + kNoLocals, "End Sub"})},
+                 {kNoLocals}, false},
         DumpCase{"parameter first then local",
                  crlf({"Public Function Twice(ByVal n As Long) As Long", "    Dim nResult As Long",
-                       "    Twice = n * 2", "<Variable_Dump>", "End Function"}),
-                 crlf({"Public Function Twice(ByVal n As Long) As Long", "    Dim nResult As Long",
-                       "    Twice = n * 2"}) +
-                     local("n") + local("nResult") + crlf({"", "End Function"}),
-                 true},
+                       "    Twice = n * 2", kTag, "End Function"}),
+                 {local("n") + local("nResult")}},
         DumpCase{"local as long kept, object left out",
-                 crlf({"Sub Tally()", "Dim nTotal As Long", "Dim rs As Recordset", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub Tally()", "Dim nTotal As Long", "Dim rs As Recordset"}) + local("nTotal") +
-                     crlf({"", "End Sub"}),
-                 true},
-        DumpCase{"lower case tag is not expanded",
-                 crlf({"Sub A(x)", "Dim n As Long", "<variable_dump>", "End Sub"}),
-                 crlf({"Sub A(x)", "Dim n As Long", "<variable_dump>", "End Sub"})},
+                 crlf({"Sub Tally()", "Dim nTotal As Long", "Dim rs As Recordset", kTag, "End Sub"}),
+                 {local("nTotal")}},
+        DumpCase{"lower case tag is not expanded", crlf({"Sub A(x)", "Dim n As Long", "<variable_dump>", "End Sub"}),
+                 {}, false},
         DumpCase{"tag between SS and SE markers is left",
-                 crlf({"Sub A(x)", "'SS****** Do Not Delete, required by Quillmere", "<Variable_Dump>",
-                       "'SE****** Do Not Delete, required by Quillmere", "Dim n As Long", "<Variable_Dump>",
-                       "End Sub"}),
-                 crlf({"Sub A(x)", "'SS****** Do Not Delete, required by Quillmere", "<Variable_Dump>",
-                       "'SE****** Do Not Delete, required by Quillmere", "Dim n As Long"}) +
-                     local("x") + local("n") + crlf({"", "End Sub"}),
-                 true},
+                 crlf({"Sub A(x)", kSS, kTag, kSE, "Dim n As Long", kTag, "End Sub"}),
+                 {kTag, local("x") + local("n")}},
         DumpCase{"declarations between SS and SE are not reported",
-                 crlf({"Sub A()", "'SS****** Do Not Delete, required by Quillmere",
-                       "Dim sLocalVariableDump as String 'Used for variable dump",
-                       "'SE****** Do Not Delete, required by Quillmere", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "'SS****** Do Not Delete, required by Quillmere",
-                       "Dim sLocalVariableDump as String 'Used for variable dump",
-                       "'SE****** Do Not Delete, required by Quillmere", kNoLocals, "End Sub"})},
+                 crlf({"Sub A()", kSS, "Dim sLocalVariableDump as String 'Used for variable dump", kSE, kTag,
+                       "End Sub"}),
+                 {kNoLocals}, false},
         DumpCase{"ignore tags reported when not skipped",
-                 crlf({"Sub A()", "'<Ignore>", "Dim n As Long", "'</Ignore>", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "'<Ignore>", "Dim n As Long", "'</Ignore>"}) + local("n") + crlf({"", "End Sub"}),
-                 true},
+                 crlf({"Sub A()", "'<Ignore>", "Dim n As Long", "'</Ignore>", kTag, "End Sub"}), {local("n")}},
         DumpCase{"ignore tags skipped when asked",
-                 crlf({"Sub A()", "'<Ignore>", "Dim n As Long", "'</Ignore>", "Dim m As Long", "<Variable_Dump>",
-                       "End Sub"}),
-                 crlf({"Sub A()", "'<Ignore>", "Dim n As Long", "'</Ignore>", "Dim m As Long"}) + local("m") +
-                     crlf({"", "End Sub"}),
-                 true, true},
+                 crlf({"Sub A()", "'<Ignore>", "Dim n As Long", "'</Ignore>", "Dim m As Long", kTag, "End Sub"}),
+                 {local("m")}, true, true},
         DumpCase{"tag inside an ignored stretch is left",
-                 crlf({"Sub A()", "Dim n As Long", "'<ignore>", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "Dim n As Long", "'<ignore>", "<Variable_Dump>", "End Sub"}), false, true},
-        DumpCase{"a header ends skipping",
-                 crlf({"'<ignore>", "Sub A()", "Dim n As Long", "<Variable_Dump>", "End Sub"}),
-                 crlf({"'<ignore>", "Sub A()", "Dim n As Long"}) + local("n") + crlf({"", "End Sub"}), true, true},
+                 crlf({"Sub A()", "Dim n As Long", "'<ignore>", kTag, "End Sub"}), {kTag}, false, true},
+        DumpCase{"a header ends skipping", crlf({"'<ignore>", "Sub A()", "Dim n As Long", kTag, "End Sub"}),
+                 {local("n")}, true, true},
         DumpCase{"module level dim is cleared by the first header",
-                 crlf({"Dim mLoose As Long", "Sub A()", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Dim mLoose As Long", "Sub A()", kNoLocals, "End Sub"})},
+                 crlf({"Dim mLoose As Long", "Sub A()", kTag, "End Sub"}), {kNoLocals}, false},
         DumpCase{"each header starts afresh",
-                 crlf({"Sub A(p)", "Dim n As Long", "End Sub", "Sub B()", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A(p)", "Dim n As Long", "End Sub", "Sub B()", kNoLocals, "End Sub"})},
+                 crlf({"Sub A(p)", "Dim n As Long", "End Sub", "Sub B()", kTag, "End Sub"}), {kNoLocals}, false},
         DumpCase{"indented header is recognised",
-                 crlf({"Sub A(p)", "Dim n As Long", "End Sub", "  Sub B(q)", "Dim m As Long", "<Variable_Dump>",
-                       "End Sub"}),
-                 crlf({"Sub A(p)", "Dim n As Long", "End Sub", "  Sub B(q)", "Dim m As Long"}) + local("q") +
-                     local("m") + crlf({"", "End Sub"}),
-                 true},
-        DumpCase{"every tag of a line replaced",
-                 crlf({"Sub A()", "Dim n As Long", "<Variable_Dump><Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "Dim n As Long"}) + local("n") + local("n") + crlf({"", "End Sub"}), true},
-        DumpCase{"a second tag gets the same lines",
-                 crlf({"Sub A()", "Dim n As Long", "<Variable_Dump>", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "Dim n As Long"}) + local("n") + "\r\n" + local("n") + crlf({"", "End Sub"}), true},
+                 crlf({"Sub A(p)", "Dim n As Long", "End Sub", "  Sub B(q)", "Dim m As Long", kTag, "End Sub"}),
+                 {local("q") + local("m")}},
+        DumpCase{"every tag of a line replaced", crlf({"Sub A()", "Dim n As Long", kTag + kTag, "End Sub"}),
+                 {local("n"), local("n")}},
+        DumpCase{"a second tag gets the same lines", crlf({"Sub A()", "Dim n As Long", kTag, kTag, "End Sub"}),
+                 {local("n"), local("n")}},
         DumpCase{"no locals text does not swallow a later declaration",
-                 crlf({"Sub A()", "<Variable_Dump>", "Dim n As Long", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", kNoLocals, "Dim n As Long"}) + local("n") + crlf({"", "End Sub"}), true},
-        DumpCase{"list of locals",
-                 crlf({"Sub A()", "Dim a As Integer, b As Long, c", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "Dim a As Integer, b As Long, c"}) + local("a") + local("b") + local("c") +
-                     crlf({"", "End Sub"}),
-                 true},
-        DumpCase{"array last in a list is dropped",
-                 crlf({"Sub A()", "Dim p As Long, q() As Long", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "Dim p As Long, q() As Long"}) + local("p") + crlf({"", "End Sub"}), true},
+                 crlf({"Sub A()", kTag, "Dim n As Long", kTag, "End Sub"}), {kNoLocals, local("n")}},
+        DumpCase{"list of locals", crlf({"Sub A()", "Dim a As Integer, b As Long, c", kTag, "End Sub"}),
+                 {local("a") + local("b") + local("c")}},
+        DumpCase{"array last in a list is dropped", crlf({"Sub A()", "Dim p As Long, q() As Long", kTag, "End Sub"}),
+                 {local("p")}},
         DumpCase{"comment words of a list are no names",
-                 crlf({"Sub A()", "Dim a As Long, b ' totals, c", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "Dim a As Long, b ' totals, c"}) + local("a") + local("b") + crlf({"", "End Sub"}),
-                 true},
+                 crlf({"Sub A()", "Dim a As Long, b ' totals, c", kTag, "End Sub"}), {local("a") + local("b")}},
         DumpCase{"bounds in a list give no names",
-                 crlf({"Sub A()", "Dim m(1 To 2, 3 To 4) As Long, k As Long, a(0 To 5) As Long", "<Variable_Dump>",
-                       "End Sub"}),
-                 crlf({"Sub A()", "Dim m(1 To 2, 3 To 4) As Long, k As Long, a(0 To 5) As Long"}) + local("k") +
-                     crlf({"", "End Sub"}),
-                 true},
-        DumpCase{"assignment to Dimension is no declaration",
-                 crlf({"Sub A()", "Dimension = 3", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "Dimension = 3", kNoLocals, "End Sub"})},
+                 crlf({"Sub A()", "Dim m(1 To 2, 3 To 4) As Long, k As Long, a(0 To 5) As Long", kTag, "End Sub"}),
+                 {local("k")}},
+        DumpCase{"assignment to Dimension is no declaration", crlf({"Sub A()", "Dimension = 3", kTag, "End Sub"}),
+                 {kNoLocals}, false},
         DumpCase{"byval and optional words taken off parameters",
-                 crlf({"Sub A(ByVal x, Optional y = 5, Optional ByRef z)", "Dim n", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A(ByVal x, Optional y = 5, Optional ByRef z)", "Dim n"}) + local("x") + local("y") +
-                     local("z") + local("n") + crlf({"", "End Sub"}),
-                 true},
+                 crlf({"Sub A(ByVal x, Optional y = 5, Optional ByRef z)", "Dim n", kTag, "End Sub"}),
+                 {local("x") + local("y") + local("z") + local("n")}},
         DumpCase{"header comment gives no parameters",
-                 crlf({"Sub A(p As Long) ' called from B(x, y)", "Dim n", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A(p As Long) ' called from B(x, y)", "Dim n"}) + local("p") + local("n") +
-                     crlf({"", "End Sub"}),
-                 true},
-        DumpCase{"suffixed names are reported as written",
-                 crlf({"Sub A(s$)", "Dim n%", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A(s$)", "Dim n%"}) + local("s$") + local("n%") + crlf({"", "End Sub"}), true},
-        DumpCase{"static locals",
-                 crlf({"Sub A()", "    Static nCalls As Long", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "    Static nCalls As Long"}) + local("nCalls") + crlf({"", "End Sub"}), true},
-        DumpCase{"commented declaration is not reported",
-                 crlf({"Sub A()", "'Dim n As Long", "<Variable_Dump>", "End Sub"}),
-                 crlf({"Sub A()", "'Dim n As Long", kNoLocals, "End Sub"})},
+                 crlf({"Sub A(p As Long) ' called from B(x, y)", "Dim n", kTag, "End Sub"}),
+                 {local("p") + local("n")}},
+        DumpCase{"suffixed names are reported as written", crlf({"Sub A(s$)", "Dim n%", kTag, "End Sub"}),
+                 {local("s$") + local("n%")}},
+        DumpCase{"static locals", crlf({"Sub A()", "    Static nCalls As Long", kTag, "End Sub"}),
+                 {local("nCalls")}},
+        DumpCase{"commented declaration is not reported", crlf({"Sub A()", "'Dim n As Long", kTag, "End Sub"}),
+                 {kNoLocals}, false},
         DumpCase{"bytes of other lines pass through",
-                 std::string("VERSION 5.00\r\n'caf\xE9\r\n\tDim t As Long\r\nSub A()\r\n<Variable_Dump>\r\nEnd Sub"),
-                 std::string("VERSION 5.00\r\n'caf\xE9\r\n\tDim t As Long\r\nSub A()\r\n") + kNoLocals +
-                     "\r\nEnd Sub\r\n"}),
+                 "VERSION 5.00\r\n'caf\xE9\r\n\tDim t As Long\r\nSub A()\r\n<Variable_Dump>\r\nEnd Sub",
+                 {kNoLocals}, false}),
     [](const auto& info) {
       std::string name = info.param.name;
       for (char& c : name)
@@ -361,23 +332,8 @@ TEST(UserTypes, VariablesOfThemAreNeverReported) {
       "End Sub",
   });
   const Dumped out = dump(input, "modGeo.bas", true, false, userTypes);
-  const std::string expectedBody = crlf({
-                                       "Attribute VB_Name = \"modGeo\"",
-                                       "Public gOrigin As tPoint",
-                                       "Public gAmount As Decimal, gCount As Long",
-                                       "Private mShape() As tPoint",
-                                       "Private mLast As Decimal",
-                                       "Dim mLoose As Long",
-                                       "Sub Move(pt As tPoint, ByVal d As Decimal, ByVal n As Long)",
-                                       "Dim pts() As tPoint",
-                                       "Dim here As tPoint, amt As Decimal, k As Long",
-                                       "Dim t\tAs tPoint",
-                                       "Dim u _",
-                                       "    As tPoint",
-                                       "Dim v As Long, w _",
-                                       "    As tPoint",
-                                   }) +
-                                   local("n") + local("k") + local("v") + crlf({"", "End Sub"});
+  std::string expectedBody = input;
+  expectedBody.replace(expectedBody.find(kTag), kTag.size(), local("n") + local("k") + local("v"));
   EXPECT_EQ(out.text, expectedBody + moduleFunction({}));
   EXPECT_EQ(out.state.globalLines, publicLine("modGeo.gCount"));
   EXPECT_EQ(out.state.globalCount, 1);
@@ -496,25 +452,17 @@ class AddVariableDumpTest : public ::testing::Test {
 TEST_F(AddVariableDumpTest, RewritesTheWorkingFileAndLeavesNoScratchFile) {
   NativeFileSystem files;
   Workspace ws{files, program.path(), work.path()};
-  work.write("TempDataFile", input);
-  DumpState state;
-  auto result = AddVariableDump(ws, working(), "modMain.bas", false, true, {}, state);
-  ASSERT_TRUE(result.ok()) << result.message();
-  EXPECT_EQ(*result, 1);
-  EXPECT_EQ(work.read("TempDataFile"), dump(input, "modMain.bas", true).text);
-  EXPECT_FALSE(program.exists("dumptemp"));
-  EXPECT_TRUE(state.localDumpUsed);
-}
-
-TEST_F(AddVariableDumpTest, ReplacesAScratchFileLeftByAnInterruptedCall) {
-  NativeFileSystem files;
-  Workspace ws{files, program.path(), work.path()};
-  work.write("TempDataFile", input);
-  program.write("dumptemp", "left over");
-  DumpState state;
-  ASSERT_TRUE(AddVariableDump(ws, working(), "modMain.bas", false, false, {}, state).ok());
-  EXPECT_EQ(work.read("TempDataFile"), dump(input).text);
-  EXPECT_FALSE(program.exists("dumptemp"));
+  for (const bool option : {true, false}) {
+    work.write("TempDataFile", input);
+    program.write("dumptemp", "left by an interrupted call");
+    DumpState state;
+    auto result = AddVariableDump(ws, working(), "modMain.bas", false, option, {}, state);
+    ASSERT_TRUE(result.ok()) << result.message();
+    EXPECT_EQ(*result, 1);  // public variables count whether or not the module function is wanted
+    EXPECT_EQ(work.read("TempDataFile"), dump(input, "modMain.bas", option).text);
+    EXPECT_FALSE(program.exists("dumptemp"));
+    EXPECT_TRUE(state.localDumpUsed);
+  }
 }
 
 TEST_F(AddVariableDumpTest, AMissingWorkingFileFailsAndAddsNothing) {

@@ -68,38 +68,26 @@ TEST_F(FilesPageTest, AFileThatCannotBeReadShowsMinusOneUnticked) {
   EXPECT_EQ(ticks(), (std::vector<bool>{false, true}));
 }
 
-TEST_F(FilesPageTest, AllCoveredMeansNothingTicked) {
-  analyse(projectOf({{2, 2}, {1, 1}}));
+TEST_F(FilesPageTest, SelectAllAndTicksAgreeWithTheButtonAndLabel) {
+  analyse(projectOf({{2, 2}, {1, 1}}));  // all covered: nothing ticked
   EXPECT_EQ(ticks(), (std::vector<bool>{false, false}));
   EXPECT_TRUE(window->page2.lblNoFiles.visible);
   EXPECT_EQ(window->page2.lblNoFiles.caption, "No files selected.");
   EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
-}
+  window->cmdSelectAll_Click();
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
+  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
+  EXPECT_FALSE(window->page2.lblNoFiles.visible);
+  window->cmdSelectAll_Click();
+  EXPECT_EQ(ticks(), (std::vector<bool>{false, false}));
+  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
 
-TEST_F(FilesPageTest, AllTickedOffersDeselectAll) {
-  analyse(billing());
+  analyse(billing());  // all ticked: Deselect All offered
   EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"Forms\\frmMain.frm", "modUtil.bas", "clsInvoice.cls",
                                                    "..\\Shared\\modShared.bas"}));
   EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true, true}));
   EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
-  window->cmdSelectAll_Click();
-  EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false, false}));
-  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
-  EXPECT_TRUE(window->page2.lblNoFiles.visible);
-  window->cmdSelectAll_Click();
-  EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true, true}));
-  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
-  EXPECT_FALSE(window->page2.lblNoFiles.visible);
-}
 
-TEST_F(FilesPageTest, SelectAllTicksEveryRow) {
-  analyse(projectOf({{4, 4}, {4, 1}}));
-  window->cmdSelectAll_Click();
-  EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
-  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
-}
-
-TEST_F(FilesPageTest, TickingRowsUpdatesTheButtonAndLabel) {
   analyse(projectOf({{4, 1}, {4, 4}, {3, 0}}));
   MainWindow& w = *window;
   EXPECT_EQ(w.page2.cmdSelectAll.caption, "Select All");
@@ -146,6 +134,7 @@ TEST_F(FilesPageTest, NextCapturesTheTickedFilesInListOrder) {
 
 TEST_F(FilesPageTest, BackFromTheOptionsPageAnalysesAgain) {
   analyse(billing());
+  EXPECT_EQ(window->procedures.size(), 20U);
   window->cmdSelectAll_Click();  // Deselect All
   window->cmdLoad3_Click();
   EXPECT_TRUE(window->runOptions.selectedFiles.empty());
@@ -157,48 +146,19 @@ TEST_F(FilesPageTest, BackFromTheOptionsPageAnalysesAgain) {
   EXPECT_EQ(rowTexts(2)[2], "100");
   EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
   EXPECT_EQ(storedRecent()[1], billing()) << "the recent list is stored again";
+  EXPECT_EQ(window->procedures.size(), 16U) << "a fresh procedure list, not a longer one";
 }
-
-TEST_F(FilesPageTest, EveryAnalysisStartsAFreshProcedureList) {
-  analyse(billing());
-  const std::size_t first = window->procedures.size();
-  EXPECT_EQ(first, 20U);
-  window->cmdLoad3_Click();
-  window->cmdBack2_Click();
-  EXPECT_EQ(window->procedures.size(), first);
-}
-
-TEST_F(FilesPageTest, InsertedCodeIsNoticed) {
-  analyse(billing());
-  EXPECT_FALSE(window->project.insertedCodeFound);
-  const std::string marked = writeProject(
-      "Marked", {"Module=m; m.bas"},
-      {{"m.bas", crlf({"Attribute VB_Name = \"m\"", "Public Sub A()", "'SE******", "    On Error GoTo Failed",
-                       "'SE******", "End Sub"})}});
-  window->cmdBack1_Click();
-  browseTo(marked);
-  window->cmdLoad2_Click();
-  EXPECT_TRUE(window->project.insertedCodeFound);
-}
-
-struct SortCase {
-  std::vector<std::pair<int, int>> modules;
-  std::vector<int> clicks;             // header columns clicked, in order
-  std::vector<std::string> procedures;  // column 2 after the clicks
-};
 
 TEST_F(FilesPageTest, HeaderClicksSortByValueWithOneSharedDirection) {
-  const SortCase cases[] = {
-      {{{10, 0}, {9, 0}, {100, 0}}, {2}, {"9", "10", "100"}},
-      {{{10, 0}, {9, 0}, {100, 0}}, {2, 2}, {"100", "10", "9"}},
-      {{{10, 0}, {9, 0}, {100, 0}}, {2, 2, 2}, {"9", "10", "100"}},
-      // "Name" first sorts ascending, so "Procedures" next sorts descending.
-      {{{10, 0}, {9, 0}, {100, 0}}, {1, 2}, {"100", "10", "9"}},
+  const std::pair<std::vector<int>, std::vector<std::string>> cases[] = {
+      {{2}, {"9", "10", "100"}},
+      {{2, 2}, {"100", "10", "9"}},
+      {{1, 2}, {"100", "10", "9"}},  // "Name" first ascends, so "Procedures" next descends
   };
-  for (const SortCase& c : cases) {
-    analyse(projectOf(c.modules));
-    for (int column : c.clicks) window->lstProjectFiles_ColumnClick(column);
-    EXPECT_EQ(rowTexts(1), c.procedures) << c.clicks.size();
+  for (const auto& [clicks, procedures] : cases) {
+    analyse(projectOf({{10, 0}, {9, 0}, {100, 0}}));
+    for (int column : clicks) window->lstProjectFiles_ColumnClick(column);
+    EXPECT_EQ(rowTexts(1), procedures) << clicks.size();
   }
 }
 

@@ -1,89 +1,64 @@
+// Sort keys from cell texts, sorting list rows by them, and the header click.
+#include "wizard/list_sort.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
 
-#include "wizard/list_sort.h"
-
 namespace qm {
 namespace {
 
-std::string testName(std::string name) {
-  for (char& c : name)
-    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-  return name;
-}
-
 // --- keys -------------------------------------------------------------------
 
-struct KeyCase {
-  const char* name;
-  std::string cell;
-  std::int16_t type;
-  std::string key;
-};
-
-class SortKeys : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(SortKeys, TurnCellsIntoKeysWhoseTextOrderIsTheValueOrder) {
-  const auto& c = GetParam();
-  EXPECT_EQ(sortKey(c.cell, c.type), c.key) << c.name;
+TEST(SortKeys, TurnCellsIntoKeysWhoseTextOrderIsTheValueOrder) {
+  const struct {
+    std::string cell;
+    std::int16_t type;
+    std::string key;
+  } cases[] = {
+      {"0", kSortNumber, "00000000000000000000.0000000000"},
+      {"100", kSortNumber, "00000000000000000100.0000000000"},
+      {"66.5", kSortNumber, "00000000000000000066.5000000000"},
+      {"0.123456789049", kSortNumber, "00000000000000000000.1234567890"},
+      {"  42 ", kSortNumber, "00000000000000000042.0000000000"},
+      {"\t7\t", kSortNumber, "00000000000000000007.0000000000"},
+      {"+3", kSortNumber, "00000000000000000003.0000000000"},
+      {"1.5e3", kSortNumber, "00000000000000001500.0000000000"},
+      {"2D2", kSortNumber, "00000000000000000200.0000000000"},
+      {".25", kSortNumber, "00000000000000000000.2500000000"},
+      {"8.", kSortNumber, "00000000000000000008.0000000000"},
+      {"-5", kSortNumber, "&99999999999999999994.9999999999"},
+      {"-0.5", kSortNumber, "&99999999999999999999.4999999999"},
+      {"-0", kSortNumber, "00000000000000000000.0000000000"},
+      {"n/a", kSortNumber, ""},
+      {"", kSortNumber, ""},
+      {"-", kSortNumber, ""},
+      {".", kSortNumber, ""},
+      {"1.2.3", kSortNumber, ""},
+      {"1e", kSortNumber, ""},
+      {"12abc", kSortNumber, ""},
+      {"1,5", kSortNumber, ""},
+      {"1e999", kSortNumber, ""},
+      {"Module1.bas", kSortText, "Module1.bas"},
+      {"10", 7, "10"},
+      {"2024-03-05", kSortDate, "20240305000000"},
+      {"2024-03-05 14:03:27", kSortDate, "20240305140327"},
+      {"1999/12/31 23:59", kSortDate, "19991231235900"},
+      {"2024-03-05 2:03 PM", kSortDate, "20240305140300"},
+      {"2024-03-05 12:00 am", kSortDate, "20240305000000"},
+      {"9:15:00", kSortDate, "18991230091500"},
+      {"2024-02-29", kSortDate, "20240229000000"},
+      {"2023-02-29", kSortDate, "2023-02-29"},
+      {"2024-13-01", kSortDate, "2024-13-01"},
+      {"2024-01-01 24:00", kSortDate, "2024-01-01 24:00"},
+      {"soon", kSortDate, "soon"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(sortKey(c.cell, c.type), c.key) << "'" << c.cell << "' " << c.type;
+  const std::pair<std::string, std::string> inverted[] = {{"0123456789", "9876543210"}, {"-12.5", " 87.4"}, {"", ""},
+                                                          {"a1b", "a8b"}};
+  for (const auto& [in, out] : inverted) EXPECT_EQ(sInvertNumber(in), out);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SortKeys,
-    ::testing::Values(
-        KeyCase{"zero", "0", kSortNumber, "00000000000000000000.0000000000"},
-        KeyCase{"whole number", "100", kSortNumber, "00000000000000000100.0000000000"},
-        KeyCase{"fraction", "66.5", kSortNumber, "00000000000000000066.5000000000"},
-        KeyCase{"rounded to ten places", "0.123456789049", kSortNumber, "00000000000000000000.1234567890"},
-        KeyCase{"blanks around", "  42 ", kSortNumber, "00000000000000000042.0000000000"},
-        KeyCase{"tab around", "\t7\t", kSortNumber, "00000000000000000007.0000000000"},
-        KeyCase{"plus sign", "+3", kSortNumber, "00000000000000000003.0000000000"},
-        KeyCase{"exponent", "1.5e3", kSortNumber, "00000000000000001500.0000000000"},
-        KeyCase{"d exponent", "2D2", kSortNumber, "00000000000000000200.0000000000"},
-        KeyCase{"leading point", ".25", kSortNumber, "00000000000000000000.2500000000"},
-        KeyCase{"trailing point", "8.", kSortNumber, "00000000000000000008.0000000000"},
-        KeyCase{"negative", "-5", kSortNumber, "&99999999999999999994.9999999999"},
-        KeyCase{"negative fraction", "-0.5", kSortNumber, "&99999999999999999999.4999999999"},
-        KeyCase{"minus zero is not negative", "-0", kSortNumber, "00000000000000000000.0000000000"},
-        KeyCase{"text", "n/a", kSortNumber, ""},
-        KeyCase{"empty", "", kSortNumber, ""},
-        KeyCase{"sign alone", "-", kSortNumber, ""},
-        KeyCase{"point alone", ".", kSortNumber, ""},
-        KeyCase{"two points", "1.2.3", kSortNumber, ""},
-        KeyCase{"exponent without digits", "1e", kSortNumber, ""},
-        KeyCase{"trailing letters", "12abc", kSortNumber, ""},
-        KeyCase{"comma is no decimal point here", "1,5", kSortNumber, ""},
-        KeyCase{"too large for a double", "1e999", kSortNumber, ""},
-        KeyCase{"text kind keeps text", "Module1.bas", kSortText, "Module1.bas"},
-        KeyCase{"unknown kind sorts as text", "10", 7, "10"},
-        KeyCase{"date", "2024-03-05", kSortDate, "20240305000000"},
-        KeyCase{"date and time", "2024-03-05 14:03:27", kSortDate, "20240305140327"},
-        KeyCase{"date with slashes", "1999/12/31 23:59", kSortDate, "19991231235900"},
-        KeyCase{"afternoon", "2024-03-05 2:03 PM", kSortDate, "20240305140300"},
-        KeyCase{"midnight in 12-hour form", "2024-03-05 12:00 am", kSortDate, "20240305000000"},
-        KeyCase{"time alone", "9:15:00", kSortDate, "18991230091500"},
-        KeyCase{"leap day", "2024-02-29", kSortDate, "20240229000000"},
-        KeyCase{"no leap day", "2023-02-29", kSortDate, "2023-02-29"},
-        KeyCase{"month out of range", "2024-13-01", kSortDate, "2024-13-01"},
-        KeyCase{"hour out of range", "2024-01-01 24:00", kSortDate, "2024-01-01 24:00"},
-        KeyCase{"not a date keeps its text", "soon", kSortDate, "soon"}),
-    [](const auto& info) { return testName(info.param.name); });
-
-struct InvertCase {
-  std::string in, out;
-};
-
-class InvertNumber : public ::testing::TestWithParam<InvertCase> {};
-
-TEST_P(InvertNumber, MirrorsDigitsAndBlanksMinus) {
-  EXPECT_EQ(sInvertNumber(GetParam().in), GetParam().out);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, InvertNumber,
-                         ::testing::Values(InvertCase{"0123456789", "9876543210"}, InvertCase{"-12.5", " 87.4"},
-                                           InvertCase{"", ""}, InvertCase{"a1b", "a8b"}));
 
 // --- sorting ----------------------------------------------------------------
 
@@ -100,47 +75,32 @@ std::vector<std::string> column(const std::vector<ListRow>& rows, std::size_t in
   return out;
 }
 
-struct SortCase {
-  const char* name;
-  std::vector<std::string> cells;  // the sort column, one row each
-  std::int16_t type;
-  bool ascending;
-  std::vector<std::string> sorted;
-};
-
-class SortingRows : public ::testing::TestWithParam<SortCase> {};
-
-TEST_P(SortingRows, OrdersRowsByValue) {
-  const auto& c = GetParam();
-  std::vector<std::vector<std::string>> cells;
-  for (const auto& text : c.cells) cells.push_back({"name " + text, text});
-  auto rows = rowsOf(cells);
-  SortListView(rows, 2, c.type, c.ascending);
-  EXPECT_EQ(column(rows, 1), c.sorted) << c.name;
+TEST(SortingRows, OrdersRowsByValue) {
+  const struct {
+    std::vector<std::string> cells;  // the sort column, one row each
+    std::int16_t type;
+    bool ascending;
+    std::vector<std::string> sorted;
+  } cases[] = {
+      {{"10", "9", "100"}, kSortNumber, true, {"9", "10", "100"}},
+      {{"10", "9", "100"}, kSortText, true, {"10", "100", "9"}},
+      {{"3", "-5", "0", "-10", "12", "-0.5"}, kSortNumber, true, {"-10", "-5", "-0.5", "0", "3", "12"}},
+      {{"50", "n/a", "7.5"}, kSortNumber, true, {"n/a", "7.5", "50"}},
+      {{"50", "n/a", "7.5"}, kSortNumber, false, {"50", "7.5", "n/a"}},
+      {{"-1", "", "x"}, kSortNumber, true, {"", "x", "-1"}},
+      {{"66.67", "66.6", "100", "0.5"}, kSortNumber, true, {"0.5", "66.6", "66.67", "100"}},
+      {{"b.bas", "A.bas", "C.bas"}, kSortText, true, {"A.bas", "b.bas", "C.bas"}},
+      {{"2024-01-02 10:00", "2023-12-31", "2024-01-02 9:00"}, kSortDate, true,
+       {"2023-12-31", "2024-01-02 9:00", "2024-01-02 10:00"}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::vector<std::string>> cells;
+    for (const auto& text : c.cells) cells.push_back({"name " + text, text});
+    auto rows = rowsOf(cells);
+    SortListView(rows, 2, c.type, c.ascending);
+    EXPECT_EQ(column(rows, 1), c.sorted) << c.cells.front() << c.ascending;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SortingRows,
-    ::testing::Values(
-        SortCase{"counts by value", {"10", "9", "100"}, kSortNumber, true, {"9", "10", "100"}},
-        SortCase{"counts descending", {"10", "9", "100"}, kSortNumber, false, {"100", "10", "9"}},
-        SortCase{"counts as text", {"10", "9", "100"}, kSortText, true, {"10", "100", "9"}},
-        SortCase{"negatives, zero, positives",
-                 {"3", "-5", "0", "-10", "12", "-0.5"},
-                 kSortNumber,
-                 true,
-                 {"-10", "-5", "-0.5", "0", "3", "12"}},
-        SortCase{"text before numbers ascending", {"50", "n/a", "7.5"}, kSortNumber, true, {"n/a", "7.5", "50"}},
-        SortCase{"text after numbers descending", {"50", "n/a", "7.5"}, kSortNumber, false, {"50", "7.5", "n/a"}},
-        SortCase{"text before negatives", {"-1", "", "x"}, kSortNumber, true, {"", "x", "-1"}},
-        SortCase{"fractions", {"66.67", "66.6", "100", "0.5"}, kSortNumber, true, {"0.5", "66.6", "66.67", "100"}},
-        SortCase{"text ignores letter case", {"b.bas", "A.bas", "C.bas"}, kSortText, true, {"A.bas", "b.bas", "C.bas"}},
-        SortCase{"dates by value",
-                 {"2024-01-02 10:00", "2023-12-31", "2024-01-02 9:00"},
-                 kSortDate,
-                 true,
-                 {"2023-12-31", "2024-01-02 9:00", "2024-01-02 10:00"}}),
-    [](const auto& info) { return testName(info.param.name); });
 
 TEST(SortingRows, EqualKeysKeepTheirOrderInBothDirections) {
   auto rows = rowsOf({{"a", "5"}, {"b", "x"}, {"c", "5"}, {"d", "y"}});
@@ -198,21 +158,11 @@ TEST(ColumnClick, DirectionIsSharedByAllColumnsAndFlipsOnEveryClick) {
   EXPECT_EQ(column(rows, 0), before);
 }
 
-struct ColumnTypeCase {
-  int column;
-  std::optional<std::int16_t> type;
-};
-
-class ColumnTypes : public ::testing::TestWithParam<ColumnTypeCase> {};
-
-TEST_P(ColumnTypes, NameIsTextCountsAreNumbers) {
-  EXPECT_EQ(projectFilesColumnType(GetParam().column), GetParam().type);
+TEST(ColumnClick, NameIsTextCountsAreNumbers) {
+  const std::pair<int, std::optional<std::int16_t>> cases[] = {
+      {0, std::nullopt}, {1, kSortText}, {2, kSortNumber}, {3, kSortNumber}, {4, std::nullopt}};
+  for (const auto& [column, type] : cases) EXPECT_EQ(projectFilesColumnType(column), type) << column;
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, ColumnTypes,
-                         ::testing::Values(ColumnTypeCase{0, std::nullopt}, ColumnTypeCase{1, kSortText},
-                                           ColumnTypeCase{2, kSortNumber}, ColumnTypeCase{3, kSortNumber},
-                                           ColumnTypeCase{4, std::nullopt}));
 
 }  // namespace
 }  // namespace qm

@@ -70,7 +70,7 @@ TEST_F(OptionsPageTest, CreateStoredAsTrueProposesANewCopy) {
   }
 }
 
-TEST_F(OptionsPageTest, ChoosingTheBackupDisablesButKeepsCompile) {
+TEST_F(OptionsPageTest, BackupDisablesButKeepsCompileAndLineNumbersEnableTheirStart) {
   enter(billing());
   window->optNew_Click();
   page().chkCompile.ticked = true;
@@ -78,6 +78,11 @@ TEST_F(OptionsPageTest, ChoosingTheBackupDisablesButKeepsCompile) {
   EXPECT_FALSE(page().chkCompile.enabled);
   EXPECT_TRUE(page().chkCompile.ticked);
   EXPECT_FALSE(page().optNew.selected);
+  for (bool ticked : {true, false}) {
+    page().chkNumbers.ticked = ticked;
+    window->chkNumbers_Click();
+    EXPECT_EQ(page().txtStartFrom.enabled, ticked);
+  }
 }
 
 TEST_F(OptionsPageTest, DeleteIsOfferedOnlyWithInsertedCode) {
@@ -104,16 +109,6 @@ TEST_F(OptionsPageTest, DeleteIsOfferedOnlyWithInsertedCode) {
   EXPECT_FALSE(page().optDelete.enabled);
   EXPECT_TRUE(page().optAdd.selected);
   EXPECT_TRUE(page().tabOptions.available[kAdvancedOptionsTab]);
-}
-
-TEST_F(OptionsPageTest, LineNumbersEnableTheirStartBox) {
-  enter(billing());
-  page().chkNumbers.ticked = true;
-  window->chkNumbers_Click();
-  EXPECT_TRUE(page().txtStartFrom.enabled);
-  page().chkNumbers.ticked = false;
-  window->chkNumbers_Click();
-  EXPECT_FALSE(page().txtStartFrom.enabled);
 }
 
 TEST_F(OptionsPageTest, NumberBoxesFallBackToTheirDefaults) {
@@ -184,22 +179,6 @@ TEST_F(OptionsPageTest, LeavingStoresTheStyleAndTheNewCopyChoice) {
   EXPECT_EQ(setting("Create"), "True");
 }
 
-TEST_F(OptionsPageTest, LastRoutineMustMatchExactly) {
-  root.write("program/Simple.style", "[ON ERROR]\r\n[ERROR HANDLER]\r\n[FILES]\r\n");
-  root.write("program/Another.style", "[ON ERROR]\r\n[ERROR HANDLER]\r\n[FILES]\r\n");
-  const struct {
-    std::string lastRoutine;
-    std::string current;
-  } cases[] = {{"Simple.style", "Simple.style"}, {"simple.style", "Another.style"}, {"", "Another.style"},
-               {"Deleted.style", "Another.style"}};
-  for (const auto& c : cases) {
-    storeSetting("LastRoutine", c.lastRoutine);
-    enter(billing());
-    EXPECT_EQ(window->sStyle(), c.current) << c.lastRoutine;
-    EXPECT_TRUE(page().cmdDeleteStyle.enabled);
-  }
-}
-
 TEST_F(OptionsPageTest, AStyleWithTheDumpTagTicksTheVariableDump) {
   root.write("program/Dump.style", crlf({"[ON ERROR]", "<Variable_Dump>", "[ERROR HANDLER]", "[FILES]"}));
   enter(billing());
@@ -222,18 +201,7 @@ TEST_F(OptionsPageTest, NewStyleCreatesSelectsAndOpensTheEditor) {
   EXPECT_EQ(view.requests, std::vector<std::string>{"editor"});
 }
 
-TEST_F(OptionsPageTest, ACancelledNewStyleCreatesNothing) {
-  enter(billing());
-  dialogs.inputAnswers.push_back(std::nullopt);
-  window->cmdNewStyle_Click();
-  dialogs.inputAnswers.push_back(std::string("   "));
-  window->cmdNewStyle_Click();
-  EXPECT_EQ(page().flbRoutines.entries, std::vector<std::string>{"Simple.style"});
-  EXPECT_EQ(window->sStyle(), "Simple.style");
-  EXPECT_TRUE(view.requests.empty());
-}
-
-TEST_F(OptionsPageTest, SelectingAStyleRetitlesThePageWithoutStoring) {
+TEST_F(OptionsPageTest, SelectingAndDeletingStylesRetitleThePage) {
   root.write("program/Another.style", crlf({"[ON ERROR]", "On Error GoTo Oops", "[ERROR HANDLER]", "[FILES]"}));
   storeSetting("LastRoutine", "Simple.style");
   root.write("program/Simple.style", crlf({"[ON ERROR]", "[ERROR HANDLER]", "[FILES]"}));
@@ -243,18 +211,12 @@ TEST_F(OptionsPageTest, SelectingAStyleRetitlesThePageWithoutStoring) {
   EXPECT_EQ(page().lblTitles6.caption, "3. Set the options [Current style: Another]");
   EXPECT_EQ(page().flbRoutines.selected, std::optional<std::size_t>(0));
   EXPECT_EQ(window->currentStyle().onErrorText, "On Error GoTo Oops\r\n");
-  EXPECT_EQ(setting("LastRoutine"), "Simple.style");
+  EXPECT_EQ(setting("LastRoutine"), "Simple.style") << "selecting stores nothing";
   window->flbRoutines_DblClick(1);
   EXPECT_EQ(window->sStyle(), "Simple.style");
   EXPECT_TRUE(window->editor().visible());
   EXPECT_EQ(view.requests, std::vector<std::string>{"editor"});
-}
 
-TEST_F(OptionsPageTest, DeletingLeavesTheLastStyleUndeletable) {
-  root.write("program/Another.style", crlf({"[ON ERROR]", "[ERROR HANDLER]", "[FILES]"}));
-  storeSetting("LastRoutine", "Simple.style");
-  root.write("program/Simple.style", crlf({"[ON ERROR]", "[ERROR HANDLER]", "[FILES]"}));
-  enter(billing());
   EXPECT_TRUE(page().cmdDeleteStyle.enabled);
   window->cmdDeleteStyle_Click();
   EXPECT_FALSE(root.exists("program/Simple.style"));
@@ -262,12 +224,12 @@ TEST_F(OptionsPageTest, DeletingLeavesTheLastStyleUndeletable) {
   EXPECT_EQ(page().lblTitles6.caption, "3. Set the options [Current style: Another]");
   EXPECT_EQ(page().flbRoutines.entries, std::vector<std::string>{"Another.style"});
   EXPECT_TRUE(page().flbRoutines.focused);
-  EXPECT_FALSE(page().cmdDeleteStyle.enabled);
+  EXPECT_FALSE(page().cmdDeleteStyle.enabled) << "the last style cannot be deleted";
   window->cmdDeleteStyle_Click();
-  EXPECT_TRUE(root.exists("program/Another.style")) << "the last style is never deleted";
+  EXPECT_TRUE(root.exists("program/Another.style"));
 }
 
-TEST_F(OptionsPageTest, TheEditorsSaveAsUpdatesTheListAndTheTitle) {
+TEST_F(OptionsPageTest, TheEditorsSaveAsAndTheFolderBrowserAnswerIntoThePage) {
   enter(billing());
   dialogs.inputAnswers.push_back(std::string("Copy"));
   ASSERT_TRUE(window->editor().saveAs().ok());
@@ -276,10 +238,6 @@ TEST_F(OptionsPageTest, TheEditorsSaveAsUpdatesTheListAndTheTitle) {
   EXPECT_TRUE(page().cmdDeleteStyle.enabled);
   EXPECT_EQ(page().lblTitles6.caption, "3. Set the options [Current style: Copy]");
   EXPECT_EQ(setting("LastRoutine"), "Copy.style");
-}
-
-TEST_F(OptionsPageTest, TheFolderBrowserAnswersIntoTheNewCopyBox) {
-  enter(billing());
   window->cmdNewBrowse_Click();
   EXPECT_EQ(view.requests, std::vector<std::string>{"browser"});
   window->setNewLocation("/somewhere/else");

@@ -92,7 +92,7 @@ TEST(LoadRecentProjects, ReadsNoMoreThanTenWhateverTheStoreSays) {
 
 using RecentProjectsPage = WizardTest;
 
-TEST_F(RecentProjectsPage, StartUpOpensTheMostRecentProject) {
+TEST_F(RecentProjectsPage, StartUpOpensTheMostRecentAndAPickMakesCurrentWithoutStoring) {
   const std::string other = writeProject("Other", {"Module=Only; only.bas"}, {{"only.bas", "Attribute VB_Name = \"Only\"\r\n"}});
   storeRecent(settings, {billing(), other});
   start();
@@ -100,28 +100,21 @@ TEST_F(RecentProjectsPage, StartUpOpensTheMostRecentProject) {
   EXPECT_EQ(w.page1.cmbRecent.entries, (std::vector<std::string>{billing(), other}));
   EXPECT_EQ(w.page1.cmbRecent.text(), billing());
   EXPECT_EQ(w.recentCount, 2);
-  EXPECT_EQ(w.project.projectFile, billing());
   EXPECT_EQ(w.project.projectName, "Billing");
   EXPECT_EQ(w.lblTitles(5).caption, "Project details: Billing.vbp");
   EXPECT_TRUE(w.page1.lblProjectDetails.visible);
   EXPECT_TRUE(w.page1.cmdLoad2.enabled);
   EXPECT_EQ(w.page2.lstProjectFiles.rows.size(), 4U);
   EXPECT_EQ(w.currentPage, WizardPage::Project);
-}
 
-TEST_F(RecentProjectsPage, APickMakesCurrentWithoutStoring) {
-  const std::string other = writeProject("Other", {"Module=Only; only.bas"}, {{"only.bas", "Attribute VB_Name = \"Only\"\r\n"}});
-  storeRecent(settings, {billing(), other});
-  start();
   const int writes = settings.writes();
-  window->page1.cmbRecent.selected = 1;
-  window->cmbRecent_Click();
-  EXPECT_EQ(window->project.projectFile, other);
-  EXPECT_EQ(window->project.projectFolder, root.path() + "projects/Other/");
-  EXPECT_EQ(window->lblTitles(5).caption, "Project details: Other.vbp");
+  w.page1.cmbRecent.selected = 1;
+  w.cmbRecent_Click();
+  EXPECT_EQ(w.project.projectFile, other);
+  EXPECT_EQ(w.project.projectFolder, root.path() + "projects/Other/");
+  EXPECT_EQ(w.lblTitles(5).caption, "Project details: Other.vbp");
   EXPECT_EQ(settings.writes(), writes);
-  // Next stores it first.
-  window->cmdLoad2_Click();
+  w.cmdLoad2_Click();  // Next stores it first
   EXPECT_EQ(storedRecent(), (std::vector<std::string>{"2", other, billing()}));
 }
 
@@ -170,7 +163,7 @@ TEST_F(RecentProjectsPage, RollBackRestoresTheChosenBackupAndShowsTheProjectAgai
   browseTo(billing());
   window->bShowWarning = false;
   window->cmdRollback_Click();
-  EXPECT_EQ(dialogs.warnings, 0);
+  EXPECT_EQ(dialogs.script.warnings, 0);
   EXPECT_TRUE(window->bProceed);
   EXPECT_EQ(root.read("projects/Billing/modUtil.bas"), "Attribute VB_Name = \"Utilities\"\r\n");
   EXPECT_FALSE(window->page1.rollBack.barRollBack.visible);
@@ -183,9 +176,9 @@ TEST_F(RecentProjectsPage, ACancelledWarningRestoresNothing) {
   const std::string before = root.read("projects/Billing/modUtil.bas");
   start();
   browseTo(billing());
-  dialogs.answerOk = false;
+  dialogs.script.answerOk = false;
   window->cmdRollback_Click();
-  EXPECT_EQ(dialogs.warnings, 1);
+  EXPECT_EQ(dialogs.script.warnings, 1);
   EXPECT_FALSE(window->bProceed);
   EXPECT_EQ(root.read("projects/Billing/modUtil.bas"), before);
 }

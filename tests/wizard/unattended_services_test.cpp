@@ -18,12 +18,9 @@ TEST(SummaryPrinter, PrintsEachSummaryLineOnItsOwnLine) {
     printer.appendLine("Update completed in 0 seconds.");
   }
   EXPECT_EQ(out.str(), "Creating backup of a.bas...Done\nUpdate completed in 0 seconds.\n");
-}
-
-TEST(SummaryPrinter, PrintsNothingForNoLines) {
-  std::ostringstream out;
-  { SummaryPrinter printer(out); }
-  EXPECT_EQ(out.str(), "");
+  std::ostringstream none;
+  { SummaryPrinter printer(none); }
+  EXPECT_EQ(none.str(), "") << "no lines, nothing printed";
 }
 
 TEST(UnattendedDialogs, AnswersEveryQuestionAsACancel) {

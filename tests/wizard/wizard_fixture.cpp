@@ -49,7 +49,7 @@ std::string WizardTest::setting(std::string_view name) const {
 }
 
 void WizardTest::browseTo(const std::string& path) {
-  dialogs.fileAnswers.push_back(path);
+  dialogs.script.fileAnswers.push_back(path);
   window->cmdBrowse_Click();
 }
 

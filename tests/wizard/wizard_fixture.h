@@ -12,29 +12,22 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/memory_settings.h"
-#include "platform/process.h"
 #include "settings/command_line.h"
+#include "support/run_fakes.h"
 #include "support/temp_folder.h"
 #include "wizard/main_window.h"
 
 namespace qm::testing {
 
+// The shared scripted dialogs, plus answers for the input box (the style
+// list's "New Style" question) and a record of what it asked.
 class WizardDialogs final : public Dialogs {
  public:
-  void messageBox(std::string_view text, std::string_view title) override {
-    messages.push_back(std::string(title) + ": " + std::string(text));
-  }
-  std::vector<std::string> openFile(const FileDialogRequest& request) override {
-    requests.push_back(request);
-    if (fileAnswers.empty()) return {};
-    std::string answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    if (answer.empty()) return {};
-    return {answer};
-  }
+  void messageBox(std::string_view text, std::string_view title) override { script.messageBox(text, title); }
+  std::vector<std::string> openFile(const FileDialogRequest& request) override { return script.openFile(request); }
+  bool rollbackWarning(bool& dontShowAgain) override { return script.rollbackWarning(dontShowAgain); }
   std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
                                       std::string_view) override {
     prompts.push_back(std::string(title) + ": " + std::string(prompt));
@@ -43,19 +36,10 @@ class WizardDialogs final : public Dialogs {
     inputAnswers.pop_front();
     return answer;
   }
-  bool rollbackWarning(bool& dontShowAgain) override {
-    ++warnings;
-    dontShowAgain = false;
-    return answerOk;
-  }
 
-  std::deque<std::string> fileAnswers;  // "" stands for a cancelled dialog
+  ScriptedDialogs script;
   std::deque<std::optional<std::string>> inputAnswers;
-  bool answerOk = true;
-  std::vector<std::string> messages;
   std::vector<std::string> prompts;
-  std::vector<FileDialogRequest> requests;
-  int warnings = 0;
 };
 
 class WizardView final : public ViewRequests {
@@ -66,28 +50,6 @@ class WizardView final : public ViewRequests {
   void openDocument(const std::string& path) override { requests.push_back("open " + path); }
   void endProgram() override { requests.push_back("end"); }
   std::vector<std::string> requests;
-};
-
-class StillClock final : public Clock {
- public:
-  std::int64_t monotonicMilliseconds() const override { return milliseconds; }
-  LocalDateTime now() const override { return time; }
-  std::string monthAbbreviation(int month) const override { return englishMonthAbbreviation(month); }
-  std::string decimalSeparator() const override { return separator; }
-  void sleepMilliseconds(int slept) override { milliseconds += slept; }
-
-  std::int64_t milliseconds = 1000;
-  LocalDateTime time{2024, 12, 5, 14, 3, 27};
-  std::string separator = ".";
-};
-
-class RecordingLauncher final : public ProcessLauncher {
- public:
-  Status startDetached(std::string_view executable, const std::vector<ProcessArgument>& arguments) override {
-    started.push_back(commandFor(executable, arguments));
-    return {};
-  }
-  std::vector<std::vector<std::string>> started;
 };
 
 // Folders: program/ (styles, failure log), work/ (the working file),
@@ -125,7 +87,7 @@ class WizardTest : public ::testing::Test {
   NativeFileSystem files;
   Workspace workspace;
   MemorySettings settings;
-  StillClock clock;
+  FixedClock clock;
   RecordingLauncher launcher;
   WizardDialogs dialogs;
   WizardView view;

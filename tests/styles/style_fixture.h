@@ -1,13 +1,20 @@
-// Dialogs that answer from a script and remember what they were asked, for
-// the style editor and library tests.
+// What the style editor and the style library tests share: dialogs that
+// answer from a script and remember what they were asked, and an editor over
+// a fresh program folder whose file system can be told to fail.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cctype>
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "run/run_services.h"
+#include "styles/style_editor.h"
+#include "support/faulty_file_system.h"
+#include "support/temp_folder.h"
 
 namespace qm::testing {
 
@@ -45,6 +52,30 @@ class RecordingDialogs final : public Dialogs {
     return answer;
   }
   bool rollbackWarning(bool&) override { return false; }
+};
+
+// A parameterised case's name as GoogleTest accepts it.
+inline std::string testName(std::string name) {
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
+
+struct StyleFixture {
+  TempFolder folder;
+  FaultyFileSystem files;
+  Workspace workspace{files, folder.path(), folder.path()};
+  RecordingDialogs dialogs;
+  StyleEditor editor{workspace, dialogs};
+  std::vector<std::string> lastRoutines;
+
+  // Called once the hooks' other owners are in place, so this one is not overwritten.
+  void recordLastRoutines() {
+    editor.hooks().saveLastRoutine = [this](const std::string& name) { lastRoutines.push_back(name); };
+  }
+  void failEvery(Operation failing) {
+    files.setRule([failing](Operation op, const std::string&) { return op == failing; });
+  }
 };
 
 }  // namespace qm::testing

@@ -139,6 +139,16 @@ std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path,
   std::string out = slashed[0] == '/' ? "/" : "";
   bool existing = true;
   std::size_t pos = 0;
+  // Most missing paths are new files in a folder that exists as written:
+  // then only the last component needs looking for.
+  const std::size_t lastSlash = slashed.find_last_of('/', slashed.size() - 2);
+  if (lastSlash != std::string::npos && lastSlash > 0 && slashed.back() != '/') {
+    const std::string parent = slashed.substr(0, lastSlash);
+    if (statPath(parent, info) && S_ISDIR(info.st_mode)) {
+      out = parent;
+      pos = lastSlash + 1;
+    }
+  }
   while (pos < slashed.size()) {
     std::size_t next = slashed.find('/', pos);
     if (next == std::string::npos) next = slashed.size();

@@ -41,6 +41,13 @@ class FileSystem {
   }
   // Atomically replaces `target` by a copy of `source`.
   virtual Status copyFile(std::string_view source, std::string_view target) = 0;
+  // The same, without waiting for the disk: for many copies that are made
+  // durable together by one flushFolder() before anything relies on them.
+  virtual Status copyFileUnflushed(std::string_view source, std::string_view target) {
+    return copyFile(source, target);
+  }
+  // Waits until everything written into `folder` is on the disk.
+  virtual Status flushFolder(std::string_view /*folder*/) { return {}; }
   // Puts `source` in `target`'s place (rename); `source` is gone afterwards.
   virtual Status moveFile(std::string_view source, std::string_view target) = 0;
   virtual Status removeFile(std::string_view path) = 0;
@@ -80,6 +87,8 @@ class NativeFileSystem final : public FileSystem {
   Status writeFile(std::string_view path, std::string_view content) override;
   Status writeScratchFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
+  Status copyFileUnflushed(std::string_view source, std::string_view target) override;
+  Status flushFolder(std::string_view folder) override;
   Status moveFile(std::string_view source, std::string_view target) override;
   Status removeFile(std::string_view path) override;
   Status createFolder(std::string_view path) override;

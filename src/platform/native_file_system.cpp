@@ -199,8 +199,10 @@ Status writeAll(int fd, std::string_view content, std::string_view path) {
   return {};
 }
 
+enum class Flush { Now, Later };
+
 Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string& native, std::string_view shown,
-                         std::string_view content, mode_t mode) {
+                         std::string_view content, mode_t mode, Flush flush = Flush::Now) {
   struct stat info;
   const bool isNew = !statPath(native, info);
   if (!isNew) {
@@ -215,7 +217,7 @@ Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Status::failure(describe("Cannot write", shown, errno));
   Status status = writeAll(fd, content, shown);
-  if (status.ok() && ::fsync(fd) != 0) status = Status::failure(describe("Cannot write", shown, errno));
+  if (status.ok() && flush == Flush::Now && ::fsync(fd) != 0) status = Status::failure(describe("Cannot write", shown, errno));
   if (status.ok()) ::fchmod(fd, mode);
   if (::close(fd) != 0 && status.ok()) status = Status::failure(describe("Cannot write", shown, errno));
   if (status.ok() && ::rename(temp.c_str(), native.c_str()) != 0) {
@@ -287,19 +289,44 @@ Status NativeFileSystem::writeScratchFile(std::string_view path, std::string_vie
   return status;
 }
 
-Status NativeFileSystem::copyFile(std::string_view source, std::string_view target) {
-  const std::string from = resolve(*index_, source);
-  const std::string to = resolve(*index_, target);
+namespace {
+
+Status copyReplacing(NativeFileSystem& files, NativeFileSystem::FolderIndex& index, std::string_view source,
+                     std::string_view target, Flush flush) {
+  const std::string from = resolve(index, source);
+  const std::string to = resolve(index, target);
   struct stat fromInfo, toInfo;
   if (statPath(from, fromInfo) && statPath(to, toInfo) && fromInfo.st_dev == toInfo.st_dev &&
       fromInfo.st_ino == toInfo.st_ino) {
     return {};  // a file copied onto itself is already where it should be
   }
-  auto content = readFile(source);
+  auto content = files.readFile(source);
   if (!content) return content.status();
   mode_t mode = 0644;
   if (statPath(from, fromInfo)) mode = fromInfo.st_mode & 07777;
-  return replaceAtomically(*index_, to, target, *content, mode);
+  return replaceAtomically(index, to, target, *content, mode, flush);
+}
+
+}  // namespace
+
+Status NativeFileSystem::copyFile(std::string_view source, std::string_view target) {
+  return copyReplacing(*this, *index_, source, target, Flush::Now);
+}
+
+Status NativeFileSystem::copyFileUnflushed(std::string_view source, std::string_view target) {
+  return copyReplacing(*this, *index_, source, target, Flush::Later);
+}
+
+Status NativeFileSystem::flushFolder(std::string_view folder) {
+  const std::string native = resolve(*index_, withoutTrailingSeparator(folder));
+  const int fd = ::open(native.empty() ? "." : native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return Status::failure(describe("Cannot flush folder", folder, errno));
+  // One flush of the file system covers every file written into the folder.
+  const int result = ::syncfs(fd);
+  const int error = errno;
+  ::close(fd);
+  if (result != 0) return Status::failure(describe("Cannot flush folder", folder, error));
+  return {};
 }
 
 Status NativeFileSystem::moveFile(std::string_view source, std::string_view target) {

@@ -136,12 +136,19 @@ std::vector<std::string> topLevelFiles(const FileSystem& files, std::string_view
 ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder) {
   ProjectCopy report;
   for (const std::string& name : topLevelFiles(files, sourceFolder)) {
-    Status copied = files.copyFile(joinPath(sourceFolder, name), joinPath(destinationFolder, name));
+    Status copied = files.copyFileUnflushed(joinPath(sourceFolder, name), joinPath(destinationFolder, name));
     if (copied) {
       report.copied.push_back(name);
     } else {
       report.failed.push_back(FileFailure{name, copied.message()});
     }
+  }
+  // The copies are what a roll back restores, so they must be on the disk
+  // before any file they protect is changed; one flush does for all of them.
+  if (report.copied.empty()) return report;
+  if (Status flushed = files.flushFolder(destinationFolder); !flushed) {
+    for (const std::string& name : report.copied) report.failed.push_back(FileFailure{name, flushed.message()});
+    report.copied.clear();
   }
   return report;
 }

@@ -228,5 +228,18 @@ TEST(ProjectCopy, AFileThatCannotBeCopiedIsReportedAndTheRestGoOn) {
   EXPECT_FALSE(folder.exists("d/b.bas"));
 }
 
+TEST(ProjectCopy, CopiesThatCannotBeFlushedToDiskCountAsNotMade) {
+  TempFolder folder;
+  testing::FaultyFileSystem files(
+      [](testing::Operation op, const std::string&) { return op == testing::Operation::Flush; });
+  folder.write("p/a.bas", "a");
+  folder.write("p/b.bas", "b");
+  folder.makeFolder("d");
+  const ProjectCopy copy = copyProjectFiles(files, folder.file("p/"), folder.file("d/"));
+  EXPECT_TRUE(copy.copied.empty());
+  ASSERT_EQ(copy.failed.size(), 2u);
+  EXPECT_NE(copy.failed[0].message.find("injected"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace qm

@@ -405,6 +405,16 @@ TEST(FailingRun, AFileWhoseBackupFailedIsNotChanged) {
   EXPECT_NE(bench.root.read("Billing/clsInvoice.cls"), original.at("clsInvoice.cls"));
 }
 
+TEST(FailingRun, ABackupThatCannotBeFlushedToDiskProtectsNothing) {
+  RunBench bench;
+  bench.files.setRule([](Operation op, const std::string&) { return op == Operation::Flush; });
+  const auto original = bench.topLevel("Billing");
+  const RunOutcome outcome = bench.run();
+  EXPECT_GE(outcome.failures, 1);
+  EXPECT_EQ(bench.summary.lines().back(), "Update completed in 0 seconds.");
+  for (const auto& [name, text] : original) EXPECT_EQ(bench.root.read("Billing/" + name), text) << name;
+}
+
 TEST(FailingRun, ABackupFolderThatCannotBeMadeChangesNothing) {
   RunBench bench;
   bench.files.setRule([](Operation op, const std::string&) { return op == Operation::CreateFolder; });

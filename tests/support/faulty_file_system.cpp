@@ -42,6 +42,17 @@ Status FaultyFileSystem::copyFile(std::string_view source, std::string_view targ
   return real_.copyFile(source, target);
 }
 
+Status FaultyFileSystem::copyFileUnflushed(std::string_view source, std::string_view target) {
+  if (failsMutation(Operation::Copy, target)) return injected(target);
+  return real_.copyFileUnflushed(source, target);
+}
+
+// A flush writes nothing of its own, so it only fails by rule.
+Status FaultyFileSystem::flushFolder(std::string_view folder) {
+  if (fails(Operation::Flush, folder)) return injected(folder);
+  return real_.flushFolder(folder);
+}
+
 Status FaultyFileSystem::moveFile(std::string_view source, std::string_view target) {
   if (failsMutation(Operation::Move, target)) return injected(target);
   return real_.moveFile(source, target);

@@ -9,7 +9,7 @@
 
 namespace qm::testing {
 
-enum class Operation { Read, Write, Copy, Move, Remove, CreateFolder, RemoveFolder };
+enum class Operation { Read, Write, Copy, Move, Remove, CreateFolder, RemoveFolder, Flush };
 
 class FaultyFileSystem final : public FileSystem {
  public:
@@ -28,6 +28,8 @@ class FaultyFileSystem final : public FileSystem {
   Status writeFile(std::string_view path, std::string_view content) override;
   Status writeScratchFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
+  Status copyFileUnflushed(std::string_view source, std::string_view target) override;
+  Status flushFolder(std::string_view folder) override;
   Status moveFile(std::string_view source, std::string_view target) override;
   Status removeFile(std::string_view path) override;
   Status createFolder(std::string_view path) override;

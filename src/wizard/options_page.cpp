@@ -82,20 +82,23 @@ void MainWindow::optDelete_Click() {
   if (page3.tabOptions.selected == kAdvancedOptionsTab) page3.tabOptions.selected = kGeneralOptionsTab;
 }
 
+// The new-copy controls are usable exactly while a new copy is chosen; they
+// keep their values either way.
+static void enableNewCopyControls(OptionsPage& page) {
+  const bool newCopy = page.optNew.selected;
+  page.chkCompile.enabled = newCopy;
+  page.txtNewLoc.enabled = newCopy;
+  page.cmdNewBrowse.enabled = newCopy;
+}
+
 void MainWindow::optBackup_Click() {
   selectOption(page3.optBackup, page3.optNew);
-  const bool newCopy = page3.optNew.selected;
-  page3.chkCompile.enabled = newCopy;
-  page3.txtNewLoc.enabled = newCopy;
-  page3.cmdNewBrowse.enabled = newCopy;
+  enableNewCopyControls(page3);
 }
 
 void MainWindow::optNew_Click() {
   selectOption(page3.optNew, page3.optBackup);
-  const bool newCopy = page3.optNew.selected;
-  page3.chkCompile.enabled = newCopy;
-  page3.txtNewLoc.enabled = newCopy;
-  page3.cmdNewBrowse.enabled = newCopy;
+  enableNewCopyControls(page3);
 }
 
 void MainWindow::chkNumbers_Click() { page3.txtStartFrom.enabled = page3.chkNumbers.ticked; }

@@ -169,7 +169,7 @@ class UpdateRun {
     add("Done");
     advance();
 
-    if (transform(name, working) && addVariableDump(name, working)) {
+    if (transform(path, name, working) && addVariableDump(name, working)) {
       addLineNumbers(name, working);
       save(name, working, isNewCopy() ? destination_ + name : path);
     }
@@ -185,16 +185,17 @@ class UpdateRun {
     return files().writeScratchFile(working, *text);
   }
 
-  bool transform(const std::string& name, const std::string& working) {
+  bool transform(const std::string& member, const std::string& name, const std::string& working) {
     line("Analysing " + name + "...");
     yield();
     Result<std::string> result = std::string();
+    std::vector<NameClash> clashes;
     if (c_.options.action == RunAction::Add) {
       const CodeStyle& style = c_.currentStyle();
       const InsertionSources sources{style.onErrorText, style.handlerText, c_.options.minLines, c_.project.projectName,
-                                     c_.procedures};
+                                     c_.procedures, member};
       result = sInsertErrorHandling(c_.workspace, working, name, c_.options.skipIgnoreTagged,
-                                    c_.options.skipExistingHandlers, sources);
+                                    c_.options.skipExistingHandlers, sources, &clashes);
     } else {
       result = sDeleteInsertedCode(c_.workspace, working);
     }
@@ -203,6 +204,7 @@ class UpdateRun {
       return false;
     }
     add("Done (" + *result + " procedures updated)");
+    for (const NameClash& clash : clashes) line(nameClashLine(name, clash));
     advance();
     return true;
   }

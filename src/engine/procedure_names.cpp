@@ -1,0 +1,146 @@
+#include "engine/procedure_names.h"
+
+#include "engine/scanning.h"
+#include "engine/statements.h"
+#include "engine/type_blocks.h"
+#include "platform/lines.h"
+#include "platform/text.h"
+
+namespace qm {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view skipBlanks(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+// Letters, digits and "_" from the start: a name without its type character.
+std::string_view leadingName(std::string_view text) {
+  std::size_t length = 0;
+  while (length < text.size() && isWordChar(text[length])) ++length;
+  return text.substr(0, length);
+}
+
+bool dropWord(std::string_view& text, std::string_view word) {
+  if (!beginsWithWord(text, word)) return false;
+  text = skipBlanks(text.substr(word.size()));
+  return true;
+}
+
+// The text between the first "(" and the ")" that closes it.
+std::string_view parameterList(std::string_view header) {
+  const std::size_t open = header.find('(');
+  if (open == std::string_view::npos) return {};
+  int depth = 0;
+  bool inString = false;
+  for (std::size_t i = open; i < header.size(); ++i) {
+    const char c = header[i];
+    if (c == '"') inString = !inString;
+    if (inString) continue;
+    if (c == '(') ++depth;
+    if (c == ')' && --depth == 0) return header.substr(open + 1, i - open - 1);
+  }
+  return header.substr(open + 1);
+}
+
+std::string_view withoutLastChar(std::string_view text) { return text.substr(0, text.size() - 1); }
+
+}  // namespace
+
+std::string_view procedureName(std::string_view header) {
+  std::string_view text = skipBlanks(header);
+  if (!dropWord(text, "private") && !dropWord(text, "public")) dropWord(text, "friend");
+  if (!dropWord(text, "sub") && !dropWord(text, "function") && dropWord(text, "property")) {
+    if (!dropWord(text, "get") && !dropWord(text, "let")) dropWord(text, "set");
+  }
+  return leadingName(text);
+}
+
+std::vector<std::string_view> parameterNames(std::string_view joinedHeader) {
+  std::vector<std::string_view> names;
+  const std::string_view list = parameterList(joinedHeader);
+  int depth = 0;
+  bool inString = false;
+  std::size_t start = 0;
+  auto take = [&](std::string_view item) {
+    item = skipBlanks(item);
+    while (dropWord(item, "optional") || dropWord(item, "byval") || dropWord(item, "byref") ||
+           dropWord(item, "paramarray")) {
+    }
+    const std::string_view name = leadingName(item);
+    if (!name.empty()) names.push_back(name);
+  };
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const char c = list[i];
+    if (c == '"') inString = !inString;
+    if (inString) continue;
+    if (c == '(') ++depth;
+    if (c == ')' && depth > 0) --depth;
+    if (c == ',' && depth == 0) {
+      take(list.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  take(list.substr(start));
+  return names;
+}
+
+void addNamesOfLine(std::string_view line, NameSet& names) {
+  if (auto label = labelOf(withoutLineNumber(skipBlanks(line)))) names.insert(comparableName(*label));
+  for (const std::string_view statement : statementsOf(line)) {
+    for (const std::string_view name : declaredNames(statement)) names.insert(comparableName(name));
+  }
+}
+
+FileProcedureNames::FileProcedureNames(std::string_view text) {
+  TypeBlocks typeBlocks;
+  bool inBody = false;
+  bool headerContinues = false;
+  std::string joinedHeader;
+  LineReader reader(text);
+  std::string_view line;
+  for (std::size_t index = 0; reader.next(line); ++index) {
+    if (typeBlocks.inside(line)) continue;
+    const std::string_view trimmed = trimSpaces(line);
+    if (isComment(trimmed)) continue;
+    if (headerContinues) {
+      headerContinues = continues(trimmed);
+      joinedHeader.push_back(' ');
+      joinedHeader.append(headerContinues ? withoutLastChar(trimmed) : trimmed);
+      if (!headerContinues) {
+        for (const std::string_view name : parameterNames(joinedHeader)) bodies_.back().insert(comparableName(name));
+        if (closesOnItsLine(line)) inBody = false;
+      }
+      continue;
+    }
+    if (isHeader(line)) {
+      if (!inBody) bodies_.emplace_back();
+      inBody = !closesOnItsLine(line);
+      bodyOfHeaderLine_[index] = bodies_.size() - 1;
+      NameSet& names = bodies_.back();
+      names.insert(comparableName(procedureName(line)));
+      headerContinues = continues(trimmed);
+      joinedHeader.assign(headerContinues ? withoutLastChar(trimmed) : line);
+      if (!headerContinues) {
+        for (const std::string_view name : parameterNames(joinedHeader)) names.insert(comparableName(name));
+      }
+      continue;
+    }
+    if (!inBody) continue;
+    if (endKeyword(trimmed)) {
+      inBody = false;
+      continue;
+    }
+    addNamesOfLine(line, bodies_.back());
+  }
+}
+
+const NameSet* FileProcedureNames::namesForHeaderLine(std::size_t lineIndex) const {
+  const auto hit = bodyOfHeaderLine_.find(lineIndex);
+  return hit == bodyOfHeaderLine_.end() ? nullptr : &bodies_[hit->second];
+}
+
+}  // namespace qm

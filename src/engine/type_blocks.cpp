@@ -1,0 +1,62 @@
+#include "engine/type_blocks.h"
+
+#include "engine/scanning.h"
+#include "platform/text.h"
+
+namespace qm {
+
+namespace {
+
+std::string_view skipBlanks(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+  return text.substr(pos);
+}
+
+// Consumes `word` and the blanks after it; false (text untouched) when the
+// text does not begin with that word followed by at least one blank.
+bool consumeWord(std::string_view& text, std::string_view word) {
+  if (!beginsWithWord(text, word)) return false;
+  std::string_view rest = text.substr(word.size());
+  if (rest.empty() || (rest.front() != ' ' && rest.front() != '\t')) return false;
+  text = skipBlanks(rest);
+  return true;
+}
+
+std::optional<std::string> declaredBlockName(std::string_view line, std::string_view keyword) {
+  std::string_view text = skipBlanks(line);
+  if (!consumeWord(text, "private")) consumeWord(text, "public");
+  if (!consumeWord(text, keyword)) return std::nullopt;
+  std::size_t length = 0;
+  while (length < text.size() && isWordChar(text[length])) ++length;
+  if (length == 0 || !isAsciiLetter(text[0])) return std::nullopt;
+  return toLower(text.substr(0, length));
+}
+
+bool closesBlock(std::string_view line) {
+  std::string_view text = skipBlanks(line);
+  if (!consumeWord(text, "end")) return false;
+  return beginsWithWord(text, "type") || beginsWithWord(text, "enum");
+}
+
+}  // namespace
+
+std::optional<std::string> userTypeName(std::string_view line) { return declaredBlockName(line, "type"); }
+
+std::optional<std::string> enumName(std::string_view line) { return declaredBlockName(line, "enum"); }
+
+bool TypeBlocks::inside(std::string_view line) {
+  if (open_) {
+    if (closesBlock(line)) open_ = false;
+    return true;
+  }
+  // Only lines that can open a block are looked at closely.
+  const std::string_view text = skipBlanks(line);
+  if (text.empty()) return false;
+  const char first = asciiLower(text.front());
+  if (first != 't' && first != 'e' && first != 'p') return false;
+  open_ = userTypeName(text).has_value() || enumName(text).has_value();
+  return open_;
+}
+
+}  // namespace qm

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "engine/file_rewrite.h"
+#include "engine/conditional_blocks.h"
 #include "engine/scanning.h"
+#include "engine/type_blocks.h"
 #include "platform/lines.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -56,8 +58,14 @@ class FileDump {
         continue;
       }
       followSkipMarkers(trimmed);
-      if (!skipping_ && !isComment(trimmed)) collectDeclarations(trimmed);
-      if (isHeader(trimmed)) startProcedure(trimmed);
+      // Type and Enum members are neither variables nor headers, and what an
+      // #If declares may not exist in the branch that is compiled.
+      const bool inTypeBlock = typeBlocks_.inside(line);
+      conditionals_.take(trimmed);
+      if (!skipping_ && !inTypeBlock && !conditionals_.inside() && !isComment(trimmed)) {
+        collectDeclarations(trimmed);
+      }
+      if (!inTypeBlock && isHeader(trimmed)) startProcedure(trimmed);
       appendLine(out_, line);
     }
   }
@@ -164,6 +172,8 @@ class FileDump {
   std::vector<std::string> publicNames_;
   std::optional<std::string> vbName_;
   bool skipping_ = false;
+  TypeBlocks typeBlocks_;
+  ConditionalBlocks conditionals_;
 };
 
 }  // namespace

@@ -179,7 +179,7 @@ std::optional<std::string> firstClash(const NameSet& block, const NameSet& proce
 class InsertionWalk {
  public:
   InsertionWalk(const InsertionPass& pass, std::string_view text)
-      : pass_(pass), claims_(*pass.procedures_, pass.member_), names_(text) {
+      : pass_(pass), claims_(*pass.procedures_, pass.member_), text_(text) {
     // Most files gain one pair of blocks per few dozen lines; the string
     // still grows geometrically if that guess is short.
     outcome_.text.reserve(text.size() + text.size() / 4 + 1024);
@@ -257,7 +257,7 @@ class InsertionWalk {
     if (!isHeader(line)) return;
     ++outcome_.found;
     qualifies_ = false;
-    procedureNames_ = names_.namesForHeaderLine(index);
+    headerLine_ = index;
     const auto position = claims_.claim(line);
     if (!position) return;  // counted, but left alone
     const ProcedureRecord& record = pass_.procedures_->at(*position);
@@ -288,10 +288,14 @@ class InsertionWalk {
   }
 
   // A name that the blocks would add and the procedure already has.
-  std::optional<std::string> clashingName() const {
-    if (procedureNames_ == nullptr) return std::nullopt;
-    if (pass_.fixedBlockNames_) return firstClash(*pass_.fixedBlockNames_, *procedureNames_);
-    return firstClash(blockNames(preparedOnError_, filledHandler(exitStatement(ProcedureKind::Sub))), *procedureNames_);
+  std::optional<std::string> clashingName() {
+    // The procedures' names are read on the first need only: a file whose
+    // procedures all keep their handlers costs no second look.
+    if (!names_) names_.emplace(text_, pass_.fixedBlockNames_ ? &*pass_.fixedBlockNames_ : nullptr);
+    const NameSet* procedure = names_->namesForHeaderLine(headerLine_);
+    if (procedure == nullptr) return std::nullopt;
+    if (pass_.fixedBlockNames_) return firstClash(*pass_.fixedBlockNames_, *procedure);
+    return firstClash(blockNames(preparedOnError_, filledHandler(exitStatement(ProcedureKind::Sub))), *procedure);
   }
 
   std::string filledHandler(std::string_view exitRoutine) const {
@@ -320,8 +324,9 @@ class InsertionWalk {
 
   const InsertionPass& pass_;
   HeaderClaims claims_;
-  const FileProcedureNames names_;
-  const NameSet* procedureNames_ = nullptr;
+  std::string_view text_;
+  std::optional<FileProcedureNames> names_;
+  std::size_t headerLine_ = 0;
   TypeBlocks typeBlocks_;
   InsertionOutcome outcome_;
   std::size_t lineIndex_ = 0;

@@ -88,14 +88,30 @@ std::vector<std::string_view> parameterNames(std::string_view joinedHeader) {
   return names;
 }
 
-void addNamesOfLine(std::string_view line, NameSet& names) {
-  if (auto label = labelOf(withoutLineNumber(skipBlanks(line)))) names.insert(comparableName(*label));
-  for (const std::string_view statement : statementsOf(line)) {
-    for (const std::string_view name : declaredNames(statement)) names.insert(comparableName(name));
+void addNamesOfLine(std::string_view line, NameSet& names, const NameSet* only) {
+  const std::string_view text = withoutLineNumber(skipBlanks(line));
+  if (text.empty() || !isAsciiLetter(text.front())) return;  // neither a label nor a statement that declares
+  auto add = [&names, only](std::string_view name) {
+    std::string comparable = comparableName(name);
+    if (only == nullptr || only->count(comparable) > 0) names.insert(std::move(comparable));
+  };
+  if (auto label = labelOf(text)) add(*label);
+  auto addDeclared = [&add](std::string_view statement) {
+    for (const std::string_view name : declaredNames(statement)) add(name);
+  };
+  // Most lines hold one statement; only a colon can start another.
+  if (text.find(':') == std::string_view::npos) {
+    addDeclared(text);
+    return;
   }
+  for (const std::string_view statement : statementsOf(text)) addDeclared(statement);
 }
 
-FileProcedureNames::FileProcedureNames(std::string_view text) {
+FileProcedureNames::FileProcedureNames(std::string_view text, const NameSet* only) {
+  auto keep = [only](NameSet& names, std::string_view name) {
+    std::string comparable = comparableName(name);
+    if (only == nullptr || only->count(comparable) > 0) names.insert(std::move(comparable));
+  };
   TypeBlocks typeBlocks;
   bool inBody = false;
   bool headerContinues = false;
@@ -111,7 +127,7 @@ FileProcedureNames::FileProcedureNames(std::string_view text) {
       joinedHeader.push_back(' ');
       joinedHeader.append(headerContinues ? withoutLastChar(trimmed) : trimmed);
       if (!headerContinues) {
-        for (const std::string_view name : parameterNames(joinedHeader)) bodies_.back().insert(comparableName(name));
+        for (const std::string_view name : parameterNames(joinedHeader)) keep(bodies_.back(), name);
         if (closesOnItsLine(line)) inBody = false;
       }
       continue;
@@ -121,11 +137,11 @@ FileProcedureNames::FileProcedureNames(std::string_view text) {
       inBody = !closesOnItsLine(line);
       bodyOfHeaderLine_[index] = bodies_.size() - 1;
       NameSet& names = bodies_.back();
-      names.insert(comparableName(procedureName(line)));
+      keep(names, procedureName(line));
       headerContinues = continues(trimmed);
       joinedHeader.assign(headerContinues ? withoutLastChar(trimmed) : line);
       if (!headerContinues) {
-        for (const std::string_view name : parameterNames(joinedHeader)) names.insert(comparableName(name));
+        for (const std::string_view name : parameterNames(joinedHeader)) keep(names, name);
       }
       continue;
     }
@@ -134,7 +150,7 @@ FileProcedureNames::FileProcedureNames(std::string_view text) {
       inBody = false;
       continue;
     }
-    addNamesOfLine(line, bodies_.back());
+    addNamesOfLine(line, bodies_.back(), only);
   }
 }
 

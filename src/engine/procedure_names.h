@@ -30,15 +30,17 @@ std::string_view procedureName(std::string_view header);
 std::vector<std::string_view> parameterNames(std::string_view joinedHeader);
 
 // Adds every name that `line` declares (Dim, Static and Const statements) or
-// defines as a label.
-void addNamesOfLine(std::string_view line, NameSet& names);
+// defines as a label; only those in `only` when it is given.
+void addNamesOfLine(std::string_view line, NameSet& names, const NameSet* only = nullptr);
 
 // The names of each procedure of a file, found by the insertion's own header
 // test (the line as read). Two headers met before an end line (the two
 // branches of an #If) share one body and so one set of names.
 class FileProcedureNames {
  public:
-  explicit FileProcedureNames(std::string_view text);
+  // Keeps only the names in `only` when it is given: the insertion needs to
+  // know no more than whether a procedure has one of its blocks' names.
+  explicit FileProcedureNames(std::string_view text, const NameSet* only = nullptr);
 
   // The names of the procedure whose header is line `lineIndex` (counted
   // from 0), or nullptr when that line was not read as a header.

@@ -92,6 +92,9 @@ bool closesOnItsLine(std::string_view line) {
 std::vector<std::string_view> declaredNames(std::string_view statement) {
   std::vector<std::string_view> names;
   std::string_view list = statement;
+  if (list.empty()) return names;
+  const char first = asciiLower(list.front());
+  if (first != 'd' && first != 's' && first != 'c') return names;
   if (!consumeWord(list, "dim") && !consumeWord(list, "static") && !consumeWord(list, "const")) return names;
   auto take = [&](std::string_view item) {
     item = trimBlanks(item);

@@ -51,11 +51,14 @@ bool TypeBlocks::inside(std::string_view line) {
     return true;
   }
   // Only lines that can open a block are looked at closely.
-  const std::string_view text = skipBlanks(line);
+  std::string_view text = skipBlanks(line);
   if (text.empty()) return false;
   const char first = asciiLower(text.front());
   if (first != 't' && first != 'e' && first != 'p') return false;
-  open_ = userTypeName(text).has_value() || enumName(text).has_value();
+  if (first == 'p' && !consumeWord(text, "private") && !consumeWord(text, "public")) return false;
+  if (text.empty()) return false;
+  const char keyword = asciiLower(text.front());
+  open_ = (keyword == 't' && declaredBlockName(text, "type")) || (keyword == 'e' && declaredBlockName(text, "enum"));
   return open_;
 }
 

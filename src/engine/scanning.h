@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/product.h"
+
 namespace qm {
 
 enum class ProcedureKind { Sub, Function, Property };
@@ -52,8 +54,6 @@ Marker markerOf(std::string_view trimmed);
 // The whole marker line as written, e.g. "'SS****** Do Not Delete, required by Quillmere".
 std::string_view markerLine(Marker marker);
 
-inline constexpr std::string_view kProductName = "Quillmere";
-inline constexpr std::string_view kMakerAddress = "www.oskavel.example";
 
 // "'[L NUMS] (Line numbers added by Quillmere)".
 std::string_view lineNumberMarkerLine();

@@ -1,6 +1,8 @@
 #include "integration/source_reading.h"
 
+#include <algorithm>
 #include <regex>
+#include <set>
 
 namespace qm::testing {
 
@@ -34,6 +36,16 @@ std::string codeOnly(std::string_view line) {
     out.push_back(inString && c != '"' ? ' ' : c);
   }
   return out;
+}
+
+// "if", "elseif", "else" or "end if" for a conditional-compilation line; "" for any other.
+std::string directiveWord(std::string_view line) {
+  static const std::regex directive(R"(^#\s*(if|elseif|else|end\s*if)\b)", kIgnoringCase);
+  const std::string text(trimmedText(line));
+  std::smatch match;
+  if (!std::regex_search(text, match, directive)) return "";
+  const std::string word = lowered(match.str(1));
+  return word.starts_with("end") ? "end if" : word;
 }
 
 // Where `name` stands as a whole word, not after a "."; the rest of the pattern follows it.
@@ -123,25 +135,95 @@ std::optional<std::string> procedureEndKind(std::string_view line) {
   return kindOf(match[1]);
 }
 
+bool closesOnItsLine(std::string_view line) {
+  static const std::regex closing(R"(:\s*end\s+(?:sub|function|property)\s*$)", kIgnoringCase);
+  const std::string code = codeOnly(line);
+  const std::string_view text = trimmedText(code);
+  return std::regex_search(text.begin(), text.end(), closing);
+}
+
 std::vector<ProcedureSpan> procedureSpans(const Lines& lines) {
+  const std::vector<bool> inBlock = typeAndEnumLines(lines);
+  const auto isHeaderAt = [&](std::size_t i) { return !inBlock[i] && procedureHeaderKind(lines[i]).has_value(); };
+  const auto lastOfHeader = [&](std::size_t i) {
+    while (i + 1 < lines.size() && trimmedText(lines[i]).ends_with('_')) ++i;
+    return i;
+  };
   std::vector<ProcedureSpan> out;
   for (std::size_t i = 0; i < lines.size();) {
     const std::string text(statementText(lines[i]));
     std::smatch match;
-    if (!std::regex_search(text, match, kHeader)) {
+    if (inBlock[i] || !std::regex_search(text, match, kHeader)) {
       ++i;
       continue;
     }
-    ProcedureSpan span{i, i, 0, kindOf(match[1]), match[2]};
-    while (span.headerLast + 1 < lines.size() && trimmedText(lines[span.headerLast]).ends_with('_')) {
-      ++span.headerLast;
+    // The headers met before an end line (the branches of an #If) share one body.
+    std::vector<ProcedureSpan> group{ProcedureSpan{i, lastOfHeader(i), 0, kindOf(match[1]), match[2]}};
+    std::size_t j = group.back().headerLast;
+    if (closesOnItsLine(lines[j])) {
+      group.back().end = j;
+      out.push_back(group.back());
+      i = j + 1;
+      continue;
     }
-    std::size_t j = span.headerLast + 1;
-    while (j < lines.size() && !procedureEndKind(lines[j]) && !procedureHeaderKind(lines[j])) ++j;
-    const bool ended = j < lines.size() && procedureEndKind(lines[j]);
-    span.end = ended ? j : lines.size();
-    out.push_back(span);
-    i = ended ? j + 1 : j;
+    for (++j; j < lines.size() && !(!inBlock[j] && procedureEndKind(lines[j])); ++j) {
+      if (!isHeaderAt(j)) continue;
+      const std::string next(statementText(lines[j]));
+      std::regex_search(next, match, kHeader);
+      group.push_back(ProcedureSpan{j, lastOfHeader(j), 0, kindOf(match[1]), match[2]});
+      j = group.back().headerLast;
+    }
+    for (ProcedureSpan& span : group) {
+      span.end = std::min(j, lines.size());
+      out.push_back(span);
+    }
+    i = j + 1;
+  }
+  return out;
+}
+
+std::vector<std::size_t> compiledPath(const Lines& lines, const ProcedureSpan& span) {
+  std::vector<std::size_t> out;
+  int depth = 0;  // the #If blocks opened since the header
+  for (std::size_t i = span.header; i <= span.end && i < lines.size(); ++i) {
+    const std::string word = directiveWord(lines[i]);
+    if (word == "if") {
+      ++depth;
+    } else if (word == "end if") {
+      if (depth > 0) --depth;
+    } else if ((word == "else" || word == "elseif") && depth == 0) {
+      // The branch that holds the header ends here: the others are not compiled with it.
+      for (int inner = 0; ++i <= span.end && i < lines.size();) {
+        const std::string skipped = directiveWord(lines[i]);
+        if (skipped == "if") ++inner;
+        if (skipped == "end if" && inner-- == 0) break;
+      }
+      continue;
+    }
+    out.push_back(i);
+  }
+  return out;
+}
+
+std::optional<std::string> leadingLabel(std::string_view line) {
+  static const std::regex label(R"(^([a-z][a-z0-9_]*):(?!=)(?:[ \t']|$))", kIgnoringCase);
+  const std::string text(trimmedText(line));
+  std::smatch match;
+  // Statements that may stand alone before a colon are no labels.
+  static const std::set<std::string> keywords = {"beep", "do",     "else", "end",  "loop",
+                                                 "next", "resume", "return", "stop", "wend"};
+  if (!std::regex_search(text, match, label) || keywords.count(lowered(match.str(1))) > 0) return std::nullopt;
+  return match.str(1);
+}
+
+std::vector<bool> conditionalLines(const Lines& lines) {
+  std::vector<bool> out(lines.size(), false);
+  int depth = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string word = directiveWord(lines[i]);
+    if (word == "if") ++depth;
+    out[i] = depth > 0;
+    if (word == "end if" && depth > 0) --depth;
   }
   return out;
 }

@@ -48,7 +48,26 @@ struct ProcedureSpan {
   std::string kind;
   std::string name;
 };
+// The procedures in order, Type and Enum members never taken for headers. A
+// procedure whose header line also ends it ("Function F(): End Function")
+// ends on that line; the headers met before an end line (the branches of an
+// #If) each get a span to the end line they share.
 std::vector<ProcedureSpan> procedureSpans(const Lines& lines);
+
+// Whether the header line (its last continuation line) also closes the procedure.
+bool closesOnItsLine(std::string_view line);
+
+// The lines of the span that the compiler reads together with its header:
+// the other branches of every #If block that holds the header are left out;
+// #If blocks that the body opens are followed through every branch.
+std::vector<std::size_t> compiledPath(const Lines& lines, const ProcedureSpan& span);
+
+// The label the line's statement text begins with ("Found" for
+// "Found:   ' retry"); nothing for ":=", a line number or any other statement.
+std::optional<std::string> leadingLabel(std::string_view line);
+
+// For each line, whether it lies in an #If ... #End If block, the directive lines included.
+std::vector<bool> conditionalLines(const Lines& lines);
 
 // The header as the inserted code quotes it: a continued header trimmed
 // piece by piece without the underscores, the pieces joined by one blank.

@@ -88,6 +88,15 @@ std::string vbNameOf(std::string_view text);
 // identifier `name` with "As", as a parameter, variable, list item or array.
 std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, std::size_t last,
                                          std::string_view name);
+// The names a line declares with Dim, Static or Const (every statement of
+// it, every item of each list) and the label it begins with; as VB compares
+// them: lower-cased, without a trailing type character.
+std::vector<std::string> namesDeclaredOn(std::string_view line);
+// The parameters of a joined header, compared the same way.
+std::vector<std::string> parameterNames(std::string_view joinedHeader);
+// `name` as VB compares it.
+std::string comparable(std::string_view name);
+
 // Whether `name` occurs as a whole word in lines `first` to `last`, outside strings and comments.
 bool mentionsWord(const Lines& lines, std::size_t first, std::size_t last, std::string_view name);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
+#include <regex>
 #include <set>
 
 #include "integration/source_reading.h"
@@ -319,9 +320,19 @@ std::set<std::string> procedureNames(const Lines& lines, const std::vector<Proce
 
 bool opensErrorHandling(std::string_view line) { return lowered(statementText(line)).starts_with("on error"); }
 
+// The program serves only the procedure forms it has always served: a header
+// in the first column, Sub or Function with no scope word or with Private,
+// Public or Friend, or Property Get or Let with no scope word. Static
+// procedures, Property Set and scoped properties are left to their authors.
+bool isServedForm(std::string_view header) {
+  static const std::regex served(R"(^(?:(?:(?:private|public|friend)\s+)?(?:sub|function)|property\s+(?:get|let))\s)",
+                                 std::regex::ECMAScript | std::regex::icase);
+  return std::regex_search(header.begin(), header.end(), served);
+}
+
 Want wantOf(const Lines& lines, const std::vector<ProcedureSpan>& spans, const ProcedureSpan& span,
             const WantedBlocks& wanted) {
-  if (span.end == span.headerLast) return Want::NoBlocks;
+  if (span.end == span.headerLast || !isServedForm(lines[span.header])) return Want::NoBlocks;
   const std::set<std::string> names = procedureNames(lines, spans, span);
   for (const std::string& name : wanted.blockNames) {
     if (names.count(name) > 0) return Want::NoBlocks;

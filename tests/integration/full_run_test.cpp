@@ -69,6 +69,9 @@ RunResult runAndCheck(RunBench& bench, const RunCase& c) {
       !result.summary.ends_with(" seconds.")) {
     result.problems.push_back("the summary does not end with its timing line");
   }
+  for (const std::string& line : sourceLines(result.summary)) {
+    if (line.find("...Failed") != std::string::npos) result.problems.push_back("the run said: " + line);
+  }
   auto add = [&result](const std::string& where, const Problems& found) {
     for (const std::string& problem : found) result.problems.push_back(where + ": " + problem);
   };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <optional>
 #include <regex>
 #include <set>
@@ -99,24 +100,64 @@ Lines ownLines(const Lines& lines, bool moduleLevel, bool declarationsOnly = tru
   return out;
 }
 
-// The problems of a reported `name` that `scope` (lines first to last) must
-// declare; `loose` is the same scope with #If blocks and Type members kept.
-void checkReported(const std::string& name, const Lines& scope, const Lines& loose, std::size_t first,
-                   std::size_t last, const std::set<std::string>& userTypes, const std::string& where,
-                   Problems& out) {
-  if (!mentionsWord(scope, first, last, name)) {
+// The problems of a reported `name` that `scope` must declare; `loose` is
+// the same scope with #If blocks and Type members kept.
+void checkReported(const std::string& name, const ScopeNames& scope, const ScopeNames& loose,
+                   const std::set<std::string>& userTypes, const std::string& where, Problems& out) {
+  const std::string key = lowered(name);
+  if (scope.words.count(key) == 0) {
     out.push_back("a report of '" + name + "', " +
-                  (mentionsWord(loose, first, last, name) ? "named only inside an #If block or a Type or Enum block"
-                                                          : "not declared") +
+                  (loose.words.count(key) > 0 ? "named only inside an #If block or a Type or Enum block"
+                                              : "not declared") +
                   ", in " + where);
   }
-  for (const std::string& type : declaredTypesOf(scope, first, last, name)) {
+  const auto declared = scope.types.find(key);
+  if (declared == scope.types.end()) return;
+  for (const std::string& type : declared->second) {
     if (userTypes.count(type) > 0) {
       out.push_back("a report of '" + name + "', a variable of a user-defined type, in " + where);
       break;
     }
   }
 }
+
+// The names one member declares, at module level and in each procedure,
+// each read once however many reports ask.
+class MemberScopes {
+ public:
+  explicit MemberScopes(std::string_view text)
+      : lines_(sourceLines(text)),
+        spans_(procedureSpans(lines_)),
+        own_(ownLines(lines_, false)),
+        looseOwn_(ownLines(lines_, false, false)),
+        moduleLevel_(scopeNames(ownLines(lines_, true), 0, lines_.size())),
+        looseModuleLevel_(scopeNames(ownLines(lines_, true, false), 0, lines_.size())) {}
+
+  const Lines& lines() const { return lines_; }
+  // The index of the user's procedure that holds line `i`, if any.
+  std::optional<std::size_t> procedureAt(std::size_t i) const {
+    for (std::size_t s = 0; s < spans_.size(); ++s) {
+      if (spans_[s].header <= i && i <= spans_[s].end && !isModuleFunction(spans_[s])) return s;
+    }
+    return std::nullopt;
+  }
+  const ScopeNames& moduleLevel(bool strict) const { return strict ? moduleLevel_ : looseModuleLevel_; }
+  const ScopeNames& procedure(std::size_t s, bool strict) {
+    auto& cache = strict ? procedures_ : looseProcedures_;
+    auto found = cache.find(s);
+    if (found == cache.end()) {
+      found = cache.emplace(s, scopeNames(strict ? own_ : looseOwn_, spans_[s].header, spans_[s].end)).first;
+    }
+    return found->second;
+  }
+
+ private:
+  Lines lines_;
+  std::vector<ProcedureSpan> spans_;
+  Lines own_, looseOwn_;
+  ScopeNames moduleLevel_, looseModuleLevel_;
+  std::map<std::size_t, ScopeNames> procedures_, looseProcedures_;
+};
 
 }  // namespace
 
@@ -415,30 +456,25 @@ Problems variableReportProblems(const std::vector<ProcessedMember>& members, std
     }
   };
 
-  for (const ProcessedMember& member : members) {
-    const Lines lines = sourceLines(member.text);
-    const Lines own = ownLines(lines, false);
-    const Lines moduleLevel = ownLines(lines, true);
-    const Lines looseOwn = ownLines(lines, false, false);
-    const Lines looseModuleLevel = ownLines(lines, true, false);
-    const std::vector<ProcedureSpan> spans = procedureSpans(lines);
+  std::vector<MemberScopes> scopes;
+  for (const ProcessedMember& member : members) scopes.emplace_back(member.text);
+
+  for (std::size_t m = 0; m < members.size(); ++m) {
+    MemberScopes& scope = scopes[m];
+    const Lines& lines = scope.lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
       for (const ReportCall& call : reportCalls(lines[i])) {
-        const std::string where = member.name + " " + at(i, lines[i]);
+        const std::string where = members[m].name + " " + at(i, lines[i]);
         labelled(call, where);
         if (!isPlainName(call.expression)) {
           out.push_back("a report of '" + call.expression + "', which is not a plain name, in " + where);
           continue;
         }
-        const auto span = std::find_if(spans.begin(), spans.end(), [i](const ProcedureSpan& s) {
-          return s.header <= i && i <= s.end && !isModuleFunction(s);
-        });
-        if (span != spans.end()) {
-          checkReported(withoutTypeCharacter(call.expression), own, looseOwn, span->header, span->end, userTypes,
-                        where, out);
+        const std::string name = withoutTypeCharacter(call.expression);
+        if (const auto s = scope.procedureAt(i)) {
+          checkReported(name, scope.procedure(*s, true), scope.procedure(*s, false), userTypes, where, out);
         } else {
-          checkReported(withoutTypeCharacter(call.expression), moduleLevel, looseModuleLevel, 0, lines.size(),
-                        userTypes, where, out);
+          checkReported(name, scope.moduleLevel(true), scope.moduleLevel(false), userTypes, where, out);
         }
       }
     }
@@ -464,10 +500,9 @@ Problems variableReportProblems(const std::vector<ProcessedMember>& members, std
         out.push_back("a report qualified by '" + module + "', no form or module of the project, in " + where);
         continue;
       }
-      const Lines ownerLines = sourceLines(owner->text);
-      const Lines moduleLevel = ownLines(ownerLines, true);
-      checkReported(withoutTypeCharacter(call.expression.substr(dot + 1)), moduleLevel, ownLines(ownerLines, true, false),
-                    0, moduleLevel.size(), userTypes, where, out);
+      const MemberScopes& scope = scopes[static_cast<std::size_t>(owner - members.begin())];
+      checkReported(withoutTypeCharacter(call.expression.substr(dot + 1)), scope.moduleLevel(true),
+                    scope.moduleLevel(false), userTypes, where, out);
     }
   }
   return out;

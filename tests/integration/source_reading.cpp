@@ -1,6 +1,7 @@
 #include "integration/source_reading.h"
 
 #include <algorithm>
+#include <cctype>
 #include <regex>
 #include <set>
 
@@ -356,6 +357,69 @@ std::vector<std::string> parameterNames(std::string_view joinedHeader) {
   return out;
 }
 
+std::string comparable(std::string_view name) {
+  if (!name.empty() && std::string_view("$%&!#@").find(name.back()) != std::string_view::npos) name.remove_suffix(1);
+  return lowered(name);
+}
+
+std::vector<std::string> namesDeclaredOn(std::string_view line) {
+  static const std::regex declaration(R"(^(?:dim|static|const)\s+(.*)$)", kIgnoringCase);
+  static const std::regex item(R"(^\s*(?:withevents\s+)?([a-z][a-z0-9_]*))", kIgnoringCase);
+  std::vector<std::string> out;
+  if (auto label = leadingLabel(statementText(line))) out.push_back(comparable(*label));
+  const std::string code = codeOnly(line);
+  std::vector<std::string> statements(1);
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    if (code[i] == ':' && (i + 1 == code.size() || code[i + 1] != '=')) {
+      statements.emplace_back();
+    } else {
+      statements.back().push_back(code[i]);
+    }
+  }
+  for (const std::string& statement : statements) {
+    const std::string text(trimmedText(statement));
+    std::smatch match;
+    if (!std::regex_search(text, match, declaration)) continue;
+    // Items split at commas outside brackets.
+    const std::string list = match.str(1);
+    int depth = 0;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i <= list.size(); ++i) {
+      if (i < list.size() && list[i] == '(') ++depth;
+      if (i < list.size() && list[i] == ')') --depth;
+      if (i < list.size() && !(list[i] == ',' && depth == 0)) continue;
+      const std::string piece = list.substr(begin, i - begin);
+      std::smatch name;
+      if (std::regex_search(piece, name, item)) out.push_back(comparable(name.str(1)));
+      begin = i + 1;
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> parameterNames(std::string_view joinedHeader) {
+  static const std::regex item(R"(^\s*(?:(?:optional|byval|byref|paramarray)\s+)*([a-z][a-z0-9_]*))",
+                               kIgnoringCase);
+  const std::string code = codeOnly(joinedHeader);
+  std::vector<std::string> out;
+  const std::size_t open = code.find('(');
+  if (open == std::string::npos) return out;
+  int depth = 0;
+  std::size_t begin = open + 1;
+  for (std::size_t i = open; i < code.size(); ++i) {
+    if (code[i] == '(') ++depth;
+    if (code[i] == ')') --depth;
+    const bool closes = depth == 0;
+    if (!(closes || (code[i] == ',' && depth == 1))) continue;
+    const std::string piece = code.substr(begin, i - begin);
+    std::smatch name;
+    if (std::regex_search(piece, name, item)) out.push_back(comparable(name.str(1)));
+    begin = i + 1;
+    if (closes) break;
+  }
+  return out;
+}
+
 std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, std::size_t last,
                                          std::string_view name) {
   // The name, a type character, array bounds (one level of inner brackets), As, New, the type.
@@ -371,12 +435,30 @@ std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, 
   return types;
 }
 
-bool mentionsWord(const Lines& lines, std::size_t first, std::size_t last, std::string_view name) {
-  const std::regex word = wordPattern(name, "");
+ScopeNames scopeNames(const Lines& lines, std::size_t first, std::size_t last) {
+  // A name, a type character, array bounds (one level of inner brackets), As, New, the type.
+  static const std::regex declaration(
+      R"((?:^|[^\w.])([a-z][\w]*)[$%&!#@]?\s*(?:\((?:[^()]|\([^()]*\))*\))?\s*as\s+(?:new\s+)?([\w.]+))",
+      kIgnoringCase);
+  const auto isWordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; };
+  ScopeNames out;
   for (std::size_t i = first; i <= last && i < lines.size(); ++i) {
-    if (std::regex_search(codeOnly(lines[i]), word)) return true;
+    const std::string code = codeOnly(lines[i]);
+    for (std::size_t k = 0; k < code.size();) {
+      if (!isWordChar(code[k])) {
+        ++k;
+        continue;
+      }
+      std::size_t end = k;
+      while (end < code.size() && isWordChar(code[end])) ++end;
+      if (k == 0 || code[k - 1] != '.') out.words.insert(lowered(code.substr(k, end - k)));
+      k = end;
+    }
+    for (auto it = std::sregex_iterator(code.begin(), code.end(), declaration); it != std::sregex_iterator(); ++it) {
+      out.types[lowered((*it)[1].str())].push_back(lowered((*it)[2].str()));
+    }
   }
-  return false;
+  return out;
 }
 
 }  // namespace qm::testing

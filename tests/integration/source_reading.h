@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,10 +86,16 @@ std::optional<std::string> stringLiteralValue(std::string_view text);
 // The value of the file's Attribute VB_Name line; "" when it has none.
 std::string vbNameOf(std::string_view text);
 
-// The types (lower-cased) that lines `first` to `last` declare the plain
-// identifier `name` with "As", as a parameter, variable, list item or array.
-std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, std::size_t last,
-                                         std::string_view name);
+// What lines `first` to `last` name, read once for many look-ups: every word
+// outside strings and comments that does not follow a ".", and for each
+// name the types it is declared with "As" (as a parameter, variable, list
+// item or array); all lower-cased.
+struct ScopeNames {
+  std::set<std::string> words;
+  std::map<std::string, std::vector<std::string>> types;
+};
+ScopeNames scopeNames(const Lines& lines, std::size_t first, std::size_t last);
+
 // The names a line declares with Dim, Static or Const (every statement of
 // it, every item of each list) and the label it begins with; as VB compares
 // them: lower-cased, without a trailing type character.
@@ -96,8 +104,5 @@ std::vector<std::string> namesDeclaredOn(std::string_view line);
 std::vector<std::string> parameterNames(std::string_view joinedHeader);
 // `name` as VB compares it.
 std::string comparable(std::string_view name);
-
-// Whether `name` occurs as a whole word in lines `first` to `last`, outside strings and comments.
-bool mentionsWord(const Lines& lines, std::size_t first, std::size_t last, std::string_view name);
 
 }  // namespace qm::testing

@@ -49,6 +49,7 @@ Private Sub cmdCount_Click()
 10    On Error GoTo ErrorHandler
 20    Dim nTotal As Long
 30    nTotal = SlotTotal(1, lstShelves.ListCount)
+      lstShelves.Refresh
 40    MsgBox "Summe: " & nTotal, _
           vbInformation
 50    Exit Sub

@@ -8,5 +8,7 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 # Its own code is not held to this project's warning flags.
 set_property(DIRECTORY PROPERTY COMPILE_OPTIONS "")
 add_subdirectory(${QUILLMERE_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-add_library(GTest::gtest ALIAS gtest)
-add_library(GTest::gtest_main ALIAS gtest_main)
+if(NOT TARGET GTest::gtest)  # recent releases name them so themselves
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+endif()

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -20,9 +21,12 @@ std::string slashes(std::string_view text) {
 }  // namespace
 
 TempFolder::TempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "quillmere-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern + "/";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+    const fs::path folder = fs::temp_directory_path() / ("quillmere-test-" + std::to_string(random()));
+    if (fs::create_directory(folder)) path_ = folder.string() + "/";
+  }
+  if (path_.empty()) throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempFolder::~TempFolder() {
@@ -50,6 +54,12 @@ std::string TempFolder::read(std::string_view relative) const {
 bool TempFolder::exists(std::string_view relative) const { return fs::exists(file(relative)); }
 
 void TempFolder::makeFolder(std::string_view relative) const { fs::create_directories(file(relative)); }
+
+void TempFolder::setReadOnly(std::string_view relative, bool readOnly) const {
+  constexpr auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  fs::permissions(file(relative), readOnly ? writable : fs::perms::owner_write,
+                  readOnly ? fs::perm_options::remove : fs::perm_options::add);
+}
 
 std::string crlf(std::initializer_list<std::string_view> lines) {
   std::string out;

@@ -49,6 +49,12 @@ wine reg delete "$key" /f >/dev/null 2>&1 || true
 
 grep -q "'SS\*\*\*\*\*\*" "$work/windows/copy/Billing/$accented_utf8/modDonnees.bas" ||
   fail "the member in the accented folder was not processed: $(cat "$work/windows/summary")"
+# The analysis of the result (before the folders are renamed below).
+"$linux_program" --analyse "$linux_project" >"$work/linux.report" || fail "the Linux analysis failed"
+wine "$windows_program" --analyse "$windows_project" | tr -d '\r' >"$work/windows.report" ||
+  fail "the Windows analysis failed"
+diff "$work/linux.report" "$work/windows.report" >&2 || fail "the analyses differ"
+grep -q "$(printf 'DONN\xe9ES')" "$work/windows.report" || fail "the analysis does not list the accented member"
 # Backup folders are named after the time of the run; their content counts.
 mv "$work/linux/copy/Billing/$accented_ansi" "$work/linux/copy/Billing/$accented_utf8"
 for side in linux windows; do
@@ -86,10 +92,4 @@ wine reg export "$key" "$(winepath -w "$work/reexported.reg")" /y >/dev/null
 registry_values "$work/reexported.reg" "$windows_escaped" | diff "$work/linux.values" - >&2 ||
   fail "the imported settings differ"
 
-# The analysis of the result.
-"$linux_program" --analyse "$linux_project" >"$work/linux.report" || fail "the Linux analysis failed"
-wine "$windows_program" --analyse "$windows_project" | tr -d '\r' >"$work/windows.report" ||
-  fail "the Windows analysis failed"
-diff "$work/linux.report" "$work/windows.report" >&2 || fail "the analyses differ"
-grep -q "$(printf 'DONN\xe9ES')" "$work/windows.report" || fail "the analysis does not list the accented member"
 echo "PASS"

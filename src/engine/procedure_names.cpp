@@ -10,24 +10,11 @@ namespace qm {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view skipBlanks(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  return text;
-}
-
 // Letters, digits and "_" from the start: a name without its type character.
 std::string_view leadingName(std::string_view text) {
   std::size_t length = 0;
   while (length < text.size() && isWordChar(text[length])) ++length;
   return text.substr(0, length);
-}
-
-bool dropWord(std::string_view& text, std::string_view word) {
-  if (!beginsWithWord(text, word)) return false;
-  text = skipBlanks(text.substr(word.size()));
-  return true;
 }
 
 // The text between the first "(" and the ")" that closes it.
@@ -52,9 +39,9 @@ std::string_view withoutLastChar(std::string_view text) { return text.substr(0, 
 
 std::string_view procedureName(std::string_view header) {
   std::string_view text = skipBlanks(header);
-  if (!dropWord(text, "private") && !dropWord(text, "public")) dropWord(text, "friend");
-  if (!dropWord(text, "sub") && !dropWord(text, "function") && dropWord(text, "property")) {
-    if (!dropWord(text, "get") && !dropWord(text, "let")) dropWord(text, "set");
+  if (!consumeWord(text, "private") && !consumeWord(text, "public")) consumeWord(text, "friend");
+  if (!consumeWord(text, "sub") && !consumeWord(text, "function") && consumeWord(text, "property")) {
+    if (!consumeWord(text, "get") && !consumeWord(text, "let")) consumeWord(text, "set");
   }
   return leadingName(text);
 }
@@ -67,8 +54,8 @@ std::vector<std::string_view> parameterNames(std::string_view joinedHeader) {
   std::size_t start = 0;
   auto take = [&](std::string_view item) {
     item = skipBlanks(item);
-    while (dropWord(item, "optional") || dropWord(item, "byval") || dropWord(item, "byref") ||
-           dropWord(item, "paramarray")) {
+    while (consumeWord(item, "optional") || consumeWord(item, "byval") || consumeWord(item, "byref") ||
+           consumeWord(item, "paramarray")) {
     }
     const std::string_view name = leadingName(item);
     if (!name.empty()) names.push_back(name);

@@ -7,16 +7,6 @@ namespace qm {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimBlanks(std::string_view text) {
-  std::size_t begin = 0;
-  while (begin < text.size() && isBlank(text[begin])) ++begin;
-  std::size_t end = text.size();
-  while (end > begin && isBlank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
-
 bool isTypeCharacter(char c) {
   return c == '$' || c == '%' || c == '&' || c == '!' || c == '#' || c == '@';
 }
@@ -25,15 +15,6 @@ std::string_view leadingWord(std::string_view text) {
   std::size_t length = 0;
   while (length < text.size() && isWordChar(text[length])) ++length;
   return text.substr(0, length);
-}
-
-// Consumes `word` and the blanks after it when the text begins with it.
-bool consumeWord(std::string_view& text, std::string_view word) {
-  if (!beginsWithWord(text, word)) return false;
-  const std::string_view rest = text.substr(word.size());
-  if (!rest.empty() && !isBlank(rest.front())) return false;
-  text = trimBlanks(rest);
-  return true;
 }
 
 }  // namespace

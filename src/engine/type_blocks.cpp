@@ -7,22 +7,6 @@ namespace qm {
 
 namespace {
 
-std::string_view skipBlanks(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-  return text.substr(pos);
-}
-
-// Consumes `word` and the blanks after it; false (text untouched) when the
-// text does not begin with that word followed by at least one blank.
-bool consumeWord(std::string_view& text, std::string_view word) {
-  if (!beginsWithWord(text, word)) return false;
-  std::string_view rest = text.substr(word.size());
-  if (rest.empty() || (rest.front() != ' ' && rest.front() != '\t')) return false;
-  text = skipBlanks(rest);
-  return true;
-}
-
 std::optional<std::string> declaredBlockName(std::string_view line, std::string_view keyword) {
   std::string_view text = skipBlanks(line);
   if (!consumeWord(text, "private")) consumeWord(text, "public");

@@ -30,12 +30,6 @@ std::string eightBitText(std::string_view fileText) {
   return std::string(fileText);
 }
 
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 // Reads a quoted string with regedit's two escapes (\\ and \") from the start
 // of `text`; `text` is left just after the closing quote. A backslash before
 // any other character is kept as it stands, which is what a person who

@@ -6,6 +6,7 @@
 #include "engine/file_rewrite.h"
 #include "engine/conditional_blocks.h"
 #include "engine/scanning.h"
+#include "engine/tags.h"
 #include "engine/type_blocks.h"
 #include "platform/lines.h"
 #include "platform/paths.h"
@@ -53,7 +54,7 @@ class FileDump {
         continue;
       }
       if (auto name = vbNameAttribute(line)) vbName_ = std::string(trimSpaces(*name));
-      if (line.find(kVariableDumpTag) != std::string_view::npos) {
+      if (line.find(tagText(Tag::VariableDump)) != std::string_view::npos) {
         expandTags(line);
         continue;
       }
@@ -91,7 +92,7 @@ class FileDump {
       state_.localDumpUsed = true;
       replacement = localText_;
     }
-    appendLine(out_, replaceAll(line, kVariableDumpTag, replacement));
+    appendLine(out_, replaceAll(line, tagText(Tag::VariableDump), replacement));
   }
 
   void followSkipMarkers(std::string_view trimmed) {

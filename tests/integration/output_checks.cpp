@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <optional>
+#include <regex>
 #include <set>
 
 #include "integration/source_reading.h"
@@ -24,11 +26,14 @@ std::vector<ProcedureSpan> userSpans(const Lines& lines) {
   return out;
 }
 
+// The markers of `kind` that the compiler reads with the span's header.
 int countMarkers(const Lines& lines, const ProcedureSpan& span, MarkerKind kind) {
   int count = 0;
-  for (std::size_t i = span.header; i <= span.end && i < lines.size(); ++i) count += markerKind(lines[i]) == kind;
+  for (std::size_t i : compiledPath(lines, span)) count += markerKind(lines[i]) == kind;
   return count;
 }
+
+std::string headerAt(const Lines& lines, const ProcedureSpan& span) { return at(span.header, lines[span.header]); }
 
 std::string withoutTypeCharacter(std::string_view name) {
   if (!name.empty() && std::string_view("$%&!#@").find(name.back()) != std::string_view::npos) name.remove_suffix(1);
@@ -68,12 +73,24 @@ std::vector<ReportCall> reportCalls(std::string_view line) {
 }
 
 // The lines with every report line blanked, so that a name only counts as
-// existing where the user's own code mentions it; with `moduleLevel`, the
-// procedures' lines blanked too.
-Lines ownLines(const Lines& lines, bool moduleLevel) {
+// existing where the user's own code mentions it; with `declarationsOnly`,
+// the members of Type and Enum blocks and the lines inside #If blocks
+// (procedure headers aside) blanked too; with `moduleLevel`, the
+// procedures' lines as well.
+Lines ownLines(const Lines& lines, bool moduleLevel, bool declarationsOnly = true) {
   Lines out = lines;
   for (std::string& line : out) {
     if (lowered(line).find("svariablereport(") != std::string::npos) line.clear();
+  }
+  if (declarationsOnly) {
+    const std::vector<bool> inBlock = typeAndEnumLines(lines);
+    std::vector<bool> blanked = conditionalLines(lines);
+    for (const ProcedureSpan& span : procedureSpans(lines)) {
+      for (std::size_t i = span.header; i <= span.headerLast; ++i) blanked[i] = false;
+    }
+    for (std::size_t i = 0; i < out.size(); ++i) {
+      if (inBlock[i] || blanked[i]) out[i].clear();
+    }
   }
   if (moduleLevel) {
     for (const ProcedureSpan& span : procedureSpans(lines)) {
@@ -83,17 +100,64 @@ Lines ownLines(const Lines& lines, bool moduleLevel) {
   return out;
 }
 
-// The problems of a reported `name` that `scope` (lines first to last) must declare.
-void checkReported(const std::string& name, const Lines& scope, std::size_t first, std::size_t last,
+// The problems of a reported `name` that `scope` must declare; `loose` is
+// the same scope with #If blocks and Type members kept.
+void checkReported(const std::string& name, const ScopeNames& scope, const ScopeNames& loose,
                    const std::set<std::string>& userTypes, const std::string& where, Problems& out) {
-  if (!mentionsWord(scope, first, last, name)) out.push_back("a report of '" + name + "', not declared, in " + where);
-  for (const std::string& type : declaredTypesOf(scope, first, last, name)) {
+  const std::string key = lowered(name);
+  if (scope.words.count(key) == 0) {
+    out.push_back("a report of '" + name + "', " +
+                  (loose.words.count(key) > 0 ? "named only inside an #If block or a Type or Enum block"
+                                              : "not declared") +
+                  ", in " + where);
+  }
+  const auto declared = scope.types.find(key);
+  if (declared == scope.types.end()) return;
+  for (const std::string& type : declared->second) {
     if (userTypes.count(type) > 0) {
       out.push_back("a report of '" + name + "', a variable of a user-defined type, in " + where);
       break;
     }
   }
 }
+
+// The names one member declares, at module level and in each procedure,
+// each read once however many reports ask.
+class MemberScopes {
+ public:
+  explicit MemberScopes(std::string_view text)
+      : lines_(sourceLines(text)),
+        spans_(procedureSpans(lines_)),
+        own_(ownLines(lines_, false)),
+        looseOwn_(ownLines(lines_, false, false)),
+        moduleLevel_(scopeNames(ownLines(lines_, true), 0, lines_.size())),
+        looseModuleLevel_(scopeNames(ownLines(lines_, true, false), 0, lines_.size())) {}
+
+  const Lines& lines() const { return lines_; }
+  // The index of the user's procedure that holds line `i`, if any.
+  std::optional<std::size_t> procedureAt(std::size_t i) const {
+    for (std::size_t s = 0; s < spans_.size(); ++s) {
+      if (spans_[s].header <= i && i <= spans_[s].end && !isModuleFunction(spans_[s])) return s;
+    }
+    return std::nullopt;
+  }
+  const ScopeNames& moduleLevel(bool strict) const { return strict ? moduleLevel_ : looseModuleLevel_; }
+  const ScopeNames& procedure(std::size_t s, bool strict) {
+    auto& cache = strict ? procedures_ : looseProcedures_;
+    auto found = cache.find(s);
+    if (found == cache.end()) {
+      found = cache.emplace(s, scopeNames(strict ? own_ : looseOwn_, spans_[s].header, spans_[s].end)).first;
+    }
+    return found->second;
+  }
+
+ private:
+  Lines lines_;
+  std::vector<ProcedureSpan> spans_;
+  Lines own_, looseOwn_;
+  ScopeNames moduleLevel_, looseModuleLevel_;
+  std::map<std::size_t, ScopeNames> procedures_, looseProcedures_;
+};
 
 }  // namespace
 
@@ -104,13 +168,21 @@ Problems numberingProblems(std::string_view processed) {
   for (const ProcedureSpan& span : procedureSpans(lines)) {
     for (std::size_t i = span.headerLast + 1; i < span.end; ++i) inProcedure[i] = true;
   }
+  std::vector<bool> isHeader(lines.size(), false);
+  for (const ProcedureSpan& span : procedureSpans(lines)) {
+    for (std::size_t i = span.header; i <= span.headerLast; ++i) isHeader[i] = true;
+  }
   const std::vector<bool> inBlock = typeAndEnumLines(lines);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (!lineNumberLength(lines[i])) continue;
     const std::string_view text = statementText(lines[i]);
     if (isDirectiveLine(text)) out.push_back("a numbered directive at " + at(i, lines[i]));
     if (isAttributeLine(text)) out.push_back("a numbered Attribute line at " + at(i, lines[i]));
-    if (inBlock[i]) {
+    if (isHeader[i]) {
+      out.push_back("a numbered procedure header at " + at(i, lines[i]));
+    } else if (leadingLabel(text)) {
+      out.push_back("a numbered label at " + at(i, lines[i]));
+    } else if (inBlock[i]) {
       out.push_back("a numbered line inside a Type or Enum block at " + at(i, lines[i]));
     } else if (!inProcedure[i]) {
       out.push_back("a numbered line outside any procedure at " + at(i, lines[i]));
@@ -166,7 +238,9 @@ Problems insertedBlockProblems(std::string_view original, std::string_view proce
         if (markerKind(after[k]) == MarkerKind::SE) {
           while (k > 0 && markerKind(after[k]) != MarkerKind::SS) --k;
         } else if (!isCommentLine(after[k]) && !isAttributeLine(after[k])) {
-          reached = std::any_of(spans.begin(), spans.end(), [k](const ProcedureSpan& s) { return s.headerLast == k; });
+          // A procedure that ends on its header line has no body to hold a block.
+          reached = std::any_of(spans.begin(), spans.end(),
+                                [k](const ProcedureSpan& s) { return s.headerLast == k && s.end != k; });
           break;
         }
       }
@@ -211,9 +285,9 @@ Problems quotedHeaderProblems(std::string_view processed) {
   Problems out;
   const Lines lines = sourceLines(processed);
   for (const ProcedureSpan& span : procedureSpans(lines)) {
-    for (std::size_t i = span.headerLast + 1; i < span.end; ++i) {
+    for (std::size_t i : compiledPath(lines, span)) {
       const std::string_view text = statementText(lines[i]);
-      if (!text.starts_with(kConstant)) continue;
+      if (i <= span.headerLast || i >= span.end || !text.starts_with(kConstant)) continue;
       const auto value = stringLiteralValue(text.substr(kConstant.size()));
       const std::string header = joinedHeaderText(lines, span);
       if (!value) {
@@ -221,6 +295,124 @@ Problems quotedHeaderProblems(std::string_view processed) {
       } else if (*value != header) {
         out.push_back("a quoted header that reads '" + *value + "' instead of '" + header + "' at " + at(i, lines[i]));
       }
+    }
+  }
+  return out;
+}
+
+Problems repeatedLabelProblems(std::string_view processed) {
+  Problems out;
+  const Lines lines = sourceLines(processed);
+  std::set<std::size_t> reported;  // the headers of an #If pair see the same body
+  for (const ProcedureSpan& span : procedureSpans(lines)) {
+    std::set<std::string> seen;
+    for (std::size_t i : compiledPath(lines, span)) {
+      if (i <= span.headerLast || i >= span.end) continue;
+      std::string name;
+      if (const auto length = lineNumberLength(lines[i])) {
+        std::string_view digits = trimmedText(std::string_view(lines[i]).substr(0, *length));
+        while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+        name = "line number " + std::string(digits);
+      } else if (const auto label = leadingLabel(lines[i])) {
+        name = "label " + lowered(*label);
+      } else {
+        continue;
+      }
+      if (!seen.insert(name).second && reported.insert(i).second) {
+        out.push_back("a second " + name + " in the procedure at " + headerAt(lines, span) + ", at " +
+                      at(i, lines[i]));
+      }
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> namesDeclaredIn(std::string_view styleText) {
+  std::vector<std::string> out;
+  for (const std::string& line : sourceLines(styleText)) {
+    for (std::string& name : namesDeclaredOn(line)) out.push_back(std::move(name));
+  }
+  return out;
+}
+
+namespace {
+
+enum class Want { Blocks, NoBlocks, Either };
+
+// The names the procedure of `span` already has: those of every header
+// sharing its body, their parameters, and what its lines declare or define.
+std::set<std::string> procedureNames(const Lines& lines, const std::vector<ProcedureSpan>& spans,
+                                     const ProcedureSpan& span) {
+  std::set<std::string> names;
+  std::size_t first = span.header;
+  for (const ProcedureSpan& other : spans) {
+    if (other.end == span.end) first = std::min(first, other.header);
+  }
+  for (const ProcedureSpan& other : spans) {
+    if (other.end != span.end) continue;
+    names.insert(comparable(other.name));
+    for (std::string& name : parameterNames(joinedHeaderText(lines, other))) names.insert(std::move(name));
+  }
+  for (std::size_t i = first; i < span.end && i < lines.size(); ++i) {
+    for (std::string& name : namesDeclaredOn(lines[i])) names.insert(std::move(name));
+  }
+  return names;
+}
+
+bool opensErrorHandling(std::string_view line) { return lowered(statementText(line)).starts_with("on error"); }
+
+// The program serves only the procedure forms it has always served: a header
+// in the first column, Sub or Function with no scope word or with Private,
+// Public or Friend, or Property Get or Let with no scope word. Static
+// procedures, Property Set and scoped properties are left to their authors.
+bool isServedForm(std::string_view header) {
+  static const std::regex served(R"(^(?:(?:(?:private|public|friend)\s+)?(?:sub|function)|property\s+(?:get|let))\s)",
+                                 std::regex::ECMAScript | std::regex::icase);
+  return std::regex_search(header.begin(), header.end(), served);
+}
+
+Want wantOf(const Lines& lines, const std::vector<ProcedureSpan>& spans, const ProcedureSpan& span,
+            const WantedBlocks& wanted) {
+  if (span.end == span.headerLast || !isServedForm(lines[span.header])) return Want::NoBlocks;
+  const std::set<std::string> names = procedureNames(lines, spans, span);
+  for (const std::string& name : wanted.blockNames) {
+    if (names.count(name) > 0) return Want::NoBlocks;
+  }
+  int statements = 0;
+  bool handles = false;
+  bool mentionsHandling = false;
+  for (std::size_t i : compiledPath(lines, span)) {
+    if (i <= span.headerLast || i >= span.end) continue;
+    const std::string_view text = statementText(lines[i]);
+    handles = handles || opensErrorHandling(lines[i]);
+    mentionsHandling = mentionsHandling || lowered(text).find("on error") != std::string::npos;
+    statements += !text.empty() && !isCommentLine(text) && !isDirectiveLine(text) && !isAttributeLine(text);
+  }
+  if (wanted.skipExistingHandlers && handles) return Want::NoBlocks;
+  if (wanted.skipExistingHandlers && mentionsHandling) return Want::Either;
+  return statements >= 2 ? Want::Blocks : Want::Either;
+}
+
+}  // namespace
+
+Problems handlerProblems(std::string_view original, std::string_view processed, const WantedBlocks& wanted) {
+  const Lines before = sourceLines(original);
+  const Lines after = sourceLines(processed);
+  const std::vector<ProcedureSpan> was = userSpans(before);
+  const std::vector<ProcedureSpan> now = userSpans(after);
+  if (was.size() != now.size()) return {};  // attributeProblems says so
+  Problems out;
+  for (std::size_t p = 0; p < was.size(); ++p) {
+    const int onError = countMarkers(after, now[p], MarkerKind::SS) - countMarkers(before, was[p], MarkerKind::SS);
+    const int handler = countMarkers(after, now[p], MarkerKind::ES) - countMarkers(before, was[p], MarkerKind::ES);
+    const Want want = wantOf(before, was, was[p], wanted);
+    const bool one = onError == 1 && handler == 1;
+    const bool none = onError == 0 && handler == 0;
+    if ((want == Want::Blocks && !one) || (want == Want::NoBlocks && !none) || (want == Want::Either && !one && !none)) {
+      out.push_back("the procedure at " + headerAt(after, now[p]) + " gained " + std::to_string(onError) +
+                    " ON ERROR and " + std::to_string(handler) + " handler blocks where " +
+                    (want == Want::Blocks ? "one of each" : want == Want::NoBlocks ? "none" : "none or one of each") +
+                    " was wanted");
     }
   }
   return out;
@@ -264,26 +456,25 @@ Problems variableReportProblems(const std::vector<ProcessedMember>& members, std
     }
   };
 
-  for (const ProcessedMember& member : members) {
-    const Lines lines = sourceLines(member.text);
-    const Lines own = ownLines(lines, false);
-    const Lines moduleLevel = ownLines(lines, true);
-    const std::vector<ProcedureSpan> spans = procedureSpans(lines);
+  std::vector<MemberScopes> scopes;
+  for (const ProcessedMember& member : members) scopes.emplace_back(member.text);
+
+  for (std::size_t m = 0; m < members.size(); ++m) {
+    MemberScopes& scope = scopes[m];
+    const Lines& lines = scope.lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
       for (const ReportCall& call : reportCalls(lines[i])) {
-        const std::string where = member.name + " " + at(i, lines[i]);
+        const std::string where = members[m].name + " " + at(i, lines[i]);
         labelled(call, where);
         if (!isPlainName(call.expression)) {
           out.push_back("a report of '" + call.expression + "', which is not a plain name, in " + where);
           continue;
         }
-        const auto span = std::find_if(spans.begin(), spans.end(), [i](const ProcedureSpan& s) {
-          return s.header <= i && i <= s.end && !isModuleFunction(s);
-        });
-        if (span != spans.end()) {
-          checkReported(withoutTypeCharacter(call.expression), own, span->header, span->end, userTypes, where, out);
+        const std::string name = withoutTypeCharacter(call.expression);
+        if (const auto s = scope.procedureAt(i)) {
+          checkReported(name, scope.procedure(*s, true), scope.procedure(*s, false), userTypes, where, out);
         } else {
-          checkReported(withoutTypeCharacter(call.expression), moduleLevel, 0, lines.size(), userTypes, where, out);
+          checkReported(name, scope.moduleLevel(true), scope.moduleLevel(false), userTypes, where, out);
         }
       }
     }
@@ -309,9 +500,9 @@ Problems variableReportProblems(const std::vector<ProcessedMember>& members, std
         out.push_back("a report qualified by '" + module + "', no form or module of the project, in " + where);
         continue;
       }
-      const Lines moduleLevel = ownLines(sourceLines(owner->text), true);
-      checkReported(withoutTypeCharacter(call.expression.substr(dot + 1)), moduleLevel, 0, moduleLevel.size(),
-                    userTypes, where, out);
+      const MemberScopes& scope = scopes[static_cast<std::size_t>(owner - members.begin())];
+      checkReported(withoutTypeCharacter(call.expression.substr(dot + 1)), scope.moduleLevel(true),
+                    scope.moduleLevel(false), userTypes, where, out);
     }
   }
   return out;

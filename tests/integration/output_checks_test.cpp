@@ -52,7 +52,106 @@ TEST(OutputChecks, NumberingProblems) {
              {"a numbered Enum member", "", crlf({"Private Enum E", "10 eFirst = 1", "End Enum"}), 1},
              {"a number outside any procedure", "", crlf({"10 Option Explicit", "Sub A()", "End Sub"}), 1},
              {"a numbered header continuation", "", crlf({"Sub A(x, _", "10 y)", "15 z = 1", "End Sub"}), 1},
+             {"a numbered header", "", crlf({"10 Private Sub A()", "15 x = 1", "End Sub"}), 1},
+             {"the second header of an #If pair numbered", "",
+              crlf({"#If VBA7 Then", "Sub A(ByVal h As LongPtr)", "#Else", "10 Sub A(ByVal h As Long)", "#End If",
+                    "15 x = h", "End Sub"}),
+              1},
+             {"an #If pair with its body numbered", "",
+              crlf({"#If VBA7 Then", "Sub A()", "#Else", "Sub A()", "#End If", "10 x = 1", "End Sub"}), 0},
+             {"a numbered label with a comment", "", crlf({"Sub A()", "10 Found:   ' retry", "15 x = 1", "End Sub"}), 1},
+             {"a label and a named argument left alone", "",
+              crlf({"Sub A()", "Found:   ' retry", "10 Show Modal:=1", "End Sub"}), 0},
+             {"a one-line procedure, then a numbered module line", "",
+              crlf({"Private Function Stub() As Long: End Function", "10 Private mCount As Long"}), 1},
+             {"a one-line procedure, then a numbered procedure", "",
+              crlf({"Private Function Stub() As Long: End Function ' later", "Sub A()", "10 x = 1", "End Sub"}), 0},
+             {"a numbered Type member named like a keyword", "",
+              crlf({"Private Type T", "10     sUB As Long", "PrivatePageCount As Long", "End Type"}), 1},
          });
+}
+
+TEST(OutputChecks, RepeatedLabelProblems) {
+  verify(processedOnly(repeatedLabelProblems),
+         {
+             {"numbers and labels once each", "",
+              crlf({"Sub A()", "10 On Error GoTo E", "20 x = 1", "30 Exit Sub", "E:", "40 Resume", "End Sub"}), 0},
+             {"the same numbers in two procedures", "",
+              crlf({"Sub A()", "10 x = 1", "E:", "End Sub", "Sub B()", "10 x = 2", "E:", "End Sub"}), 0},
+             {"a hand-written number written again", "", crlf({"Sub A()", "10 x = 1", "20 y = 1", "10 z = 1", "End Sub"}), 1},
+             {"a number with a leading zero", "", crlf({"Sub A()", "010 x = 1", "10 y = 1", "End Sub"}), 1},
+             {"a label defined twice, in other letter case", "",
+              crlf({"Sub A()", "ErrorHandler:", "x = 1", "errorhandler: ' again", "End Sub"}), 1},
+             {"a label twice in the body an #If pair shares", "",
+              crlf({"#If VBA7 Then", "Sub A()", "#Else", "Sub A()", "#End If", "E:", "E:", "End Sub"}), 1},
+             {"statements before a colon are no labels", "",
+              crlf({"Sub A()", "If x Then", "Else: y = 1", "End If", "If z Then", "Else: y = 2", "End If", "End Sub"}), 0},
+         });
+}
+
+TEST(OutputChecks, HandlerProblems) {
+  const WantedBlocks skipping{true, namesDeclaredIn(kDefaultOnError + kDefaultHandler)};
+  const WantedBlocks everyProcedure{false, skipping.blockNames};
+  const auto with = [](const WantedBlocks& wanted) {
+    return [wanted](const std::string& original, const std::string& processed) {
+      return handlerProblems(original, processed, wanted);
+    };
+  };
+  const std::string plain = crlf({"Sub A()", "x = 1", "y = 2", "End Sub"});
+  const std::string added = crlf({"Sub A()", kSS, kSE, "x = 1", "y = 2", kES, kEE, "End Sub"});
+  const std::string oneLine = crlf({"Private Function Stub() As Long: End Function", "Sub A()", "x = 1", "y = 2", "End Sub"});
+  const std::string clashing = crlf({"Public Sub Log(ByVal sModule$)", "x = 1", "y = 2", "End Sub"});
+  const std::string handNumbered =
+      crlf({"Sub A()", "10 On Error GoTo ErrorHandler", "20 x = 1", "ErrorHandler:", "30 y = 2", "End Sub"});
+  const std::string own = crlf({"Sub A()", "If x Then GoTo ErrorHandler", "y = 1", "ErrorHandler:", "End Sub"});
+  const std::string pair =
+      crlf({"#If VBA7 Then", "Sub A()", "#Else", "Sub A()", "#End If", "x = 1", "y = 2", "End Sub"});
+  verify(with(everyProcedure),
+         {
+             {"one block of each", plain, added, 0},
+             {"a wanted procedure left alone", plain, plain, 1},
+             {"a second ON ERROR block", plain,
+              crlf({"Sub A()", kSS, kSE, kSS, kSE, "x = 1", "y = 2", kES, kEE, "End Sub"}), 1},
+             {"an ON ERROR block without its handler", plain, crlf({"Sub A()", kSS, kSE, "x = 1", "y = 2", "End Sub"}), 1},
+             {"a one-line procedure left alone", oneLine,
+              crlf({"Private Function Stub() As Long: End Function", "Sub A()", kSS, kSE, "x = 1", "y = 2", kES, kEE,
+                    "End Sub"}),
+              0},
+             {"a parameter named like a constant of the blocks, left alone", clashing, clashing, 0},
+             {"a parameter named like a constant of the blocks, given blocks", clashing,
+              crlf({"Public Sub Log(ByVal sModule$)", kSS, kSE, "x = 1", "y = 2", kES, kEE, "End Sub"}), 1},
+             {"a procedure with the blocks' label, given blocks", own,
+              crlf({"Sub A()", kSS, kSE, "If x Then GoTo ErrorHandler", "y = 1", "ErrorHandler:", kES, kEE, "End Sub"}),
+              1},
+             {"a scoped property left alone", crlf({"Public Property Get P() As Long", "x = 1", "P = x", "End Property"}),
+              crlf({"Public Property Get P() As Long", "x = 1", "P = x", "End Property"}), 0},
+             {"a Static function given blocks", crlf({"Static Function F()", "x = 1", "F = x", "End Function"}),
+              crlf({"Static Function F()", kSS, kSE, "x = 1", "F = x", kES, kEE, "End Function"}), 1},
+             {"an unscoped property left alone", crlf({"Property Get P() As Long", "x = 1", "P = x", "End Property"}),
+              crlf({"Property Get P() As Long", "x = 1", "P = x", "End Property"}), 1},
+             {"one statement: blocks or none", crlf({"Sub A()", "x = 1", "End Sub"}), crlf({"Sub A()", "x = 1", "End Sub"}),
+              0},
+             {"an #If pair with a block under each header", pair,
+              crlf({"#If VBA7 Then", "Sub A()", kSS, kSE, "#Else", "Sub A()", kSS, kSE, "#End If", "x = 1", "y = 2",
+                    kES, kEE, "End Sub"}),
+              0},
+             {"an #If pair with one block below both", pair,
+              crlf({"#If VBA7 Then", "Sub A()", "#Else", "Sub A()", "#End If", kSS, kSE, "x = 1", "y = 2", kES, kEE,
+                    "End Sub"}),
+              0},
+             {"an #If pair with a block under its second header only", pair,
+              crlf({"#If VBA7 Then", "Sub A()", "#Else", "Sub A()", kSS, kSE, "#End If", "x = 1", "y = 2", kES, kEE,
+                    "End Sub"}),
+              1},
+         });
+  verify(with(skipping), {
+                             {"a hand-numbered handler spared", handNumbered, handNumbered, 0},
+                             {"a hand-numbered handler given a second one", handNumbered,
+                              crlf({"Sub A()", kSS, kSE, "10 On Error GoTo ErrorHandler", "20 x = 1", "ErrorHandler:",
+                                    "30 y = 2", kES, kEE, "End Sub"}),
+                              1},
+                             {"a procedure without a handler", plain, added, 0},
+                         });
 }
 
 TEST(OutputChecks, AttributeProblems) {
@@ -97,6 +196,8 @@ TEST(OutputChecks, InsertedBlockProblems) {
           {"a second block under a mistaken header", original,
            crlf({header, kSS, kSE, "Dim Subtotal As Double", kSS, kSE, "Subtotal = d * 100", kES, kEE, "End Function"}),
            2},
+          {"a block below a one-line procedure", crlf({"Private Function Stub() As Long: End Function", "Sub A()", "End Sub"}),
+           crlf({"Private Function Stub() As Long: End Function", kSS, kSE, "Sub A()", "End Sub"}), 1},
           {"a block never closed", original,
            crlf({header, kSS, "On Error GoTo E", "Dim Subtotal As Double", "End Function"}), 1},
           {"a handler block away from the end line", original,
@@ -177,6 +278,24 @@ TEST(OutputChecks, VariableReportProblems) {
     return std::vector<ProcessedMember>{changed, invoice};
   };
   const std::vector<ProcessedMember> all = {util, invoice, form};
+  const ProcessedMember legacy{
+      "modLegacy.bas", "Module", "Legacy",
+      crlf({"Attribute VB_Name = \"Legacy\"", "Public gNow As Long", "#If False Then", "Public gOld As Long", "#End If",
+            "Private Type Slot", "    sUB As Long", "End Type",
+            "Private Property Let Item(pThunk As IUnknown, Optional ByVal Index As Long, ByVal v As Long)",
+            "End Property", "#If VBA7 Then", "Public Function Paint(ByVal hWnd As LongPtr) As Long", "#Else",
+            "Public Function Paint(ByVal hWnd As Long) As Long", "#End If", "#If DEBUG_BUILD Then",
+            "    Dim nTrace As Long", "#End If", "    Paint = hWnd", "End Function",
+            "Private Function sModuleVariables() as string", "End Function"})};
+  const std::vector<ProcessedMember> conditional = {legacy};
+  // The module with one more report line in Paint (or, `moduleLevel`, in sModuleVariables).
+  auto conditionalWith = [&](const std::string& expression, bool moduleLevel = false) {
+    ProcessedMember changed = legacy;
+    const std::size_t end =
+        moduleLevel ? changed.text.rfind("End Function") : changed.text.find("    Paint = hWnd");
+    changed.text.insert(end, "s = s & " + report(expression, expression) + "\r\n");
+    return std::vector<ProcessedMember>{changed};
+  };
   const struct {
     std::string what;
     std::vector<ProcessedMember> members;
@@ -193,6 +312,12 @@ TEST(OutputChecks, VariableReportProblems) {
       {"a piece that is no name", utilWith("ByRef tLine"), "", 1},
       {"a name the procedure does not have", utilWith("nCount"), "", 1},
       {"a module-level array of a Type", utilWith("mLines", true), "", 1},
+      {"a public variable under #If False", conditional, global("Legacy.gOld", "Legacy.gOld"), 1},
+      {"a public variable beside an #If block", conditional, global("Legacy.gNow", "Legacy.gNow"), 0},
+      {"a member of a Type named like a keyword", conditionalWith("sUB", true), "", 1},
+      {"a property's parameter as a module variable", conditionalWith("Index", true), "", 1},
+      {"a local declared under #If", conditionalWith("nTrace"), "", 1},
+      {"a parameter of an #If pair of headers", conditionalWith("hWnd"), "", 0},
   };
   for (const auto& c : cases) {
     const Problems found = variableReportProblems(c.members, c.global);

@@ -1,6 +1,9 @@
 #include "integration/source_reading.h"
 
+#include <algorithm>
+#include <cctype>
 #include <regex>
+#include <set>
 
 namespace qm::testing {
 
@@ -34,6 +37,16 @@ std::string codeOnly(std::string_view line) {
     out.push_back(inString && c != '"' ? ' ' : c);
   }
   return out;
+}
+
+// "if", "elseif", "else" or "end if" for a conditional-compilation line; "" for any other.
+std::string directiveWord(std::string_view line) {
+  static const std::regex directive(R"(^#\s*(if|elseif|else|end\s*if)\b)", kIgnoringCase);
+  const std::string text(trimmedText(line));
+  std::smatch match;
+  if (!std::regex_search(text, match, directive)) return "";
+  const std::string word = lowered(match.str(1));
+  return word.starts_with("end") ? "end if" : word;
 }
 
 // Where `name` stands as a whole word, not after a "."; the rest of the pattern follows it.
@@ -123,25 +136,95 @@ std::optional<std::string> procedureEndKind(std::string_view line) {
   return kindOf(match[1]);
 }
 
+bool closesOnItsLine(std::string_view line) {
+  static const std::regex closing(R"(:\s*end\s+(?:sub|function|property)\s*$)", kIgnoringCase);
+  const std::string code = codeOnly(line);
+  const std::string_view text = trimmedText(code);
+  return std::regex_search(text.begin(), text.end(), closing);
+}
+
 std::vector<ProcedureSpan> procedureSpans(const Lines& lines) {
+  const std::vector<bool> inBlock = typeAndEnumLines(lines);
+  const auto isHeaderAt = [&](std::size_t i) { return !inBlock[i] && procedureHeaderKind(lines[i]).has_value(); };
+  const auto lastOfHeader = [&](std::size_t i) {
+    while (i + 1 < lines.size() && trimmedText(lines[i]).ends_with('_')) ++i;
+    return i;
+  };
   std::vector<ProcedureSpan> out;
   for (std::size_t i = 0; i < lines.size();) {
     const std::string text(statementText(lines[i]));
     std::smatch match;
-    if (!std::regex_search(text, match, kHeader)) {
+    if (inBlock[i] || !std::regex_search(text, match, kHeader)) {
       ++i;
       continue;
     }
-    ProcedureSpan span{i, i, 0, kindOf(match[1]), match[2]};
-    while (span.headerLast + 1 < lines.size() && trimmedText(lines[span.headerLast]).ends_with('_')) {
-      ++span.headerLast;
+    // The headers met before an end line (the branches of an #If) share one body.
+    std::vector<ProcedureSpan> group{ProcedureSpan{i, lastOfHeader(i), 0, kindOf(match[1]), match[2]}};
+    std::size_t j = group.back().headerLast;
+    if (closesOnItsLine(lines[j])) {
+      group.back().end = j;
+      out.push_back(group.back());
+      i = j + 1;
+      continue;
     }
-    std::size_t j = span.headerLast + 1;
-    while (j < lines.size() && !procedureEndKind(lines[j]) && !procedureHeaderKind(lines[j])) ++j;
-    const bool ended = j < lines.size() && procedureEndKind(lines[j]);
-    span.end = ended ? j : lines.size();
-    out.push_back(span);
-    i = ended ? j + 1 : j;
+    for (++j; j < lines.size() && !(!inBlock[j] && procedureEndKind(lines[j])); ++j) {
+      if (!isHeaderAt(j)) continue;
+      const std::string next(statementText(lines[j]));
+      std::regex_search(next, match, kHeader);
+      group.push_back(ProcedureSpan{j, lastOfHeader(j), 0, kindOf(match[1]), match[2]});
+      j = group.back().headerLast;
+    }
+    for (ProcedureSpan& span : group) {
+      span.end = std::min(j, lines.size());
+      out.push_back(span);
+    }
+    i = j + 1;
+  }
+  return out;
+}
+
+std::vector<std::size_t> compiledPath(const Lines& lines, const ProcedureSpan& span) {
+  std::vector<std::size_t> out;
+  int depth = 0;  // the #If blocks opened since the header
+  for (std::size_t i = span.header; i <= span.end && i < lines.size(); ++i) {
+    const std::string word = directiveWord(lines[i]);
+    if (word == "if") {
+      ++depth;
+    } else if (word == "end if") {
+      if (depth > 0) --depth;
+    } else if ((word == "else" || word == "elseif") && depth == 0) {
+      // The branch that holds the header ends here: the others are not compiled with it.
+      for (int inner = 0; ++i <= span.end && i < lines.size();) {
+        const std::string skipped = directiveWord(lines[i]);
+        if (skipped == "if") ++inner;
+        if (skipped == "end if" && inner-- == 0) break;
+      }
+      continue;
+    }
+    out.push_back(i);
+  }
+  return out;
+}
+
+std::optional<std::string> leadingLabel(std::string_view line) {
+  static const std::regex label(R"(^([a-z][a-z0-9_]*):(?!=)(?:[ \t']|$))", kIgnoringCase);
+  const std::string text(trimmedText(line));
+  std::smatch match;
+  // Statements that may stand alone before a colon are no labels.
+  static const std::set<std::string> keywords = {"beep", "do",     "else", "end",  "loop",
+                                                 "next", "resume", "return", "stop", "wend"};
+  if (!std::regex_search(text, match, label) || keywords.count(lowered(match.str(1))) > 0) return std::nullopt;
+  return match.str(1);
+}
+
+std::vector<bool> conditionalLines(const Lines& lines) {
+  std::vector<bool> out(lines.size(), false);
+  int depth = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string word = directiveWord(lines[i]);
+    if (word == "if") ++depth;
+    out[i] = depth > 0;
+    if (word == "end if" && depth > 0) --depth;
   }
   return out;
 }
@@ -211,6 +294,132 @@ std::string vbNameOf(std::string_view text) {
   return name;
 }
 
+std::string comparable(std::string_view name) {
+  if (!name.empty() && std::string_view("$%&!#@").find(name.back()) != std::string_view::npos) name.remove_suffix(1);
+  return lowered(name);
+}
+
+std::vector<std::string> namesDeclaredOn(std::string_view line) {
+  static const std::regex declaration(R"(^(?:dim|static|const)\s+(.*)$)", kIgnoringCase);
+  static const std::regex item(R"(^\s*(?:withevents\s+)?([a-z][a-z0-9_]*))", kIgnoringCase);
+  std::vector<std::string> out;
+  if (auto label = leadingLabel(statementText(line))) out.push_back(comparable(*label));
+  const std::string code = codeOnly(line);
+  std::vector<std::string> statements(1);
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    if (code[i] == ':' && (i + 1 == code.size() || code[i + 1] != '=')) {
+      statements.emplace_back();
+    } else {
+      statements.back().push_back(code[i]);
+    }
+  }
+  for (const std::string& statement : statements) {
+    const std::string text(trimmedText(statement));
+    std::smatch match;
+    if (!std::regex_search(text, match, declaration)) continue;
+    // Items split at commas outside brackets.
+    const std::string list = match.str(1);
+    int depth = 0;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i <= list.size(); ++i) {
+      if (i < list.size() && list[i] == '(') ++depth;
+      if (i < list.size() && list[i] == ')') --depth;
+      if (i < list.size() && !(list[i] == ',' && depth == 0)) continue;
+      const std::string piece = list.substr(begin, i - begin);
+      std::smatch name;
+      if (std::regex_search(piece, name, item)) out.push_back(comparable(name.str(1)));
+      begin = i + 1;
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> parameterNames(std::string_view joinedHeader) {
+  static const std::regex item(R"(^\s*(?:(?:optional|byval|byref|paramarray)\s+)*([a-z][a-z0-9_]*))",
+                               kIgnoringCase);
+  const std::string code = codeOnly(joinedHeader);
+  std::vector<std::string> out;
+  const std::size_t open = code.find('(');
+  if (open == std::string::npos) return out;
+  int depth = 0;
+  std::size_t begin = open + 1;
+  for (std::size_t i = open; i < code.size(); ++i) {
+    if (code[i] == '(') ++depth;
+    if (code[i] == ')') --depth;
+    const bool closes = depth == 0;
+    if (!(closes || (code[i] == ',' && depth == 1))) continue;
+    const std::string piece = code.substr(begin, i - begin);
+    std::smatch name;
+    if (std::regex_search(piece, name, item)) out.push_back(comparable(name.str(1)));
+    begin = i + 1;
+    if (closes) break;
+  }
+  return out;
+}
+
+std::string comparable(std::string_view name) {
+  if (!name.empty() && std::string_view("$%&!#@").find(name.back()) != std::string_view::npos) name.remove_suffix(1);
+  return lowered(name);
+}
+
+std::vector<std::string> namesDeclaredOn(std::string_view line) {
+  static const std::regex declaration(R"(^(?:dim|static|const)\s+(.*)$)", kIgnoringCase);
+  static const std::regex item(R"(^\s*(?:withevents\s+)?([a-z][a-z0-9_]*))", kIgnoringCase);
+  std::vector<std::string> out;
+  if (auto label = leadingLabel(statementText(line))) out.push_back(comparable(*label));
+  const std::string code = codeOnly(line);
+  std::vector<std::string> statements(1);
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    if (code[i] == ':' && (i + 1 == code.size() || code[i + 1] != '=')) {
+      statements.emplace_back();
+    } else {
+      statements.back().push_back(code[i]);
+    }
+  }
+  for (const std::string& statement : statements) {
+    const std::string text(trimmedText(statement));
+    std::smatch match;
+    if (!std::regex_search(text, match, declaration)) continue;
+    // Items split at commas outside brackets.
+    const std::string list = match.str(1);
+    int depth = 0;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i <= list.size(); ++i) {
+      if (i < list.size() && list[i] == '(') ++depth;
+      if (i < list.size() && list[i] == ')') --depth;
+      if (i < list.size() && !(list[i] == ',' && depth == 0)) continue;
+      const std::string piece = list.substr(begin, i - begin);
+      std::smatch name;
+      if (std::regex_search(piece, name, item)) out.push_back(comparable(name.str(1)));
+      begin = i + 1;
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> parameterNames(std::string_view joinedHeader) {
+  static const std::regex item(R"(^\s*(?:(?:optional|byval|byref|paramarray)\s+)*([a-z][a-z0-9_]*))",
+                               kIgnoringCase);
+  const std::string code = codeOnly(joinedHeader);
+  std::vector<std::string> out;
+  const std::size_t open = code.find('(');
+  if (open == std::string::npos) return out;
+  int depth = 0;
+  std::size_t begin = open + 1;
+  for (std::size_t i = open; i < code.size(); ++i) {
+    if (code[i] == '(') ++depth;
+    if (code[i] == ')') --depth;
+    const bool closes = depth == 0;
+    if (!(closes || (code[i] == ',' && depth == 1))) continue;
+    const std::string piece = code.substr(begin, i - begin);
+    std::smatch name;
+    if (std::regex_search(piece, name, item)) out.push_back(comparable(name.str(1)));
+    begin = i + 1;
+    if (closes) break;
+  }
+  return out;
+}
+
 std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, std::size_t last,
                                          std::string_view name) {
   // The name, a type character, array bounds (one level of inner brackets), As, New, the type.
@@ -226,12 +435,30 @@ std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, 
   return types;
 }
 
-bool mentionsWord(const Lines& lines, std::size_t first, std::size_t last, std::string_view name) {
-  const std::regex word = wordPattern(name, "");
+ScopeNames scopeNames(const Lines& lines, std::size_t first, std::size_t last) {
+  // A name, a type character, array bounds (one level of inner brackets), As, New, the type.
+  static const std::regex declaration(
+      R"((?:^|[^\w.])([a-z][\w]*)[$%&!#@]?\s*(?:\((?:[^()]|\([^()]*\))*\))?\s*as\s+(?:new\s+)?([\w.]+))",
+      kIgnoringCase);
+  const auto isWordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; };
+  ScopeNames out;
   for (std::size_t i = first; i <= last && i < lines.size(); ++i) {
-    if (std::regex_search(codeOnly(lines[i]), word)) return true;
+    const std::string code = codeOnly(lines[i]);
+    for (std::size_t k = 0; k < code.size();) {
+      if (!isWordChar(code[k])) {
+        ++k;
+        continue;
+      }
+      std::size_t end = k;
+      while (end < code.size() && isWordChar(code[end])) ++end;
+      if (k == 0 || code[k - 1] != '.') out.words.insert(lowered(code.substr(k, end - k)));
+      k = end;
+    }
+    for (auto it = std::sregex_iterator(code.begin(), code.end(), declaration); it != std::sregex_iterator(); ++it) {
+      out.types[lowered((*it)[1].str())].push_back(lowered((*it)[2].str()));
+    }
   }
-  return false;
+  return out;
 }
 
 }  // namespace qm::testing

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,7 +50,26 @@ struct ProcedureSpan {
   std::string kind;
   std::string name;
 };
+// The procedures in order, Type and Enum members never taken for headers. A
+// procedure whose header line also ends it ("Function F(): End Function")
+// ends on that line; the headers met before an end line (the branches of an
+// #If) each get a span to the end line they share.
 std::vector<ProcedureSpan> procedureSpans(const Lines& lines);
+
+// Whether the header line (its last continuation line) also closes the procedure.
+bool closesOnItsLine(std::string_view line);
+
+// The lines of the span that the compiler reads together with its header:
+// the other branches of every #If block that holds the header are left out;
+// #If blocks that the body opens are followed through every branch.
+std::vector<std::size_t> compiledPath(const Lines& lines, const ProcedureSpan& span);
+
+// The label the line's statement text begins with ("Found" for
+// "Found:   ' retry"); nothing for ":=", a line number or any other statement.
+std::optional<std::string> leadingLabel(std::string_view line);
+
+// For each line, whether it lies in an #If ... #End If block, the directive lines included.
+std::vector<bool> conditionalLines(const Lines& lines);
 
 // The header as the inserted code quotes it: a continued header trimmed
 // piece by piece without the underscores, the pieces joined by one blank.
@@ -65,11 +86,23 @@ std::optional<std::string> stringLiteralValue(std::string_view text);
 // The value of the file's Attribute VB_Name line; "" when it has none.
 std::string vbNameOf(std::string_view text);
 
-// The types (lower-cased) that lines `first` to `last` declare the plain
-// identifier `name` with "As", as a parameter, variable, list item or array.
-std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, std::size_t last,
-                                         std::string_view name);
-// Whether `name` occurs as a whole word in lines `first` to `last`, outside strings and comments.
-bool mentionsWord(const Lines& lines, std::size_t first, std::size_t last, std::string_view name);
+// What lines `first` to `last` name, read once for many look-ups: every word
+// outside strings and comments that does not follow a ".", and for each
+// name the types it is declared with "As" (as a parameter, variable, list
+// item or array); all lower-cased.
+struct ScopeNames {
+  std::set<std::string> words;
+  std::map<std::string, std::vector<std::string>> types;
+};
+ScopeNames scopeNames(const Lines& lines, std::size_t first, std::size_t last);
+
+// The names a line declares with Dim, Static or Const (every statement of
+// it, every item of each list) and the label it begins with; as VB compares
+// them: lower-cased, without a trailing type character.
+std::vector<std::string> namesDeclaredOn(std::string_view line);
+// The parameters of a joined header, compared the same way.
+std::vector<std::string> parameterNames(std::string_view joinedHeader);
+// `name` as VB compares it.
+std::string comparable(std::string_view name);
 
 }  // namespace qm::testing

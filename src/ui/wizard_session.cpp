@@ -1,5 +1,6 @@
 #include "ui/wizard_session.h"
 
+#include "ui/frm_editor.h"
 #include "ui/frm_main.h"
 #include "ui/qt_run_services.h"
 

@@ -4,34 +4,15 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <numeric>
 #include <system_error>
 
 #include "platform/text.h"
+#include "platform/typed_number.h"
 
 namespace qm {
 
 namespace {
-
-// Reads a run of digits from the front of `text` into `out`; returns how many.
-std::size_t takeDigits(std::string_view& text, std::string& out) {
-  std::size_t count = 0;
-  while (!text.empty() && isAsciiDigit(text.front())) {
-    out.push_back(text.front());
-    text.remove_prefix(1);
-    ++count;
-  }
-  return count;
-}
-
-bool takeChar(std::string_view& text, char c) {
-  if (text.empty() || text.front() != c) return false;
-  text.remove_prefix(1);
-  return true;
-}
-
-// --- ordering --------------------------------------------------------------
 
 bool lessNoCase(std::string_view a, std::string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -53,35 +34,6 @@ std::string sInvertNumber(std::string_view text) {
   return out;
 }
 
-std::optional<double> numericValue(std::string_view text) {
-  std::string_view rest = trimBlanks(text);
-  std::string normal;  // the number in the form from_chars reads
-  if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-    if (rest.front() == '-') normal.push_back('-');
-    rest.remove_prefix(1);
-  }
-  std::size_t digits = takeDigits(rest, normal);
-  if (takeChar(rest, '.')) {
-    normal.push_back('.');
-    digits += takeDigits(rest, normal);
-  }
-  if (digits == 0) return std::nullopt;
-  if (!rest.empty() && (asciiLower(rest.front()) == 'e' || asciiLower(rest.front()) == 'd')) {
-    rest.remove_prefix(1);
-    normal.push_back('e');
-    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-      normal.push_back(rest.front());
-      rest.remove_prefix(1);
-    }
-    if (takeDigits(rest, normal) == 0) return std::nullopt;
-  }
-  if (!rest.empty()) return std::nullopt;
-  double value = 0;
-  const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-  if (error != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 std::string fixedPointKey(double nonNegative) {
   nonNegative += 0.0;  // -0 would otherwise be written with its sign
   std::array<char, 400> buffer{};
@@ -96,10 +48,12 @@ std::string fixedPointKey(double nonNegative) {
 
 std::string sortKey(std::string_view cellText, std::int16_t dataType) {
   if (dataType == kSortNumber) {
-    const auto value = numericValue(cellText);
+    const auto value = typedNumber(cellText);
     if (!value) return std::string();
     if (*value >= 0) return fixedPointKey(*value);
-    return "&" + sInvertNumber(fixedPointKey(-*value));
+    std::string key = "&";
+    key += sInvertNumber(fixedPointKey(-*value));
+    return key;
   }
   return std::string(cellText);
 }

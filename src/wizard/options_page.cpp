@@ -96,7 +96,7 @@ RunOptions OptionsPage::readRunOptions() const {
   options.addLineNumbers = chkNumbers.ticked;
   // The box's check has normally run; a text that still reads as no number
   // (Begin pressed without the box losing the focus) starts from the default.
-  const auto start = singleFromText(txtStartFrom.text, services_.clock.decimalSeparator());
+  const auto start = singleFromText(txtStartFrom.text);
   options.lineNumberStart = start ? *start : 10.0F;
   options.variableDump = chkVarDump.ticked;
   options.saveMode = optBackup.selected ? SaveMode::Backup : SaveMode::NewCopy;
@@ -155,11 +155,11 @@ void OptionsPage::txtIgnore_GotFocus() { txtIgnore.selectAll(); }
 void OptionsPage::txtStartFrom_GotFocus() { txtStartFrom.selectAll(); }
 
 void OptionsPage::txtIgnore_LostFocus() {
-  checkNumberBox(txtIgnore, kMinimumLinesDefault, services_.clock.decimalSeparator());
+  checkNumberBox(txtIgnore, kMinimumLinesDefault);
 }
 
 void OptionsPage::txtStartFrom_LostFocus() {
-  checkNumberBox(txtStartFrom, kFirstLineNumberDefault, services_.clock.decimalSeparator());
+  checkNumberBox(txtStartFrom, kFirstLineNumberDefault);
 }
 
 // --- the new copy's folder -------------------------------------------------------

@@ -90,6 +90,7 @@ int runUnattended(const qm::CommandLine& commandLine, const char* argv0) {
   return outcome.exitStatus;
 }
 
+#ifndef QUILLMERE_WITH_UI
 // `quillmere PROJECT.vbp` without windows: the project is opened as the
 // wizard opens it (it goes first in the recent list) and its files page is
 // printed.
@@ -105,6 +106,7 @@ int showProjectFilesPage(const qm::CommandLine& commandLine, const char* argv0) 
   std::cout.flush();
   return std::cout ? 0 : 1;
 }
+#endif
 
 }  // namespace
 
@@ -115,12 +117,9 @@ int main(int argc, char** argv) {
   if (commandLine.requestsUnattendedRun()) return runUnattended(commandLine, argv[0]);
 #ifdef QUILLMERE_WITH_UI
   return qm::ui::runWizard(argc, argv, commandLine);
-#endif
+#else
   if (!commandLine.projectPathToOpen().empty()) return showProjectFilesPage(commandLine, argv[0]);
-  if (commandLine.empty()) {
-    printUsage(stdout);
-    return 0;
-  }
-  printUsage(stderr);
-  return 2;
+  printUsage(commandLine.empty() ? stdout : stderr);
+  return commandLine.empty() ? 0 : 2;
+#endif
 }

@@ -153,15 +153,18 @@ QPushButton* frmMain::defaultButton() const {
   return page >= 0 && page < 4 ? buttons[static_cast<std::size_t>(page)] : nullptr;
 }
 
-// The window is no dialog, so no widget presses the default button on Enter
-// by itself: the keys that reach the window press it here, after moving the
-// focus onto it as a click would, so a number box is checked first.
+// The window is no dialog, so nothing presses a button on Enter by itself:
+// the keys that reach the window do it here, as a dialog would. A focused
+// button takes the key; otherwise the page's default button is pressed,
+// after the focus moved onto it as a click would move it, so a number box
+// is checked first.
 void frmMain::keyPressEvent(QKeyEvent* event) {
   if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
     QWidget::keyPressEvent(event);
     return;
   }
-  QPushButton* button = defaultButton();
+  auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+  QPushButton* button = focused != nullptr && isAncestorOf(focused) ? focused : defaultButton();
   if (button == nullptr || !button->isEnabled() || !button->isVisible()) return;
   button->setFocus(Qt::OtherFocusReason);
   button->click();

@@ -2,6 +2,7 @@
 // the options the controls stand for.
 #include "wizard/apply_page.h"
 
+#include "platform/paths.h"
 #include "run/update_run.h"
 
 namespace qm {
@@ -11,7 +12,7 @@ std::string summaryText(const std::vector<std::string>& selectedFiles, std::stri
   std::string text = "Add error checking to the following files: ";
   for (const std::string& file : selectedFiles) {
     text.append("\r\n");
-    text.append(file);
+    text.append(shownPath(file));
   }
   text.append("\r\nUsing the ");
   text.append(styleName);

@@ -56,22 +56,6 @@ Wizard::Wizard(WizardServices services)
 
 Wizard::~Wizard() = default;
 
-const Label* Wizard::lblTitles(int index) const {
-  switch (index) {
-    case 0: return &projectPage.lblTitles0;
-    case 1: return &filesPage.lblTitles1;
-    case 2: return &filesPage.lblTitles2;
-    case 3: return &filesPage.lblTitles3;
-    case 4: return &applyPage.lblTitles4;
-    case 5: return &projectPage.lblTitles5;
-    case 6: return &optionsPage.lblTitles6;
-    case 9: return &projectPage.rollBack.lblTitles9;
-    case 11: return &projectPage.rollBack.lblTitles11;
-    case 12: return &applyPage.lblTitles12;
-    default: return nullptr;
-  }
-}
-
 // --- start-up ---------------------------------------------------------------------
 
 StartUpOutcome Wizard::Form_Load(const CommandLine& commandLine) {

@@ -61,10 +61,6 @@ class Wizard {
   OptionsPage optionsPage;
   ApplyPage applyPage;
 
-  // The title labels by their index in the window's label array (0 to 12);
-  // indexes 7, 8 and 10 name no label and give nothing.
-  const Label* lblTitles(int index) const;
-
   // The current code style lives in the editor; its file name is `sStyle`.
   StyleEditor& editor() { return *editor_; }
   const StyleEditor& editor() const { return *editor_; }

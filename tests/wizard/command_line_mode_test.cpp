@@ -22,9 +22,9 @@ class CommandLineMode : public WizardTest {
     words.insert(words.end(), switches.begin(), switches.end());
     return start(CommandLine::fromWords(words));
   }
-  const OptionsPage& options() const { return window->page3; }
+  const OptionsPage& options() const { return wizard->optionsPage; }
   std::string defaultCopy() const { return billingFolder() + "New copy created 05 Dec at 14-03-27"; }
-  const std::string& summary() const { return window->page4.txtSummary.text; }
+  const std::string& summary() const { return wizard->applyPage.txtSummary.text; }
   std::string failureLog() const { return root.read("program/QMR Command Line Failure.txt"); }
 };
 
@@ -79,7 +79,7 @@ TEST_F(CommandLineMode, FlagsClearWhatTheOptionsPageWouldHaveKept) {
   SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "LastRoutine", "Dump.style");
   SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "Create", "True");
   run({"/b"});
-  EXPECT_EQ(window->sStyle(), "Dump.style");
+  EXPECT_EQ(wizard->sStyle(), "Dump.style");
   EXPECT_FALSE(options().chkVarDump.ticked);
   EXPECT_TRUE(options().optBackup.selected);
 }
@@ -90,15 +90,15 @@ TEST_F(CommandLineMode, SelectAllTicksWhatTheRuleLeftOut) {
       {{"a.bas", crlf({"Attribute VB_Name = \"a\"", "Sub A()", "    On Error GoTo E", "    Exit Sub", "E:", "End Sub"})},
        {"b.bas", crlf({"Attribute VB_Name = \"b\"", "Sub B()", "    Debug.Print 1", "End Sub"})}});
   start({"/p", project, "/b"});
-  EXPECT_EQ(window->runOptions.selectedFiles.size(), 1U);
+  EXPECT_EQ(wizard->session.selectedFiles.size(), 1U);
   start({"/p", project, "/b", "/A"});
-  EXPECT_EQ(window->runOptions.selectedFiles.size(), 2U);
+  EXPECT_EQ(wizard->session.selectedFiles.size(), 2U);
   EXPECT_NE(summary().find("Analysing a.bas...Done"), std::string::npos);
 }
 
 TEST_F(CommandLineMode, AQuotedPathOrTheOneStringFormWorks) {
   EXPECT_EQ(start({"-p", "\"" + billing() + "\"", "/b"}).exitStatus, 0);
-  EXPECT_EQ(window->project.projectFile, billing());
+  EXPECT_EQ(wizard->session.project.projectFile, billing());
 
   const std::string path = replaceAll(billing(), "/", "\\");
   const StartUpOutcome outcome = start(CommandLine::fromText("/P\"" + path + "\" /b /l"));  // Windows' one string
@@ -120,7 +120,7 @@ TEST_F(CommandLineMode, AProjectThatCannotBeOpenedWritesTheLog) {
     EXPECT_EQ(outcome.exitStatus, 1);
     EXPECT_EQ(outcome.failureLog, programFolder() + "QMR Command Line Failure.txt");
     EXPECT_EQ(failureLog(), commandLineFailureText(CommandLine::fromWords(words).asReceived()));
-    EXPECT_EQ(window->currentPage, WizardPage::Project) << "nothing was pressed";
+    EXPECT_EQ(wizard->currentPage, WizardPage::Project) << "nothing was pressed";
   }
   EXPECT_EQ(storedRecent(), std::vector<std::string>{"-1"}) << "the recent list was never stored";
   EXPECT_NE(failureLog().find("Command Line Argument: /p " + billing() + "/x.vbp\r\n"), std::string::npos);
@@ -137,7 +137,7 @@ TEST_F(CommandLineMode, StyleSwitchFallsBackToTheFirstStyle) {
   for (const auto& c : cases) {
     SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "LastRoutine", "Simple.style");
     run({"/b", "/s", c.value});
-    EXPECT_EQ(window->sStyle(), c.style) << "'" << c.value << "'";
+    EXPECT_EQ(wizard->sStyle(), c.style) << "'" << c.value << "'";
     EXPECT_EQ(setting("LastRoutine"), c.style) << c.value;
   }
 }
@@ -164,9 +164,9 @@ TEST_F(CommandLineMode, CompileWithoutAnyoneToAskIsSkipped) {
 TEST_F(CommandLineMode, EverySummaryLineIsEchoedAsItIsWritten) {
   std::ostringstream out;
   SummaryPrinter printer(out);
-  newWindow();
-  window->page4.txtSummary.echo = &printer;
-  const StartUpOutcome outcome = window->Form_Load(CommandLine::fromWords({"/p", billing(), "/b"}));
+  newWizard();
+  wizard->applyPage.txtSummary.echo = &printer;
+  const StartUpOutcome outcome = wizard->Form_Load(CommandLine::fromWords({"/p", billing(), "/b"}));
   printer.finish();
   EXPECT_EQ(outcome.exitStatus, 0);
   const std::string printed = out.str();
@@ -181,11 +181,11 @@ TEST_F(CommandLineMode, ALoneProjectPathOpensTheFilesPage) {
   const std::string caps = root.path() + "projects/Caps/CAPS.VBP";
   const StartUpOutcome outcome = start({"\"" + caps + "\""});
   EXPECT_TRUE(outcome.showWindow);
-  EXPECT_EQ(window->currentPage, WizardPage::Files);
-  EXPECT_EQ(window->page1.cmbRecent.entries.front(), caps);
+  EXPECT_EQ(wizard->currentPage, WizardPage::Files);
+  EXPECT_EQ(wizard->projectPage.cmbRecent.entries.front(), caps);
   EXPECT_EQ(storedRecent(), (std::vector<std::string>{"1", caps}));
   EXPECT_EQ(rowTexts(1), std::vector<std::string>{"1"});
-  EXPECT_TRUE(window->page4.txtSummary.text.empty()) << "nothing ran";
+  EXPECT_TRUE(wizard->applyPage.txtSummary.text.empty()) << "nothing ran";
 }
 
 TEST_F(CommandLineMode, APathThatIsNotAProjectLeavesTheFirstPage) {
@@ -194,8 +194,8 @@ TEST_F(CommandLineMode, APathThatIsNotAProjectLeavesTheFirstPage) {
   for (const auto& words : lines) {
     const StartUpOutcome outcome = start(words);
     EXPECT_TRUE(outcome.showWindow);
-    EXPECT_EQ(window->currentPage, WizardPage::Project);
-    EXPECT_FALSE(window->page1.cmdLoad2.enabled);
+    EXPECT_EQ(wizard->currentPage, WizardPage::Project);
+    EXPECT_FALSE(wizard->projectPage.cmdLoad2.enabled);
   }
 }
 
@@ -204,7 +204,7 @@ TEST_F(CommandLineMode, ARelativePathIsTakenFromTheWorkingFolder) {
   root.write("work/Inner/In.vbp", crlf({"Type=Exe", "Name=\"In\""}));
   const StartUpOutcome outcome = start({"/p", "Inner/In.vbp", "/b"});
   EXPECT_EQ(outcome.exitStatus, 0) << failureLog();
-  EXPECT_EQ(window->project.projectFile, root.path() + "work/Inner/In.vbp");
+  EXPECT_EQ(wizard->session.project.projectFile, root.path() + "work/Inner/In.vbp");
 }
 
 }  // namespace

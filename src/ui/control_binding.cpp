@@ -299,6 +299,14 @@ ControlBinding::ControlBinding(QLineEdit* widget, TextBox& box) {
   };
 }
 
+ControlBinding::ControlBinding(PathLineEdit* widget, TextBox& box)
+    : ControlBinding(static_cast<QLineEdit*>(widget), box) {
+  present_ = [widget, presentText = present_] {
+    presentText();
+    widget->updateToolTip();
+  };
+}
+
 ControlBinding::ControlBinding(QComboBox* widget, DropDownList& list) {
   present_ = [widget, &list] { presentList(widget, list); };
   connect_ = [widget, &list](const BindingContext& context) { connectList(widget, list, context); };

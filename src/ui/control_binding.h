@@ -34,6 +34,7 @@ namespace qm::ui {
 class ClickableLabel;
 class ElidingLabel;
 class PathComboBox;
+class PathLineEdit;
 
 // What the rows of one window share.
 struct BindingContext {
@@ -53,6 +54,7 @@ class ControlBinding {
   ControlBinding(QCheckBox* widget, CheckBox& box);
   ControlBinding(QRadioButton* widget, OptionButton& option);
   ControlBinding(QLineEdit* widget, TextBox& box);
+  ControlBinding(PathLineEdit* widget, TextBox& box);
   ControlBinding(QComboBox* widget, DropDownList& list);
   ControlBinding(PathComboBox* widget, DropDownList& list);
   ControlBinding(QProgressBar* widget, const ProgressBar& bar);

@@ -5,8 +5,22 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace qm::ui {
+
+QString elidedPath(const QFontMetrics& metrics, const QString& path, int width) {
+  if (metrics.horizontalAdvance(path) <= width) return path;
+  const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+  if (cut > 0) {
+    const QString name = path.mid(cut);
+    const int room = width - metrics.horizontalAdvance(name);
+    if (room > metrics.horizontalAdvance(QStringLiteral("/…"))) {
+      return metrics.elidedText(path.left(cut), Qt::ElideRight, room) + name;
+    }
+  }
+  return metrics.elidedText(path, Qt::ElideMiddle, width);
+}
 
 ElidingLabel::ElidingLabel(QWidget* parent) : QLabel(parent) {
   setSizePolicy(QSizePolicy::Ignored, sizePolicy().verticalPolicy());
@@ -56,7 +70,7 @@ QRect PathComboBox::textRect() const {
 }
 
 QString PathComboBox::shownText() const {
-  return fontMetrics().elidedText(currentText(), Qt::ElideMiddle, textRect().width());
+  return elidedPath(fontMetrics(), currentText(), textRect().width());
 }
 
 void PathComboBox::paintEvent(QPaintEvent*) {
@@ -68,8 +82,10 @@ void PathComboBox::paintEvent(QPaintEvent*) {
   painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
-PathLineEdit::PathLineEdit(QWidget* parent) : QLineEdit(parent) {
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { setToolTip(text); });
+PathLineEdit::PathLineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void PathLineEdit::updateToolTip() {
+  if (toolTip() != text()) setToolTip(text());
 }
 
 QRect PathLineEdit::textRect() const {
@@ -81,7 +97,7 @@ QRect PathLineEdit::textRect() const {
 }
 
 QString PathLineEdit::shownText() const {
-  return fontMetrics().elidedText(text(), Qt::ElideMiddle, textRect().width());
+  return elidedPath(fontMetrics(), text(), textRect().width());
 }
 
 void PathLineEdit::paintEvent(QPaintEvent* event) {

@@ -1,8 +1,9 @@
 // Widgets whose text can be longer than their room: a project's details, a
 // path in the recent list or in the new-copy box. Nothing is cut off
 // unseen: a text that does not fit is shown elided ("…") and the whole text
-// is the widget's tooltip. Paths lose their middle, so the drive and the
-// file name both stay in view; other texts lose their end.
+// is the widget's tooltip. Paths lose their middle, the end of their folder
+// first, so the start of the path and the file name both stay in view;
+// other texts lose their end.
 #pragma once
 
 #include <QComboBox>
@@ -10,6 +11,10 @@
 #include <QLineEdit>
 
 namespace qm::ui {
+
+// `path` as it fits in `width`: whole, or the start of its folder, "…" and
+// its last component; a last component too long for that loses its middle.
+QString elidedPath(const QFontMetrics& metrics, const QString& path, int width);
 
 // A label of one or more lines, each elided to the label's width.
 class ElidingLabel : public QLabel {
@@ -56,6 +61,8 @@ class PathLineEdit : public QLineEdit {
 
   // The text as the box shows it without the focus.
   QString shownText() const;
+  // After the text changed: the whole of it as the tooltip.
+  void updateToolTip();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -81,7 +81,7 @@ void DialogsTest::dontShowAgainWithCancelStoresNothing() {
   QVERIFY(holdsInsertedCode(f));
   QVERIFY(rollBackAnswering(f, true, false));
   QCOMPARE(f.setting("ShowWarning"), std::string());
-  QVERIFY(f.logic().bShowWarning);
+  QVERIFY(f.logic().session.bShowWarning);
   QVERIFY(holdsInsertedCode(f));                // nothing rolled back
   QVERIFY(rollBackAnswering(f, false, false));  // it asks again next time
 }
@@ -91,7 +91,7 @@ void DialogsTest::dontShowAgainWithOkIsRememberedAndRollsBack() {
   runOnceAndGoBack(f);
   QVERIFY(rollBackAnswering(f, true, true));
   QCOMPARE(f.setting("ShowWarning"), std::string("False"));
-  QVERIFY(!f.logic().bShowWarning);
+  QVERIFY(!f.logic().session.bShowWarning);
   QVERIFY(!holdsInsertedCode(f));
   QVERIFY(!rollBackAnswering(f, false, false));  // the next roll back goes ahead without asking
 }

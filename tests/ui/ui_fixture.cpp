@@ -13,13 +13,13 @@ std::vector<std::string> UiDialogs::openFile(const FileDialogRequest&) {
   return answer;
 }
 
-WizardFixture::WizardFixture() {
+WizardFixture::WizardFixture(bool realEditorDialogs) {
   namespace fs = std::filesystem;
   fs::copy(fs::path(exampleFolder()).parent_path().parent_path(), folder.path(), fs::copy_options::recursive);
   folder.makeFolder("program");
   folder.makeFolder("work");
   clock.step = 50;  // waits measured on the clock come to an end
-  session_ = std::make_unique<ui::WizardSession>(setup());
+  session_ = std::make_unique<ui::WizardSession>(setup(realEditorDialogs));
   window().setQuitAction([] {});
   window().setLinkOpener([](const std::string&) {});
 }

@@ -41,6 +41,8 @@ class WizardWindowTest : public QObject {
   void ticksDriveSelectAllAndTheEmptySelectionNote();
   void optionsEnableAndDisableTheirControls();
   void aProjectPathOnTheCommandLineOpensOnTheFilesPage();
+  void enterPressesAFocusedButtonOrThePagesDefault();
+  void projectDetailsAndLongPathsAreNeverCutOffUnseen();
 };
 
 void WizardWindowTest::clickThroughAllFourPages() {
@@ -87,7 +89,7 @@ void WizardWindowTest::clickThroughAllFourPages() {
   QCOMPARE(w.lblTitles[12]->text(), QStringLiteral("Summary"));
   QCOMPARE(w.txtSummary->toPlainText(),
            summaryOpening(f.billingFolder(),
-                          {"Forms\\frmMain.frm", "modUtil.bas", "clsInvoice.cls", "..\\Shared\\modShared.bas"}) +
+                          {"Forms/frmMain.frm", "modUtil.bas", "clsInvoice.cls", "../Shared/modShared.bas"}) +
                "Simple.style style\n\nClick 'Begin' to begin the procedure...");
   QVERIFY(!w.cmdBegin->isHidden() && w.barMain->isHidden());
   QCOMPARE(w.cmdBegin->text(), QStringLiteral("Begin"));
@@ -229,6 +231,87 @@ void WizardWindowTest::aProjectPathOnTheCommandLineOpensOnTheFilesPage() {
   QCOMPARE(w.helpTopic(), 300);
   QTest::keyClick(&w, Qt::Key_F1);
   QCOMPARE(opened, std::vector<std::string>{f.folder.file("program/QMR Help.chm")});
+}
+
+// Enter as the keyboard gives it: to whatever has the focus, passed on up.
+void pressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+
+void WizardWindowTest::enterPressesAFocusedButtonOrThePagesDefault() {
+  WizardFixture f;
+  f.start();
+  ui::frmMain& w = f.window();
+  f.dialogs.fileAnswers.push_back({f.billingProject()});
+  QTest::mouseClick(w.cmdBrowse, Qt::LeftButton);
+  w.cmbRecent->setFocus();
+  pressEnter();
+  QCOMPARE(w.pages->currentIndex(), 1);
+  w.cmdBack1->setFocus();  // a focused button takes the key itself
+  pressEnter();
+  QCOMPARE(w.pages->currentIndex(), 0);
+  QTest::mouseClick(w.cmdLoad2, Qt::LeftButton);
+  w.lstProjectFiles->setFocus();
+  pressEnter();
+  QCOMPARE(w.pages->currentIndex(), 2);
+
+  // A number box left by Enter is checked before the page is left.
+  clickTab(w.tabOptions, 2);
+  QTest::mouseClick(w.txtIgnore, Qt::LeftButton);
+  QTest::keyClicks(w.txtIgnore, "5d1");
+  pressEnter();
+  QCOMPARE(w.pages->currentIndex(), 3);
+  QCOMPARE(w.txtIgnore->text(), QStringLiteral("0"));
+
+  w.txtSummary->setFocus();
+  pressEnter();
+  QVERIFY(w.cmdBegin->isHidden());
+  QVERIFY(w.txtSummary->toPlainText().contains(QStringLiteral("\nUpdate completed in ")));
+  pressEnter();  // Begin is gone: nothing happens
+  QCOMPARE(w.pages->currentIndex(), 3);
+}
+
+// Every line the label shows fits in its width.
+bool linesFit(const QLabel* label) {
+  const int room = label->contentsRect().width() - label->indent() - 2 * label->margin();
+  for (const QString& line : label->text().split(QLatin1Char('\n'))) {
+    if (label->fontMetrics().horizontalAdvance(line) > room) return false;
+  }
+  return true;
+}
+
+void WizardWindowTest::projectDetailsAndLongPathsAreNeverCutOffUnseen() {
+  WizardFixture f;
+  const std::string folder = "A folder with a long name to show in the recent projects list/HarrowLaneInventory/";
+  f.folder.write(folder + "HarrowLaneInventory.vbp",
+                 crlf({"Type=OleDll", "Module=m; m.bas", "Name=\"HarrowLaneInventory\"", "MajorVer=12",
+                       "MinorVer=345", "RevisionVer=6789"}));
+  f.folder.write(folder + "m.bas", crlf({"Attribute VB_Name = \"m\"", "Sub A()", "End Sub"}));
+  f.folder.makeFolder(folder + "Backup on 05 Dec at 14-03-27");
+  const QString project = QString::fromStdString(f.folder.file(folder + "HarrowLaneInventory.vbp"));
+  f.start();
+  ui::frmMain& w = f.window();
+  f.dialogs.fileAnswers.push_back({project.toStdString()});
+  QTest::mouseClick(w.cmdBrowse, Qt::LeftButton);
+  QVERIFY(!w.shpRollBack->isHidden());
+
+  ui::ElidingLabel* details = w.lblProjectDetails;
+  QVERIFY(linesFit(details));
+  QVERIFY(details->text().startsWith(QStringLiteral("Project Name: Harrow")));
+  const QString full = details->fullText();
+  QVERIFY(full.contains(QStringLiteral("Project Name: HarrowLaneInventory\n")));
+  QCOMPARE(details->toolTip(), details->text() == full ? QString() : full);
+
+  // The recent list and the new-copy box keep both ends of a path in view,
+  // and the whole of it in their tooltips.
+  QCOMPARE(w.cmbRecent->toolTip(), project);
+  QVERIFY(w.cmbRecent->shownText().endsWith(QStringLiteral("HarrowLaneInventory.vbp")));
+  QVERIFY(w.cmbRecent->fontMetrics().horizontalAdvance(w.cmbRecent->shownText()) <= w.cmbRecent->width());
+  QTest::mouseClick(w.cmdLoad2, Qt::LeftButton);
+  f.goToOptionsPage();
+  clickBox(w.optNew);
+  w.cmdLoad4->setFocus();
+  QCOMPARE(w.txtNewLoc->toolTip(), w.txtNewLoc->text());
+  QVERIFY(w.txtNewLoc->shownText().startsWith(QStringLiteral("/")));
+  QVERIFY(w.txtNewLoc->shownText().endsWith(QStringLiteral("14-03-27")));
 }
 
 }  // namespace qm::testing

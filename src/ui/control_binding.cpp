@@ -206,6 +206,9 @@ ControlBinding::ControlBinding(QWidget* widget, const Shape& shape) {
 ControlBinding::ControlBinding(QPushButton* widget, Button& button) {
   present_ = [widget, &button] {
     setCaption(widget, button.caption);
+    if (widget->property(kHelpTopicProperty).toInt() != button.helpTopic) {
+      widget->setProperty(kHelpTopicProperty, button.helpTopic);
+    }
     widget->setEnabled(button.enabled);
     setShown(widget, button.visible);
   };

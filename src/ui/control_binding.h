@@ -73,6 +73,9 @@ class ControlBinding {
   std::function<void(const BindingContext&)> connect_;
 };
 
+// The widget property that holds a button's help topic, for F1.
+inline constexpr const char* kHelpTopicProperty = "helpTopic";
+
 // Multi-line captions come with CR LF between their lines.
 QString shownLines(std::string_view text);
 

@@ -203,14 +203,8 @@ void frmMain::showFolderBrowser() {
 
 int frmMain::helpTopic() const {
   const QWidget* focused = QApplication::focusWidget();
-  const std::pair<const QWidget*, const Button*> navigation[] = {
-      {cmdLoad2, &logic_.projectPage.cmdLoad2}, {cmdBack1, &logic_.filesPage.cmdBack1},
-      {cmdLoad3, &logic_.filesPage.cmdLoad3},   {cmdBack2, &logic_.optionsPage.cmdBack2},
-      {cmdLoad4, &logic_.optionsPage.cmdLoad4}, {cmdBack3, &logic_.applyPage.cmdBack3}};
-  for (const auto& [widget, control] : navigation) {
-    if (focused == widget && control->helpTopic != 0) return control->helpTopic;
-  }
-  return pageHelpTopic(logic_.currentPage);
+  const int topic = focused != nullptr ? focused->property(kHelpTopicProperty).toInt() : 0;
+  return topic != 0 ? topic : pageHelpTopic(logic_.currentPage);
 }
 
 // The help viewer is outside the program: a missing file or viewer is quiet.

@@ -17,6 +17,7 @@
 #include "styles/style_library.h"
 #include "wizard/controls.h"
 #include "wizard/session.h"
+#include "wizard/wizard_services.h"
 
 namespace qm {
 

@@ -15,6 +15,7 @@
 
 #include "wizard/controls.h"
 #include "wizard/session.h"
+#include "wizard/wizard_services.h"
 
 namespace qm {
 

@@ -1,8 +1,7 @@
 // What the four wizard pages share for as long as the program runs: the
-// services they reach the machine through, the current project, the files
-// ticked for the run, the procedure list of the last analysis, and the few
-// settings read at start-up. The Wizard owns one Session; each page holds a
-// reference to it.
+// current project, the files ticked for the run, the procedure list of the
+// last analysis, and the few settings read at start-up. The Wizard owns one
+// Session; each page holds a reference to it.
 //
 // While the analysis, the run or the roll back yields to the event loop,
 // handlers that would change the pages under the running work are ignored;
@@ -15,40 +14,10 @@
 
 #include "engine/analysis.h"
 #include "engine/procedure_list.h"
-#include "platform/clock.h"
-#include "platform/process.h"
-#include "platform/settings_backend.h"
-#include "platform/workspace.h"
 #include "project/project_state.h"
-#include "run/run_services.h"
 #include "vardump/variable_dump.h"
 
 namespace qm {
-
-// What only a window can do. Every request may be ignored (tests, command-line mode).
-class ViewRequests {
- public:
-  virtual ~ViewRequests() = default;
-  virtual void showStyleEditor() {}  // not modally; the editor's state is in Wizard::editor()
-  virtual void showAbout() {}        // not modally
-  // Not modally; its Select puts the chosen folder into txtNewLoc through
-  // OptionsPage::setNewLocation.
-  virtual void showFolderBrowser() {}
-  virtual void openDocument(const std::string& /*path*/) {}  // the desktop's default handler
-  virtual void endProgram() {}                               // Quit: ends at once, nothing asked
-};
-
-struct WizardServices {
-  Workspace& workspace;  // the program's folder (styles, help, failure log) and the working folder
-  SettingsBackend& settings;
-  Clock& clock;
-  ProcessLauncher& launcher;
-  Dialogs& dialogs;  // asked by the wizard's pages and the run
-  ViewRequests& view;
-  YieldHook yield;  // lets the window repaint during long work; may be empty
-  // Asked by the style editor, whose window owns them; nullptr: `dialogs`.
-  Dialogs* editorDialogs = nullptr;
-};
 
 struct Session {
   ProjectState project;

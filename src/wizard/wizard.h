@@ -20,6 +20,7 @@
 #include "wizard/options_page.h"
 #include "wizard/project_page.h"
 #include "wizard/session.h"
+#include "wizard/wizard_services.h"
 
 namespace qm {
 

@@ -114,7 +114,6 @@ QVBoxLayout* pageLayout(QWidget* page) {
 
 void frmMain::buildWindow() {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Trapwise"));
 
   pages = named(new QStackedWidget(this), QStringLiteral("pages"));
   picWizard[0] = buildProjectPage();

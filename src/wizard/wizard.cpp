@@ -3,6 +3,7 @@
 #include "wizard/wizard.h"
 
 #include "platform/paths.h"
+#include "platform/product.h"
 #include "platform/text.h"
 #include "project/project_file.h"
 #include "settings/registry.h"
@@ -49,7 +50,7 @@ Wizard::Wizard(WizardServices services)
     quit->onClick = [this] { cmdQuit_Click(); };
   }
   for (Image* logo : {&projectPage.imgVeltane, &filesPage.imgVeltane, &optionsPage.imgVeltane, &applyPage.imgVeltane}) {
-    logo->toolTip = std::string(kLogoTooltip);
+    logo->toolTip = "About " + std::string(kMakerName);
     logo->onClick = [this] { imgVeltane_Click(); };
   }
 }

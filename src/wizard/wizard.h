@@ -25,7 +25,6 @@
 namespace qm {
 
 inline constexpr std::string_view kWindowCaption = "Trapwise";
-inline constexpr std::string_view kLogoTooltip = "About Oskavel Software";
 
 enum class WizardPage { Project = 0, Files = 1, Options = 2, Apply = 3 };
 

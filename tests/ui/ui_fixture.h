@@ -90,6 +90,23 @@ void clickBox(QAbstractButton* box);
 void clickHeader(QHeaderView* header, int section);
 void clickTab(QTabWidget* tabs, int index);
 
+// What a person sees of a widget, in a few words: a label's, button's or
+// box's text, "[x]" or "[ ]" for a check box, "(o)" or "( )" for an option
+// button, with " (disabled)" and " (hidden)" after it.
+QString shown(const QWidget* widget);
+
+// One row of a page's table: a widget, what it shows, what it should show.
+struct ShownRow {
+  const char* widget;
+  QString shown;
+  QString expected;
+};
+#define SHOWN(widget, expected) ::qm::testing::ShownRow{#widget, ::qm::testing::shown(widget), expected}
+
+// The rows whose widget does not show what the row expects, one a line; "" when all do.
+QString mismatches(std::initializer_list<ShownRow> rows);
+#define VERIFY_SHOWN(...) QCOMPARE(::qm::testing::mismatches({__VA_ARGS__}), QString())
+
 // Runs `action` on the next modal window that opens (within a few seconds).
 void onNextModal(std::function<void(QWidget*)> action);
 

@@ -20,15 +20,25 @@ bool isEndIf(std::string_view directive) {
   return pos > 3 && beginsWithWord(directive.substr(pos), "if");
 }
 
-}  // namespace
-
-void ConditionalBlocks::take(std::string_view trimmed) {
-  closedOnThisLine_ = false;
+std::string_view directiveOf(std::string_view trimmed) {
   std::size_t start = 0;
   while (start < trimmed.size() && trimmed[start] == '\t') ++start;
   trimmed.remove_prefix(start);
-  if (trimmed.empty() || trimmed.front() != '#') return;
-  const std::string_view directive = afterHash(trimmed);
+  if (trimmed.empty() || trimmed.front() != '#') return {};
+  return afterHash(trimmed);
+}
+
+}  // namespace
+
+bool endsBranch(std::string_view trimmed) {
+  const std::string_view directive = directiveOf(trimmed);
+  return beginsWithWord(directive, "else") || beginsWithWord(directive, "elseif") || isEndIf(directive);
+}
+
+void ConditionalBlocks::take(std::string_view trimmed) {
+  closedOnThisLine_ = false;
+  const std::string_view directive = directiveOf(trimmed);
+  if (directive.empty()) return;
   if (beginsWithWord(directive, "if")) {
     ++depth_;
   } else if (isEndIf(directive) && depth_ > 0) {

@@ -6,6 +6,9 @@
 
 namespace qm {
 
+// True for "#Else", "#ElseIf" and "#End If": the lines that end a branch.
+bool endsBranch(std::string_view trimmed);
+
 class ConditionalBlocks {
  public:
   // Takes the next line's trimmed form: "#If" opens a block, "#End If"

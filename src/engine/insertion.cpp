@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "engine/conditional_blocks.h"
 #include "engine/file_rewrite.h"
 #include "engine/scanning.h"
 #include "engine/statements.h"
@@ -190,7 +191,7 @@ class InsertionWalk {
       return;
     }
     if (!ignoring_) {
-      writePendingBlock();
+      if (!holdsPendingBlock(line, trimmed)) writePendingBlock();
       continueHeader(line, trimmed);
       testHeader(line, trimmed, index);
     }
@@ -208,6 +209,13 @@ class InsertionWalk {
     } else if (closesIgnore(trimmed)) {
       ignoring_ = false;
     }
+  }
+
+  // The two headers of an #If pair share one body, so a block waiting under
+  // the first passes the directives and the second header: put in between,
+  // it would exist in one branch only.
+  bool holdsPendingBlock(std::string_view line, std::string_view trimmed) const {
+    return pending_ && (endsBranch(trimmed) || isHeader(line));
   }
 
   // The ON ERROR block goes directly above the procedure's first statement.
@@ -238,6 +246,9 @@ class InsertionWalk {
   void testHeader(std::string_view line, std::string_view trimmed, std::size_t index) {
     if (!isHeader(line)) return;
     ++outcome_.found;
+    // A block held under the first header of an #If pair: the record of the
+    // last header is the one that holds the shared body.
+    pending_ = false;
     qualifies_ = false;
     headerLine_ = index;
     const auto position = claims_.claim(line);

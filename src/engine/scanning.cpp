@@ -124,12 +124,17 @@ bool closesIgnore(std::string_view trimmed, std::size_t width) {
 
 std::optional<std::string> vbNameAttribute(std::string_view line) {
   if (!startsWithNoCase(line, "attribute vb_name = ")) return std::nullopt;
-  std::string value;
-  for (const char c : line.substr(19)) {
-    if (c != '"') value.push_back(c);
+  return unquotedValue(line.substr(19));
+}
+
+std::string unquotedValue(std::string_view value) {
+  std::string out;
+  out.reserve(value.size());
+  for (const char c : value) {
+    if (c != '"') out.push_back(c);
   }
-  if (const std::size_t blank = value.find(' '); blank != std::string::npos) value.erase(blank, 1);
-  return value;
+  if (const std::size_t blank = out.find(' '); blank != std::string::npos) out.erase(blank, 1);
+  return out;
 }
 
 std::string scratchPath(std::string_view programFolder, std::string_view name) {

@@ -78,6 +78,10 @@ bool closesIgnore(std::string_view trimmed, std::size_t width = 9);
 // line.
 std::optional<std::string> vbNameAttribute(std::string_view line);
 
+// A quoted value as a form or module writes it, turned into the unquoted form
+// a project file uses: every double quote goes, then the first blank.
+std::string unquotedValue(std::string_view value);
+
 // The program's folder joined with a scratch file's name ("WorkingFile",
 // "linenumbertemp", "dumptemp").
 std::string scratchPath(std::string_view programFolder, std::string_view name);

@@ -3,6 +3,7 @@
 #include <limits>
 #include <unordered_set>
 
+#include "engine/scanning.h"
 #include "platform/lines.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -21,19 +22,6 @@ std::string_view from(std::string_view line, std::size_t position) {
 
 std::string_view lastChars(std::string_view text, std::size_t count) {
   return text.size() <= count ? text : text.substr(text.size() - count);
-}
-
-// A quoted value as a form or module writes it, turned into the unquoted
-// form a project file uses: every double quote goes, then the first blank.
-std::string unquoted(std::string_view value) {
-  std::string out;
-  out.reserve(value.size());
-  for (char c : value) {
-    if (c != '"') out.push_back(c);
-  }
-  const std::size_t blank = out.find(' ');
-  if (blank != std::string::npos) out.erase(blank, 1);
-  return out;
 }
 
 class ProjectReader {
@@ -118,10 +106,10 @@ MemberFacts readMemberFacts(std::string_view text) {
   LineReader reader(text);
   std::string_view line;
   while (reader.next(line)) {
-    if (startsWithNoCase(line, "attribute vb_name = ")) {
-      facts.vbName = unquoted(line.substr(19));
+    if (auto name = vbNameAttribute(line)) {
+      facts.vbName = std::move(*name);
     } else if (startsWithNoCase(line, "object = ")) {
-      facts.references.push_back(unquoted(line.substr(8)));
+      facts.references.push_back(unquotedValue(line.substr(8)));
     }
   }
   return facts;

@@ -222,6 +222,12 @@ Problems attributeProblems(std::string_view original, std::string_view processed
   return out;
 }
 
+namespace {
+
+bool opensDirective(std::string_view line) { return lowered(trimmedText(line)).starts_with("#if"); }
+
+}  // namespace
+
 Problems insertedBlockProblems(std::string_view original, std::string_view processed) {
   Problems out;
   const Lines before = sourceLines(original);
@@ -237,6 +243,9 @@ Problems insertedBlockProblems(std::string_view original, std::string_view proce
         --k;
         if (markerKind(after[k]) == MarkerKind::SE) {
           while (k > 0 && markerKind(after[k]) != MarkerKind::SS) --k;
+        } else if (isDirectiveLine(after[k]) && !opensDirective(after[k])) {
+          // The headers of an #If pair share the block below their #End If.
+          continue;
         } else if (!isCommentLine(after[k]) && !isAttributeLine(after[k])) {
           // A procedure that ends on its header line has no body to hold a block.
           reached = std::any_of(spans.begin(), spans.end(),
@@ -284,15 +293,20 @@ Problems quotedHeaderProblems(std::string_view processed) {
   static constexpr std::string_view kConstant = "Const sPROCEDURE as String = ";
   Problems out;
   const Lines lines = sourceLines(processed);
-  for (const ProcedureSpan& span : procedureSpans(lines)) {
+  const std::vector<ProcedureSpan> spans = procedureSpans(lines);
+  for (const ProcedureSpan& span : spans) {
     for (std::size_t i : compiledPath(lines, span)) {
       const std::string_view text = statementText(lines[i]);
       if (i <= span.headerLast || i >= span.end || !text.starts_with(kConstant)) continue;
       const auto value = stringLiteralValue(text.substr(kConstant.size()));
       const std::string header = joinedHeaderText(lines, span);
+      // Any header of an #If pair may name their shared body.
+      const auto namesThisBody = [&](const ProcedureSpan& other) {
+        return other.end == span.end && joinedHeaderText(lines, other) == *value;
+      };
       if (!value) {
         out.push_back("a quoted header whose quotes do not pair up at " + at(i, lines[i]));
-      } else if (*value != header) {
+      } else if (std::none_of(spans.begin(), spans.end(), namesThisBody)) {
         out.push_back("a quoted header that reads '" + *value + "' instead of '" + header + "' at " + at(i, lines[i]));
       }
     }
@@ -371,6 +385,25 @@ bool isServedForm(std::string_view header) {
   return std::regex_search(header.begin(), header.end(), served);
 }
 
+// The program reads a procedure as running up to the next header it serves,
+// so an On Error line in a procedure it does not serve (a scoped Property
+// Get below, say) may be taken for the one above it: such a procedure may be
+// spared.
+bool tailHandlesErrors(const Lines& lines, const std::vector<ProcedureSpan>& spans, const ProcedureSpan& span) {
+  std::size_t next = lines.size();
+  for (const ProcedureSpan& other : spans) {
+    if (other.header > span.end && other.header < next && isServedForm(lines[other.header])) next = other.header;
+  }
+  for (std::size_t i = span.end; i < next; ++i) {
+    if (opensErrorHandling(lines[i])) return true;
+  }
+  return false;
+}
+
+bool sharesItsBody(const std::vector<ProcedureSpan>& spans, const ProcedureSpan& span) {
+  return std::count_if(spans.begin(), spans.end(), [&](const ProcedureSpan& s) { return s.end == span.end; }) > 1;
+}
+
 Want wantOf(const Lines& lines, const std::vector<ProcedureSpan>& spans, const ProcedureSpan& span,
             const WantedBlocks& wanted) {
   if (span.end == span.headerLast || !isServedForm(lines[span.header])) return Want::NoBlocks;
@@ -389,7 +422,7 @@ Want wantOf(const Lines& lines, const std::vector<ProcedureSpan>& spans, const P
     statements += !text.empty() && !isCommentLine(text) && !isDirectiveLine(text) && !isAttributeLine(text);
   }
   if (wanted.skipExistingHandlers && handles) return Want::NoBlocks;
-  if (wanted.skipExistingHandlers && mentionsHandling) return Want::Either;
+  if (wanted.skipExistingHandlers && (mentionsHandling || tailHandlesErrors(lines, spans, span))) return Want::Either;
   return statements >= 2 ? Want::Blocks : Want::Either;
 }
 
@@ -408,7 +441,11 @@ Problems handlerProblems(std::string_view original, std::string_view processed, 
     const Want want = wantOf(before, was, was[p], wanted);
     const bool one = onError == 1 && handler == 1;
     const bool none = onError == 0 && handler == 0;
-    if ((want == Want::Blocks && !one) || (want == Want::NoBlocks && !none) || (want == Want::Either && !one && !none)) {
+    // Headers of an #If pair whose branches hold statements of their own share
+    // the handler below them; a branch too short to want a block sees only that.
+    const bool sharedHandlerOnly = onError == 0 && handler == 1 && sharesItsBody(was, was[p]);
+    if ((want == Want::Blocks && !one) || (want == Want::NoBlocks && !none) ||
+        (want == Want::Either && !one && !none && !sharedHandlerOnly)) {
       out.push_back("the procedure at " + headerAt(after, now[p]) + " gained " + std::to_string(onError) +
                     " ON ERROR and " + std::to_string(handler) + " handler blocks where " +
                     (want == Want::Blocks ? "one of each" : want == Want::NoBlocks ? "none" : "none or one of each") +

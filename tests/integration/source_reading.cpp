@@ -357,69 +357,6 @@ std::vector<std::string> parameterNames(std::string_view joinedHeader) {
   return out;
 }
 
-std::string comparable(std::string_view name) {
-  if (!name.empty() && std::string_view("$%&!#@").find(name.back()) != std::string_view::npos) name.remove_suffix(1);
-  return lowered(name);
-}
-
-std::vector<std::string> namesDeclaredOn(std::string_view line) {
-  static const std::regex declaration(R"(^(?:dim|static|const)\s+(.*)$)", kIgnoringCase);
-  static const std::regex item(R"(^\s*(?:withevents\s+)?([a-z][a-z0-9_]*))", kIgnoringCase);
-  std::vector<std::string> out;
-  if (auto label = leadingLabel(statementText(line))) out.push_back(comparable(*label));
-  const std::string code = codeOnly(line);
-  std::vector<std::string> statements(1);
-  for (std::size_t i = 0; i < code.size(); ++i) {
-    if (code[i] == ':' && (i + 1 == code.size() || code[i + 1] != '=')) {
-      statements.emplace_back();
-    } else {
-      statements.back().push_back(code[i]);
-    }
-  }
-  for (const std::string& statement : statements) {
-    const std::string text(trimmedText(statement));
-    std::smatch match;
-    if (!std::regex_search(text, match, declaration)) continue;
-    // Items split at commas outside brackets.
-    const std::string list = match.str(1);
-    int depth = 0;
-    std::size_t begin = 0;
-    for (std::size_t i = 0; i <= list.size(); ++i) {
-      if (i < list.size() && list[i] == '(') ++depth;
-      if (i < list.size() && list[i] == ')') --depth;
-      if (i < list.size() && !(list[i] == ',' && depth == 0)) continue;
-      const std::string piece = list.substr(begin, i - begin);
-      std::smatch name;
-      if (std::regex_search(piece, name, item)) out.push_back(comparable(name.str(1)));
-      begin = i + 1;
-    }
-  }
-  return out;
-}
-
-std::vector<std::string> parameterNames(std::string_view joinedHeader) {
-  static const std::regex item(R"(^\s*(?:(?:optional|byval|byref|paramarray)\s+)*([a-z][a-z0-9_]*))",
-                               kIgnoringCase);
-  const std::string code = codeOnly(joinedHeader);
-  std::vector<std::string> out;
-  const std::size_t open = code.find('(');
-  if (open == std::string::npos) return out;
-  int depth = 0;
-  std::size_t begin = open + 1;
-  for (std::size_t i = open; i < code.size(); ++i) {
-    if (code[i] == '(') ++depth;
-    if (code[i] == ')') --depth;
-    const bool closes = depth == 0;
-    if (!(closes || (code[i] == ',' && depth == 1))) continue;
-    const std::string piece = code.substr(begin, i - begin);
-    std::smatch name;
-    if (std::regex_search(piece, name, item)) out.push_back(comparable(name.str(1)));
-    begin = i + 1;
-    if (closes) break;
-  }
-  return out;
-}
-
 std::vector<std::string> declaredTypesOf(const Lines& lines, std::size_t first, std::size_t last,
                                          std::string_view name) {
   // The name, a type character, array bounds (one level of inner brackets), As, New, the type.
@@ -454,8 +391,14 @@ ScopeNames scopeNames(const Lines& lines, std::size_t first, std::size_t last) {
       if (k == 0 || code[k - 1] != '.') out.words.insert(lowered(code.substr(k, end - k)));
       k = end;
     }
-    for (auto it = std::sregex_iterator(code.begin(), code.end(), declaration); it != std::sregex_iterator(); ++it) {
-      out.types[lowered((*it)[1].str())].push_back(lowered((*it)[2].str()));
+    // Searched again right after each name found, since a function's
+    // bracketed parameters would otherwise vanish inside its own match.
+    std::smatch match;
+    for (auto from = code.cbegin(); std::regex_search(from, code.cend(), match, declaration,
+                                                      from == code.cbegin() ? std::regex_constants::match_default
+                                                                            : std::regex_constants::match_prev_avail);) {
+      out.types[lowered(match[1].str())].push_back(lowered(match[2].str()));
+      from = match[1].second;
     }
   }
   return out;

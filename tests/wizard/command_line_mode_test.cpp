@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sstream>
 
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "settings/registry.h"
 #include "wizard/unattended_services.h"
@@ -28,39 +28,46 @@ class CommandLineMode : public WizardTest {
   std::string failureLog() const { return root.read("program/QMR Command Line Failure.txt"); }
 };
 
-struct SwitchCase {
-  std::vector<std::string> switches;
-  std::function<bool(const OptionsPage&)> holds;
-  std::string what;
-};
+// What the switches chose on the options page, in a line: the action, the
+// protection with the new copy's folder name, each ticked box, the minimum lines.
+std::string chosen(const OptionsPage& p) {
+  std::string out = p.optAdd.selected ? "add" : "delete";
+  out += (p.optBackup.selected ? " backup [" : " new [") + std::string(bareName(p.txtNewLoc.text)) + "]";
+  const std::pair<const CheckBox*, const char*> boxes[] = {{&p.chkCompile, " compile"},
+                                                           {&p.chkNumbers, " numbers"},
+                                                           {&p.chkVarDump, " dump"},
+                                                           {&p.chkIgnoreExisting, " skip-handled"},
+                                                           {&p.chkIgnoreTags, " skip-tagged"}};
+  for (const auto& [box, name] : boxes) out += box->ticked ? name : "";
+  if (p.chkNumbers.ticked && !p.txtStartFrom.enabled) out += " (no first number)";
+  return out + " lines=" + p.txtIgnore.text;
+}
 
 TEST_F(CommandLineMode, EachSwitchSetsItsControlBothWays) {
   const std::string copy = root.path() + "copies/Here";
   root.makeFolder("copies");
-  const SwitchCase cases[] = {
-      {{}, [](const OptionsPage& p) { return p.optAdd.selected && p.optNew.selected; }, "add, new copy"},
-      {{}, [](const OptionsPage& p) { return !p.chkCompile.ticked && !p.chkNumbers.ticked && !p.chkVarDump.ticked; },
-       "flags absent"},
-      {{}, [](const OptionsPage& p) { return p.chkIgnoreExisting.ticked && p.chkIgnoreTags.ticked; }, "skips on"},
-      {{}, [](const OptionsPage& p) { return p.txtIgnore.text == "0"; }, "minimum lines absent"},
-      {{"/b"}, [](const OptionsPage& p) { return p.optBackup.selected && !p.optNew.selected; }, "/b"},
-      {{"-B"}, [](const OptionsPage& p) { return p.optBackup.selected; }, "-B"},
-      {{"/c", copy}, [copy](const OptionsPage& p) { return p.optNew.selected && p.txtNewLoc.text == copy; }, "/c"},
-      {{"/b", "/C", copy}, [copy](const OptionsPage& p) { return p.optBackup.selected && p.txtNewLoc.text != copy; },
-       "/c ignored with /b"},
-      {{"/m", "/b"}, [](const OptionsPage& p) { return p.chkCompile.ticked; }, "/m"},
-      {{"/L", "/b"}, [](const OptionsPage& p) { return p.chkNumbers.ticked && p.txtStartFrom.enabled; }, "/L"},
-      {{"-v", "/b"}, [](const OptionsPage& p) { return p.chkVarDump.ticked; }, "-v"},
-      {{"/i", "5", "/b"}, [](const OptionsPage& p) { return p.txtIgnore.text == "5"; }, "/i"},
-      {{"/e", "/b"}, [](const OptionsPage& p) { return !p.chkIgnoreExisting.ticked && p.chkIgnoreTags.ticked; }, "/e"},
-      {{"/T", "/b"}, [](const OptionsPage& p) { return p.chkIgnoreExisting.ticked && !p.chkIgnoreTags.ticked; }, "/T"},
+  const std::string backup = "add backup [New copy created 05 Dec at 14-03-27]";
+  const std::string skips = " skip-handled skip-tagged";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{}, "add new [New copy created 05 Dec at 14-03-27]" + skips + " lines=0"},
+      {{"/b"}, backup + skips + " lines=0"},
+      {{"-B"}, backup + skips + " lines=0"},
+      {{"/c", copy}, "add new [Here]" + skips + " lines=0"},
+      {{"/b", "/C", copy}, backup + skips + " lines=0"},
+      {{"/m", "/b"}, backup + " compile" + skips + " lines=0"},
+      {{"/L", "/b"}, backup + " numbers" + skips + " lines=0"},
+      {{"-v", "/b"}, backup + " dump" + skips + " lines=0"},
+      {{"/i", "5", "/b"}, backup + skips + " lines=5"},
+      {{"/e", "/b"}, backup + " skip-tagged lines=0"},
+      {{"/T", "/b"}, backup + " skip-handled lines=0"},
   };
-  for (const SwitchCase& c : cases) {
-    const StartUpOutcome outcome = run(c.switches);
-    EXPECT_FALSE(outcome.showWindow) << c.what;
-    EXPECT_EQ(outcome.exitStatus, 0) << c.what << summary();
-    EXPECT_TRUE(c.holds(options())) << c.what;
-    EXPECT_NE(summary().find("\r\nUpdate completed in "), std::string::npos) << c.what;
+  for (const auto& [switches, expected] : cases) {
+    const std::string what = ::testing::PrintToString(switches);
+    const StartUpOutcome outcome = run(switches);
+    EXPECT_FALSE(outcome.showWindow) << what;
+    EXPECT_EQ(outcome.exitStatus, 0) << what << summary();
+    EXPECT_EQ(chosen(options()), expected) << what;
+    EXPECT_NE(summary().find("\r\nUpdate completed in "), std::string::npos) << what;
   }
 }
 
@@ -97,7 +104,7 @@ TEST_F(CommandLineMode, SelectAllTicksWhatTheRuleLeftOut) {
 }
 
 TEST_F(CommandLineMode, AQuotedPathOrTheOneStringFormWorks) {
-  EXPECT_EQ(start({"-p", "\"" + billing() + "\"", "/b"}).exitStatus, 0);
+  EXPECT_EQ(start({"-p", std::string("\"").append(billing()).append("\""), "/b"}).exitStatus, 0);
   EXPECT_EQ(wizard->session.project.projectFile, billing());
 
   const std::string path = replaceAll(billing(), "/", "\\");

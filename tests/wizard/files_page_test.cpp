@@ -2,6 +2,8 @@
 // All, the label for an empty selection, and sorting by a header click.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "wizard/files_page_report.h"
 #include "wizard/wizard_fixture.h"
 
@@ -28,7 +30,7 @@ class FilesPageTest : public WizardTest {
     std::vector<std::string> lines;
     std::vector<std::pair<std::string, std::string>> sources;
     for (std::size_t i = 0; i < modules.size(); ++i) {
-      const std::string module = "m" + std::to_string(i);
+      const std::string module = std::string("m").append(std::to_string(i));
       lines.push_back("Module=" + module + "; " + module + ".bas");
       sources.push_back({module + ".bas", moduleText(module, modules[i].first, modules[i].second)});
     }
@@ -43,7 +45,18 @@ class FilesPageTest : public WizardTest {
 };
 
 TEST_F(FilesPageTest, ShowsCountsAndTicksByTheCoverageRule) {
-  analyse(projectOf({{4, 4}, {4, 3}, {8, 1}, {8, 3}, {0, 0}}));
+  const std::string project = projectOf({{4, 4}, {4, 3}, {8, 1}, {8, 3}, {0, 0}});
+  start();
+  browseTo(project);
+  // While the files are read, the bar stands in for the list.
+  std::set<std::pair<bool, bool>> listAndBar;
+  onYield = [this, &listAndBar] {
+    listAndBar.insert({filesPage().lstProjectFiles.visible, filesPage().barProgress.visible});
+  };
+  wizard->cmdLoad2_Click();
+  onYield = nullptr;
+  EXPECT_EQ(listAndBar, (std::set<std::pair<bool, bool>>{{true, false}, {false, true}}))
+      << "the list, then the bar alone";
   EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"m0.bas", "m1.bas", "m2.bas", "m3.bas", "m4.bas"}));
   EXPECT_EQ(rowTexts(1), (std::vector<std::string>{"4", "4", "8", "8", "0"}));
   EXPECT_EQ(rowTexts(2), (std::vector<std::string>{"100", "75", "12", "38", "0"}));

@@ -201,6 +201,7 @@ TEST_F(OptionsPageTest, SelectingAndDeletingStylesRetitleThePage) {
   root.write("program/Simple.style", crlf({"[ON ERROR]", "[ERROR HANDLER]", "[FILES]"}));
   enter(billing());
   page().flbRoutines_Click(0);
+  EXPECT_TRUE(page().flbRoutines.focused) << "a click keeps the focus in the list";
   EXPECT_EQ(wizard->sStyle(), "Another.style");
   EXPECT_EQ(page().lblTitles6.caption, "3. Set the options [Current style: Another]");
   EXPECT_EQ(page().flbRoutines.selected, std::optional<std::size_t>(0));

@@ -15,7 +15,10 @@ WizardTest::WizardTest() : workspace{files, root.path() + "program/", root.path(
 Wizard& WizardTest::newWizard() {
   wizard.reset();
   wizard = std::make_unique<Wizard>(
-      WizardServices{workspace, settings, clock, launcher, dialogs, view, [this] { ++yields; }});
+      WizardServices{workspace, settings, clock, launcher, dialogs, view, [this] {
+        ++yields;
+        if (onYield) onYield();
+      }});
   return *wizard;
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -99,6 +100,7 @@ class WizardTest : public ::testing::Test {
   WizardDialogs dialogs;
   WizardView view;
   int yields = 0;
+  std::function<void()> onYield;  // what a test looks at whenever the wizard yields
   std::unique_ptr<Wizard> wizard;
 };
 

@@ -136,7 +136,9 @@ void presentRows(QTreeWidget* widget, const FileListView& list) {
     if (item == nullptr) {
       item = new QTreeWidgetItem(widget);
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-      for (int column = 1; column < columns; ++column) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+      for (int column = 1; column < columns; ++column) {
+        item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+      }
     }
     for (int column = 0; column < columns; ++column) {
       const auto cell = static_cast<std::size_t>(column);

@@ -1,3 +1,5 @@
+// How each widget fits its text into its room when it paints; the texts the
+// wizard gives them stay whole.
 #include "ui/eliding_widgets.h"
 
 #include <QAbstractItemView>

@@ -40,7 +40,8 @@ int runWizard(int& argc, char** argv, const CommandLine& commandLine) {
   std::unique_ptr<SettingsBackend> settings = openProductSettings();
   SystemClock clock;
   SystemProcessLauncher launcher;
-  WizardSession session({files, programFolder(argc > 0 ? argv[0] : ""), currentWorkingFolder(), *settings, clock, launcher});
+  WizardSession session(
+      {files, programFolder(argc > 0 ? argv[0] : ""), currentWorkingFolder(), *settings, clock, launcher});
   const StartUpOutcome outcome = session.start(commandLine);
   if (!outcome.showWindow) return outcome.exitStatus;
   session.window().show();

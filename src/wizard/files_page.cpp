@@ -96,7 +96,8 @@ std::vector<std::string> FilesPage::tickedFiles() const {
   const std::size_t rows = projectRows();
   for (std::size_t i = 0; i < rows; ++i) {
     const ListRow& row = lstProjectFiles.rows[i];
-    if (row.ticked) files.push_back(session_.project.projectFolder + (row.cells.empty() ? std::string() : row.cells[0]));
+    if (!row.ticked) continue;
+    files.push_back(session_.project.projectFolder + (row.cells.empty() ? std::string() : row.cells[0]));
   }
   return files;
 }

@@ -19,7 +19,8 @@ TEST(TypedNumber, ReadsOnlyPlainDecimalNumbers) {
       {"12abc", {}},   {"1.2.3", {}},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(typedNumber(text), value) << "'" << text << "'";
-  EXPECT_EQ(typedNumber("1" + std::string(400, '0') + "e-1"), std::nullopt) << "far beyond a double, however small its exponent";
+  EXPECT_EQ(typedNumber("1" + std::string(400, '0') + "e-1"), std::nullopt)
+      << "far beyond a double, however small its exponent";
 }
 
 TEST(TypedNumber, ReadsBackWhatItsNumbersPrintAs) {

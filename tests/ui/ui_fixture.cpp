@@ -86,7 +86,8 @@ QString shown(const QWidget* widget) {
 QString mismatches(std::initializer_list<ShownRow> rows) {
   QString out;
   for (const ShownRow& row : rows) {
-    if (row.shown != row.expected) out += QStringLiteral("%1 shows '%2', not '%3'\n").arg(row.widget, row.shown, row.expected);
+    if (row.shown == row.expected) continue;
+    out += QStringLiteral("%1 shows '%2', not '%3'\n").arg(row.widget, row.shown, row.expected);
   }
   return out;
 }

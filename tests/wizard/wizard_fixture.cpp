@@ -89,7 +89,9 @@ std::string withFlags(std::string text, bool enabled, bool visible) {
 std::string seen(const Label& label) { return withFlags(label.caption, true, label.visible); }
 std::string seen(const Button& button) { return withFlags(button.caption, button.enabled, button.visible); }
 std::string seen(const CheckBox& box) { return withFlags(box.ticked ? "[x]" : "[ ]", box.enabled, true); }
-std::string seen(const OptionButton& option) { return withFlags(option.selected ? "(o)" : "( )", option.enabled, true); }
+std::string seen(const OptionButton& option) {
+  return withFlags(option.selected ? "(o)" : "( )", option.enabled, true);
+}
 std::string seen(const TextBox& box) { return withFlags(box.text, box.enabled, true); }
 std::string seen(const DropDownList& list) { return withFlags(list.text(), list.enabled, list.visible); }
 std::string seen(const Shape& shape) { return shape.visible ? "shown" : "(hidden)"; }

@@ -6,23 +6,22 @@
 //   quillmere /p PROJECT.vbp [...]    an update run without a window
 //   quillmere PROJECT.vbp             the project opened on the files page
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "platform/clock.h"
 #include "platform/command_line_syntax.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/program_folder.h"
+#include "platform/working_folder.h"
 #include "settings/command_line.h"
 #include "settings/registry.h"
 #include "wizard/files_page_report.h"
-#include "wizard/main_window.h"
 #include "wizard/unattended_services.h"
+#include "wizard/wizard.h"
 
 #ifdef QUILLMERE_WITH_UI
 #include "ui/wizard_app.h"
@@ -55,19 +54,10 @@ int runAnalyseCommand(int argc, char** argv) {
   return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-// The process's current folder, where the run keeps its working file.
-std::string workingFolder() {
-  std::error_code error;
-  std::string folder = std::filesystem::current_path(error).string();
-  if (error || folder.empty()) return "./";
-  if (folder.back() != '/') folder.push_back('/');
-  return folder;
-}
-
 // The wizard's logic with the services of a program that shows no window.
 struct HeadlessProgram {
   explicit HeadlessProgram(const char* argv0)
-      : workspace{files, qm::programFolder(argv0 != nullptr ? argv0 : ""), workingFolder()},
+      : workspace{files, qm::programFolder(argv0 != nullptr ? argv0 : ""), qm::currentWorkingFolder()},
         settings(qm::openProductSettings()),
         dialogs(std::cerr),
         window({workspace, *settings, clock, launcher, dialogs, view, {}}) {}
@@ -79,7 +69,7 @@ struct HeadlessProgram {
   qm::SystemProcessLauncher launcher;
   qm::UnattendedDialogs dialogs;
   qm::ViewRequests view;
-  qm::MainWindow window;
+  qm::Wizard window;
 };
 
 // `quillmere /p ...`: command-line mode. Every summary line goes to standard
@@ -88,7 +78,7 @@ struct HeadlessProgram {
 int runUnattended(const qm::CommandLine& commandLine, const char* argv0) {
   HeadlessProgram program(argv0);
   qm::SummaryPrinter printer(std::cout);
-  program.window.page4.txtSummary.echo = &printer;
+  program.window.applyPage.txtSummary.echo = &printer;
   const qm::StartUpOutcome outcome = program.window.Form_Load(commandLine);
   printer.finish();
   if (outcome.exitStatus == 0) return 0;
@@ -100,6 +90,7 @@ int runUnattended(const qm::CommandLine& commandLine, const char* argv0) {
   return outcome.exitStatus;
 }
 
+#ifndef QUILLMERE_WITH_UI
 // `quillmere PROJECT.vbp` without windows: the project is opened as the
 // wizard opens it (it goes first in the recent list) and its files page is
 // printed.
@@ -110,29 +101,25 @@ int showProjectFilesPage(const qm::CommandLine& commandLine, const char* argv0) 
     std::cerr << "quillmere: cannot open the project " << commandLine.projectPathToOpen() << '\n';
     return 1;
   }
-  std::cout << qm::filesPageReport(program.window.page1.lblProjectDetails, program.window.page2.lstProjectFiles);
+  std::cout << qm::filesPageReport(program.window.projectPage.lblProjectDetails,
+                                program.window.filesPage.lstProjectFiles);
   std::cout.flush();
   return std::cout ? 0 : 1;
 }
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "--analyse") return runAnalyseCommand(argc, argv);
-#ifdef QUILLMERE_WITH_UI
-  if (argc >= 2 && std::string_view(argv[1]) == "--screenshots") return qm::ui::runScreenshots(argc, argv);
-#endif
   const qm::CommandLine commandLine = qm::CommandLine::fromArguments(qm::commandLineArguments(argc, argv));
   // Command-line mode never opens a window, so it runs without a display.
   if (commandLine.requestsUnattendedRun()) return runUnattended(commandLine, argv[0]);
 #ifdef QUILLMERE_WITH_UI
   return qm::ui::runWizard(argc, argv, commandLine);
-#endif
+#else
   if (!commandLine.projectPathToOpen().empty()) return showProjectFilesPage(commandLine, argv[0]);
-  if (commandLine.empty()) {
-    printUsage(stdout);
-    return 0;
-  }
-  printUsage(stderr);
-  return 2;
+  printUsage(commandLine.empty() ? stdout : stderr);
+  return commandLine.empty() ? 0 : 2;
+#endif
 }

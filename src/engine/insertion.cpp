@@ -1,6 +1,5 @@
 #include "engine/insertion.h"
 
-#include <charconv>
 #include <limits>
 
 #include "engine/conditional_blocks.h"
@@ -10,39 +9,22 @@
 #include "engine/type_blocks.h"
 #include "platform/lines.h"
 #include "platform/text.h"
+#include "platform/typed_number.h"
 
 namespace qm {
 
 namespace {
-
-// A number as the minimum-lines box may hold it: optional sign, digits with
-// an optional fraction, an optional exponent, blanks around. Anything else
-// (empty text included) is no number.
-bool readNumber(std::string_view text, double& value) {
-  text = trimSpaces(text);
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || !(isAsciiDigit(text.front()) || text.front() == '.')) return false;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::general);
-  if (error != std::errc() || end != text.data() + text.size()) return false;
-  if (negative) value = -value;
-  return true;
-}
 
 std::string_view withoutLastChar(std::string_view text) { return text.substr(0, text.size() - 1); }
 
 }  // namespace
 
 Result<std::int16_t> insertionThreshold(std::string_view minLinesText) {
-  double value = 0;
-  if (!readNumber(minLinesText, value)) {
+  const auto value = typedNumber(minLinesText);
+  if (!value) {
     return Status::failure("The minimum number of lines '" + std::string(minLinesText) + "' is not a number");
   }
-  const double threshold = roundHalfEven(value) + 2;
+  const double threshold = roundHalfEven(*value) + 2;
   if (!(threshold >= std::numeric_limits<std::int16_t>::min() + 2 &&
         threshold <= std::numeric_limits<std::int16_t>::max())) {
     return Status::failure("The minimum number of lines '" + std::string(minLinesText) + "' is too large");

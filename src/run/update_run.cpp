@@ -285,7 +285,7 @@ class UpdateRun {
   void addExtraFile(UninstallRecord& record, const std::string& entry) {
     const auto found = files().lookUp(entry);
     if (!found || found->isFolder) {
-      line(entry + "...Not found");
+      line(shownPath(entry) + "...Not found");
       yield();
       advance();
       return;
@@ -293,13 +293,13 @@ class UpdateRun {
     const std::string target = joinPath(additionsFolder(), found->name);
     const bool stoodThere = files().exists(target);
     if (stoodThere && !isNewCopy() && unprotected(target)) {
-      failLine(entry + "..." + failed(unprotectedReason(found->name)));
+      failLine(shownPath(entry) + "..." + failed(unprotectedReason(found->name)));
       yield();
       return;
     }
     if (!samePath(entry, target)) {
       if (Status copied = files().copyFile(entry, target); !copied) {
-        failLine(entry + "..." + failed(copied.message()));
+        failLine(shownPath(entry) + "..." + failed(copied.message()));
         yield();
         return;
       }
@@ -311,7 +311,7 @@ class UpdateRun {
         // An unrecorded copy could never be rolled back, so it goes again.
         Status removed = files().removeFile(target);
         failLine(
-            entry + "..." +
+            shownPath(entry) + "..." +
             failed(recorded.message() + (removed ? "; the copy was taken out again"
                                                  : "; the copy could not be taken out again: " + removed.message())));
         yield();
@@ -320,7 +320,7 @@ class UpdateRun {
     }
     advance();
     addToProject(target);
-    line(target);
+    line(shownPath(target));
     yield();
   }
 

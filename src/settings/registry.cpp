@@ -41,6 +41,10 @@ std::string SettingsKey() {
   return key;
 }
 
+std::string SettingsValuesKey() { return SettingsKey() + "\\Settings"; }
+
+std::string PreviousProjectsKey() { return SettingsKey() + "\\Previous"; }
+
 std::string GetSettingString(const SettingsBackend& store, RegistryRoot root, std::string_view keyPath,
                              std::string_view valueName, std::string_view defaultText) {
   auto value = store.readString(fullKeyPath(root, keyPath), valueName);

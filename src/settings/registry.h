@@ -23,6 +23,10 @@ inline constexpr RegistryRoot HKEY_CURRENT_USER = RegistryRoot::CurrentUser;
 
 // "Software\Oskavel Software\Quillmere", rebuilt at every call.
 std::string SettingsKey();
+// SettingsKey + "\Settings": the choices the program remembers.
+std::string SettingsValuesKey();
+// SettingsKey + "\Previous": the recent projects.
+std::string PreviousProjectsKey();
 
 std::string GetSettingString(const SettingsBackend& store, RegistryRoot root, std::string_view keyPath,
                              std::string_view valueName, std::string_view defaultText);

@@ -1,5 +1,7 @@
 #include "styles/tags.h"
 
+#include <array>
+
 namespace qm {
 
 namespace {
@@ -10,11 +12,5 @@ constexpr std::array<std::string_view, kTagCount> kMenuEntries = {
 }  // namespace
 
 std::string_view tagMenuEntry(Tag tag) { return kMenuEntries[static_cast<std::size_t>(tag)]; }
-
-TagTable makeTagTable() {
-  TagTable table;
-  for (std::size_t i = 0; i < kTagCount; ++i) table.slots[i] = std::string(tagText(static_cast<Tag>(i)));
-  return table;
-}
 
 }  // namespace qm

@@ -2,14 +2,13 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStorageInfo>
-#include <QTreeView>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace qm::ui {
@@ -19,6 +18,29 @@ QString driveCaption(const QStorageInfo& volume) {
   const QString root = QDir::toNativeSeparators(volume.rootPath());
   const QString name = volume.displayName();
   return (name.isEmpty() || name == volume.rootPath()) ? root : QStringLiteral("%1  [%2]").arg(root, name);
+}
+
+constexpr int kPathRole = Qt::UserRole;
+
+QString pathOf(const QTreeWidgetItem* item) { return item->data(0, kPathRole).toString(); }
+
+// A folder's item starts with the expander shown; its subfolders are read
+// when it is first expanded.
+QTreeWidgetItem* folderItem(const QString& path, const QString& caption) {
+  auto* item = new QTreeWidgetItem(QStringList{caption});
+  item->setData(0, kPathRole, path);
+  item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+  return item;
+}
+
+// Reads the subfolders of `item` once.
+void fillFolder(QTreeWidgetItem* item) {
+  if (item->childIndicatorPolicy() != QTreeWidgetItem::ShowIndicator) return;
+  item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+  const QDir folder(pathOf(item));
+  const QStringList names =
+      folder.entryList(QDir::AllDirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+  for (const QString& name : names) item->addChild(folderItem(folder.filePath(name), name));
 }
 
 }  // namespace
@@ -31,14 +53,9 @@ frmBrowse::frmBrowse(const QString& startFolder, QWidget* parent) : QDialog(pare
   drvDrive = new QComboBox(this);
   drvDrive->setObjectName(QStringLiteral("drvDrive"));
 
-  model_ = new QFileSystemModel(this);
-  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  model_->setReadOnly(true);
-
-  dirFolder = new QTreeView(this);
+  dirFolder = new QTreeWidget(this);
   dirFolder->setObjectName(QStringLiteral("dirFolder"));
-  dirFolder->setModel(model_);
-  for (int column = 1; column < model_->columnCount(); ++column) dirFolder->hideColumn(column);
+  dirFolder->setColumnCount(1);
   dirFolder->header()->hide();
   dirFolder->setUniformRowHeights(true);
   dirFolder->setExpandsOnDoubleClick(false);
@@ -71,19 +88,12 @@ frmBrowse::frmBrowse(const QString& startFolder, QWidget* parent) : QDialog(pare
   outer->addLayout(buttons);
 
   connect(drvDrive, &QComboBox::activated, this, &frmBrowse::drvDrive_Change);
-  connect(dirFolder, &QTreeView::clicked, this, &frmBrowse::dirFolder_Click);
-  connect(dirFolder, &QTreeView::doubleClicked, this,
-          [this](const QModelIndex& index) { dirFolder_Change(model_->filePath(index)); });
+  connect(dirFolder, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* item) { fillFolder(item); });
+  connect(dirFolder, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { dirFolder_Click(item); });
+  connect(dirFolder, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item) { dirFolder_Change(pathOf(item)); });
   connect(cmdSelect, &QPushButton::clicked, this, &frmBrowse::cmdSelect_Click);
   connect(cmdCancel, &QPushButton::clicked, this, &frmBrowse::cmdCancel_Click);
-  // The tree is read in the background: once the folders on the way to the
-  // current one are in, open them and bring it into view.
-  connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-    const QString folder = QDir::cleanPath(loaded);
-    if (currentFolder_ == folder || currentFolder_.startsWith(folder + QLatin1Char('/')) || folder == QDir::rootPath()) {
-      revealCurrentFolder();
-    }
-  });
 
   resize(320, 360);
   Form_Load(startFolder);
@@ -153,25 +163,52 @@ void frmBrowse::dirFolder_Change(const QString& folder) {
   lblPath->setText(QDir::toNativeSeparators(currentFolder_));
 }
 
+// The drive's root itself stays visible, as the top of the folder list.
 void frmBrowse::showTreeAt(const QString& root) {
-  model_->setRootPath(root);
-  // The drive's root itself stays visible, as the top of the folder list.
-  const QModelIndex rootIndex = model_->index(root);
-  dirFolder->setRootIndex(rootIndex.parent());
+  const QTreeWidgetItem* top = dirFolder->topLevelItem(0);
+  if (top == nullptr || pathOf(top) != root) {
+    dirFolder->clear();
+    dirFolder->addTopLevelItem(folderItem(root, QDir::toNativeSeparators(root)));
+  }
   revealCurrentFolder();
 }
 
-void frmBrowse::revealCurrentFolder() {
-  const QModelIndex folderIndex = model_->index(currentFolder_);
-  if (!folderIndex.isValid()) return;
-  for (QModelIndex step = folderIndex; step.isValid(); step = step.parent()) dirFolder->expand(step);
-  dirFolder->setCurrentIndex(folderIndex);
-  dirFolder->scrollTo(folderIndex, QAbstractItemView::PositionAtCenter);
+QTreeWidgetItem* frmBrowse::itemFor(const QString& folder) {
+  QTreeWidgetItem* item = dirFolder->topLevelItem(0);
+  if (item == nullptr) return nullptr;
+  QString root = pathOf(item);
+  if (!root.endsWith(QLatin1Char('/'))) root += QLatin1Char('/');
+  if (folder == pathOf(item)) return item;
+  if (!folder.startsWith(root)) return nullptr;
+  for (const QString& name : folder.mid(root.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+    fillFolder(item);
+    QTreeWidgetItem* next = nullptr;
+    for (int i = 0; i < item->childCount() && next == nullptr; ++i) {
+      if (item->child(i)->text(0) == name) next = item->child(i);
+    }
+    if (next == nullptr) {
+      // A hidden folder is listed only on the way to the one the tree opens at.
+      const QString path = QDir(pathOf(item)).filePath(name);
+      if (!QDir(path).exists()) return nullptr;
+      next = folderItem(path, name);
+      item->addChild(next);
+    }
+    item = next;
+  }
+  return item;
 }
 
-void frmBrowse::dirFolder_Click(const QModelIndex& index) {
-  if (!index.isValid()) return;
-  lblPath->setText(QDir::toNativeSeparators(model_->filePath(index)));
+void frmBrowse::revealCurrentFolder() {
+  QTreeWidgetItem* item = itemFor(currentFolder_);
+  if (item == nullptr) return;
+  for (QTreeWidgetItem* step = item; step != nullptr; step = step->parent()) step->setExpanded(true);
+  dirFolder->setCurrentItem(item);
+  dirFolder->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+void frmBrowse::dirFolder_Click(QTreeWidgetItem* item) {
+  if (item == nullptr) return;
+  lblPath->setText(QDir::toNativeSeparators(pathOf(item)));
 }
 
 void frmBrowse::cmdSelect_Click() {

@@ -2,17 +2,20 @@
 // copy's folder: a drive list (the mounted volumes), the folder tree of the
 // chosen drive and the path that Select hands back. It validates nothing;
 // the update run tests the folder when it starts.
+//
+// The tree is read as it is opened, a folder's subfolders when it is
+// expanded, so the browser shows the folder it opens at at once instead of
+// waiting for a background scan of the whole drive.
 #pragma once
 
 #include <QDialog>
 #include <QMap>
 
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
-class QModelIndex;
 class QPushButton;
-class QTreeView;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace qm::ui {
 
@@ -23,7 +26,7 @@ class frmBrowse : public QDialog {
   explicit frmBrowse(const QString& startFolder, QWidget* parent = nullptr);
 
   QComboBox* drvDrive = nullptr;
-  QTreeView* dirFolder = nullptr;
+  QTreeWidget* dirFolder = nullptr;
   QLabel* lblPath = nullptr;
   QPushButton* cmdSelect = nullptr;
   QPushButton* cmdCancel = nullptr;
@@ -41,7 +44,7 @@ class frmBrowse : public QDialog {
   // A double click, or code, opens a folder.
   void dirFolder_Change(const QString& folder);
   // A single click shows the entry's path without opening it.
-  void dirFolder_Click(const QModelIndex& index);
+  void dirFolder_Click(QTreeWidgetItem* item);
   void cmdSelect_Click();
   void cmdCancel_Click();
 
@@ -51,8 +54,10 @@ class frmBrowse : public QDialog {
   int driveIndexFor(const QString& folder) const;
   void showTreeAt(const QString& root);
   void revealCurrentFolder();
+  // The item of `folder` under the tree's root, its parents' subfolders read
+  // on the way; nullptr when it lies elsewhere or is gone.
+  QTreeWidgetItem* itemFor(const QString& folder);
 
-  QFileSystemModel* model_ = nullptr;
   QString currentFolder_;
   int currentDrive_ = -1;
   QMap<QString, QString> folderOfDrive_;  // each drive's current folder, as a drive list keeps it

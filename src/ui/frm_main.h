@@ -1,8 +1,9 @@
 // The wizard's window, "Trapwise": four pages in one window, one in front at
-// a time. It is a view over the wizard's logic (MainWindow): every click,
-// tick, pick and key goes to the logic's handler, and refresh() then copies
-// the logic's pages, controls and list rows onto the widgets. The window
-// keeps no state of its own beyond the widgets it is made of.
+// a time. It is a view over the wizard's logic (Wizard): one table binds
+// every widget to the page control it shows, so every click, tick, pick and
+// key goes to the control's handler, and refresh() then copies every control
+// onto its widget. Enter presses the page's default button (Next, Begin).
+// The window keeps no state of its own beyond the widgets it is made of.
 #pragma once
 
 #include <QPointer>
@@ -10,6 +11,9 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "ui/control_binding.h"
 
 class QComboBox;
 class QFrame;
@@ -28,12 +32,15 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace qm {
-class MainWindow;
+class Wizard;
 }
 
 namespace qm::ui {
 
 class ClickableLabel;
+class ElidingLabel;
+class PathComboBox;
+class PathLineEdit;
 class frmAbout;
 class frmBrowse;
 class frmEditor;
@@ -46,7 +53,7 @@ class frmMain : public QWidget {
   // Hands a link or file to the desktop (OpenWebLink unless a test watches).
   using LinkOpener = std::function<void(const std::string&)>;
 
-  explicit frmMain(MainWindow& logic, QWidget* parent = nullptr);
+  explicit frmMain(Wizard& logic, QWidget* parent = nullptr);
   ~frmMain() override;
 
   // Copies the logic's state onto every widget of the window and of the
@@ -58,7 +65,7 @@ class frmMain : public QWidget {
   void setQuitAction(QuitAction quit) { quit_ = std::move(quit); }
   void setLinkOpener(LinkOpener open) { openLink_ = std::move(open); }
 
-  MainWindow& logic() { return logic_; }
+  Wizard& logic() { return logic_; }
   frmEditor* editorWindow() const { return editor_; }
   frmAbout* aboutWindow() const;
   frmBrowse* browseWindow() const;
@@ -82,9 +89,9 @@ class frmMain : public QWidget {
   std::array<QPushButton*, 5> cmdQuit{};  // indexes 0, 1, 2 and 4 exist
 
   // Page 1
-  QComboBox* cmbRecent = nullptr;
+  PathComboBox* cmbRecent = nullptr;
   QPushButton* cmdBrowse = nullptr;
-  QLabel* lblProjectDetails = nullptr;
+  ElidingLabel* lblProjectDetails = nullptr;
   QFrame* shpRollBack = nullptr;
   QComboBox* cmbBackups = nullptr;
   QPushButton* cmdRollback = nullptr;
@@ -108,7 +115,7 @@ class frmMain : public QWidget {
   QGroupBox* fraBackup = nullptr;
   QRadioButton* optBackup = nullptr;
   QRadioButton* optNew = nullptr;
-  QLineEdit* txtNewLoc = nullptr;
+  PathLineEdit* txtNewLoc = nullptr;
   QPushButton* cmdNewBrowse = nullptr;
   QCheckBox* chkCompile = nullptr;
   QLabel* Label2 = nullptr;
@@ -137,7 +144,7 @@ class frmMain : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // Layout (frm_main_layout.cpp).
@@ -148,29 +155,23 @@ class frmMain : public QWidget {
   QWidget* buildApplyPage();
   QWidget* pageHeader(int page, int titleIndex);
   QLabel* titleLabel(int index, QWidget* parent, bool pageTitle);
-  void fitFileColumns();
 
-  // Wiring of the widgets' signals to the logic's handlers.
-  void connectHandlers();
+  // The table: every widget and the control it shows.
+  std::vector<ControlBinding> bindingTable();
   // After a handler: show what it did.
   void handled();
-
-  void showProjectPage();
-  void showFilesPage();
-  void showFileRows();
-  void showOptionsPage();
-  void showApplyPage();
-  void showWindows();
+  // Next on pages 1 to 3, Begin on page 4.
+  QPushButton* defaultButton() const;
 
   void openHelp();
 
-  MainWindow& logic_;
+  Wizard& logic_;
+  std::vector<ControlBinding> bindings_;
   frmEditor* editor_ = nullptr;
   QPointer<frmAbout> about_;
   QPointer<frmBrowse> browse_;
   QuitAction quit_;
   LinkOpener openLink_;
-  std::string shownSummary_;
   bool refreshing_ = false;
   int yieldDepth_ = 0;
   bool quitting_ = false;

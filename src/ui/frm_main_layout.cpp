@@ -26,13 +26,16 @@
 
 #include "ui/artwork.h"
 #include "ui/clickable_label.h"
+#include "ui/eliding_widgets.h"
 #include "ui/frm_main.h"
-#include "ui/qt_text.h"
 #include "ui/window_metrics.h"
-#include "wizard/main_window.h"
 
 namespace qm::ui {
 namespace {
+
+// The window's outer size, which fits exactly one page.
+constexpr int kWindowWidthTwips = 6270;
+constexpr int kWindowHeightTwips = 4375;
 
 constexpr int kLogoSize = 32;
 constexpr int kNumberBoxWidth = 44;
@@ -111,7 +114,6 @@ QVBoxLayout* pageLayout(QWidget* page) {
 
 void frmMain::buildWindow() {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Trapwise"));
 
   pages = named(new QStackedWidget(this), QStringLiteral("pages"));
   picWizard[0] = buildProjectPage();
@@ -151,7 +153,6 @@ QWidget* frmMain::pageHeader(int page, int titleIndex) {
   auto* logo = named(new ClickableLabel(header), QStringLiteral("imgVeltane_%1").arg(page));
   logo->setPixmap(makerBadge(kLogoSize));
   logo->setFixedSize(kLogoSize, kLogoSize);
-  logo->setToolTip(fromNative(kLogoTooltip));
   imgVeltane[static_cast<std::size_t>(page)] = logo;
   row->addWidget(logo);
   return header;
@@ -163,7 +164,7 @@ QWidget* frmMain::buildProjectPage() {
   layout->addWidget(pageHeader(0, 0));
   layout->addWidget(separator(page));
 
-  cmbRecent = named(new QComboBox(page), QStringLiteral("cmbRecent"));
+  cmbRecent = named(new PathComboBox(page), QStringLiteral("cmbRecent"));
   cmbRecent->setEditable(false);
   cmbRecent->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   cmbRecent->setMinimumContentsLength(20);
@@ -179,7 +180,9 @@ QWidget* frmMain::buildProjectPage() {
   layout->addWidget(detailsTitle);
   auto* details = new QVBoxLayout;
   details->setSpacing(3);
-  lblProjectDetails = named(new QLabel(page), QStringLiteral("lblProjectDetails"));
+  // Lines too long for the room beside the roll-back panel are elided, with
+  // the whole text in the tooltip.
+  lblProjectDetails = named(new ElidingLabel(page), QStringLiteral("lblProjectDetails"));
   lblProjectDetails->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   lblProjectDetails->setIndent(6);
   lblProjectDetails->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
@@ -267,7 +270,6 @@ QWidget* frmMain::buildFilesPage() {
   lstProjectFiles->header()->setSectionsClickable(true);
   lstProjectFiles->header()->setStretchLastSection(false);
   lstProjectFiles->header()->setSortIndicatorShown(false);
-  lstProjectFiles->viewport()->installEventFilter(this);
   keepRoomWhenHidden(lstProjectFiles);
 
   barProgress = progressBar("barProgress", page);
@@ -314,7 +316,7 @@ QWidget* frmMain::buildOptionsPage() {
   fraBackup = named(new QGroupBox(QStringLiteral("Save Options"), general), QStringLiteral("fraBackup"));
   optBackup = named(new QRadioButton(QStringLiteral("Create backup of project"), fraBackup), QStringLiteral("optBackup"));
   optNew = named(new QRadioButton(QStringLiteral("Create a new project"), fraBackup), QStringLiteral("optNew"));
-  txtNewLoc = named(new QLineEdit(fraBackup), QStringLiteral("txtNewLoc"));
+  txtNewLoc = named(new PathLineEdit(fraBackup), QStringLiteral("txtNewLoc"));
   txtNewLoc->setMinimumWidth(60);
   cmdNewBrowse = button("cmdNewBrowse", "Browse", fraBackup);
   chkCompile = named(new QCheckBox(QStringLiteral("Compile"), fraBackup), QStringLiteral("chkCompile"));

@@ -3,29 +3,19 @@
 #include <QApplication>
 #include <QtGlobal>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/program_folder.h"
+#include "platform/working_folder.h"
 #include "settings/registry.h"
 #include "ui/frm_main.h"
 #include "ui/wizard_session.h"
 
 namespace qm::ui {
 namespace {
-
-std::string currentFolder() {
-  std::error_code error;
-  std::string folder = std::filesystem::current_path(error).string();
-  if (error || folder.empty()) return "./";
-  if (folder.back() != '/' && folder.back() != '\\') folder.push_back('/');
-  return folder;
-}
 
 // Without a display Qt would stop the program with its own message; say
 // plainly what to do instead.
@@ -50,7 +40,8 @@ int runWizard(int& argc, char** argv, const CommandLine& commandLine) {
   std::unique_ptr<SettingsBackend> settings = openProductSettings();
   SystemClock clock;
   SystemProcessLauncher launcher;
-  WizardSession session({files, programFolder(argc > 0 ? argv[0] : ""), currentFolder(), *settings, clock, launcher});
+  WizardSession session(
+      {files, programFolder(argc > 0 ? argv[0] : ""), currentWorkingFolder(), *settings, clock, launcher});
   const StartUpOutcome outcome = session.start(commandLine);
   if (!outcome.showWindow) return outcome.exitStatus;
   session.window().show();

@@ -11,10 +11,4 @@ namespace qm::ui {
 // runs until it is closed; the program's exit status.
 int runWizard(int& argc, char** argv, const CommandLine& commandLine);
 
-// `--screenshots FOLDER PROJECT.vbp`: walks the wizard over the project (a
-// copy the caller can spare: Begin runs on it) with throw-away settings and
-// program folder, and saves a PNG of every page, the style editor and the
-// three small windows into FOLDER.
-int runScreenshots(int& argc, char** argv);
-
 }  // namespace qm::ui

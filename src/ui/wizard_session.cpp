@@ -1,5 +1,6 @@
 #include "ui/wizard_session.h"
 
+#include "ui/frm_editor.h"
 #include "ui/frm_main.h"
 #include "ui/qt_run_services.h"
 
@@ -29,15 +30,22 @@ class WizardSession::WindowRequests final : public ViewRequests {
 WizardSession::WizardSession(WizardSetup setup)
     : workspace_{setup.files, std::move(setup.programFolder), std::move(setup.workingFolder)},
       qtDialogs_(std::make_unique<QtDialogs>()),
+      editorDialogs_(std::make_unique<QtDialogs>()),
       requests_(std::make_unique<WindowRequests>()) {
   Dialogs& dialogs = setup.dialogs != nullptr ? *setup.dialogs : static_cast<Dialogs&>(*qtDialogs_);
-  logic_ = std::make_unique<MainWindow>(MainWindowServices{workspace_, setup.settings, setup.clock, setup.launcher,
-                                                           dialogs, *requests_, [this] {
-                                                             if (window_) window_->yield();
-                                                           }});
+  Dialogs& editorDialogs =
+      setup.editorDialogs != nullptr ? *setup.editorDialogs : static_cast<Dialogs&>(*editorDialogs_);
+  logic_ = std::make_unique<Wizard>(WizardServices{workspace_, setup.settings, setup.clock, setup.launcher, dialogs,
+                                                   *requests_,
+                                                   [this] {
+                                                     if (window_) window_->yield();
+                                                   },
+                                                   &editorDialogs});
   window_ = std::make_unique<frmMain>(*logic_);
   requests_->window = window_.get();
   qtDialogs_->setParent(window_.get());
+  // The editor's questions belong to its own window, so it stays in front.
+  editorDialogs_->setParent(window_->editorWindow());
 }
 
 WizardSession::~WizardSession() {

@@ -15,7 +15,7 @@
 #include "platform/workspace.h"
 #include "run/run_services.h"
 #include "settings/command_line.h"
-#include "wizard/main_window.h"
+#include "wizard/wizard.h"
 
 namespace qm::ui {
 
@@ -29,8 +29,10 @@ struct WizardSetup {
   SettingsBackend& settings;
   Clock& clock;
   ProcessLauncher& launcher;
-  // Message, file and input boxes; nullptr: the real ones, owned by the window.
+  // Message, file and input boxes; nullptr: the real ones, owned by the
+  // wizard's window, and for the style editor by the editor's window.
   Dialogs* dialogs = nullptr;
+  Dialogs* editorDialogs = nullptr;
 };
 
 class WizardSession {
@@ -44,7 +46,7 @@ class WizardSession {
   // The window itself is shown by the caller (tests may keep it hidden).
   StartUpOutcome start(const CommandLine& commandLine);
 
-  MainWindow& logic() { return *logic_; }
+  Wizard& logic() { return *logic_; }
   frmMain& window() { return *window_; }
   Workspace& workspace() { return workspace_; }
 
@@ -53,8 +55,9 @@ class WizardSession {
 
   Workspace workspace_;
   std::unique_ptr<QtDialogs> qtDialogs_;
+  std::unique_ptr<QtDialogs> editorDialogs_;
   std::unique_ptr<WindowRequests> requests_;
-  std::unique_ptr<MainWindow> logic_;
+  std::unique_ptr<Wizard> logic_;
   std::unique_ptr<frmMain> window_;
 };
 

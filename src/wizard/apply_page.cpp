@@ -1,42 +1,70 @@
-// The last page's Begin: the update run over the options the controls stand
-// for, then the project shown again as the run left it.
+// The last page: the summary it opens with, and Begin, the update run over
+// the options the controls stand for.
+#include "wizard/apply_page.h"
+
+#include "platform/paths.h"
 #include "run/update_run.h"
-#include "wizard/main_window.h"
 
 namespace qm {
 
-bool MainWindow::cmdBegin_Click() {
-  if (busy() || !page4.cmdBegin.visible) return false;
-  BusyScope working(*this);
-  page4.cmdBegin.visible = false;  // it stays hidden: the run cannot start twice
-  const RunOptions options = readRunOptions();
-  if (options.action == RunAction::Add && !editor_->holdsUsableStyle()) {
+std::string summaryText(const std::vector<std::string>& selectedFiles, std::string_view styleName) {
+  // The opening sentence stays the same when the run deletes code.
+  std::string text = "Add error checking to the following files: ";
+  for (const std::string& file : selectedFiles) {
+    text.append("\r\n");
+    text.append(shownPath(file));
+  }
+  text.append("\r\nUsing the ");
+  text.append(styleName);
+  text.append(" style\r\n\r\nClick 'Begin' to begin the procedure...");
+  return text;
+}
+
+ApplyPage::ApplyPage(Session& session, const WizardServices& services, StyleEditor& editor,
+                     const OptionsPage& options, ProjectPage& projectPage)
+    : session_(session), services_(services), editor_(editor), options_(options), projectPage_(projectPage) {
+  cmdBegin.onClick = [this] { cmdBegin_Click(); };
+}
+
+void ApplyPage::enter() {
+  lblTitles4.caption = "4. Apply the changes";
+  txtSummary.setText(summaryText(session_.selectedFiles, editor_.styleName()));
+  barMain.visible = false;
+  cmdBegin.visible = true;
+}
+
+bool ApplyPage::cmdBegin_Click() {
+  if (session_.isBusy() || !cmdBegin.visible) return false;
+  BusyScope working(session_);
+  cmdBegin.visible = false;  // it stays hidden: the run cannot start twice
+  const RunOptions options = options_.readRunOptions();
+  if (options.action == RunAction::Add && !editor_.holdsUsableStyle()) {
     // Inserting texts that are not the named style's would be reported as
     // procedures updated; say instead that the style could not be read.
-    page4.txtSummary.appendLine("The code style " + sStyle() + " could not be read.");
-    page4.txtSummary.appendLine("No files were modified.");
-    lastRunCompleted = false;
+    txtSummary.appendLine("The code style " + editor_.styleName() + " could not be read.");
+    txtSummary.appendLine("No files were modified.");
+    session_.lastRunCompleted = false;
     return false;
   }
   RunContext context{services_.workspace,
-                     project,
+                     session_.project,
                      options,
-                     [this]() -> const CodeStyle& { return editor_->style(); },
-                     procedures,
-                     notes,
-                     dump,
-                     page4.txtSummary,
-                     page4.barMain,
+                     [this]() -> const CodeStyle& { return editor_.style(); },
+                     session_.procedures,
+                     session_.notes,
+                     session_.dump,
+                     txtSummary,
+                     barMain,
                      services_.dialogs,
                      services_.yield,
                      services_.settings,
-                     vbLocation,
+                     session_.vbLocation,
                      services_.clock,
                      services_.launcher};
-  lastRunCompleted = runUpdate(context).endedWithTimingLine;
-  page4.barMain.visible = false;
-  project.projectName = LoadProjectDetails(project.projectFile);
-  return lastRunCompleted;
+  session_.lastRunCompleted = runUpdate(context).endedWithTimingLine;
+  barMain.visible = false;
+  projectPage_.reloadProject();
+  return session_.lastRunCompleted;
 }
 
 }  // namespace qm

@@ -9,36 +9,36 @@
 #include "platform/text.h"
 #include "project/project_file.h"
 #include "styles/style_file.h"
-#include "wizard/main_window.h"
+#include "wizard/wizard.h"
 
 namespace qm {
 
 namespace {
 
 // Opens the "/p" project as a chosen project is opened; true when it is current.
-bool openRequestedProject(MainWindow& window, const CommandLine& commandLine) {
+bool openRequestedProject(Wizard& window, const CommandLine& commandLine) {
   const FileSystem& files = window.workspace().files;
   std::string project = replaceAll(trimSpaces(commandLine.value('p')), "\"", "");
   if (project.empty() || !namesProjectFile(project)) return false;
   project = sGetLongFileName(files, pathFromWorkingFolder(project, window.workspace().workingFolder));
   if (project.empty()) return false;
   const auto listed = files.lookUp(project);
-  return window.chooseProject(project, listed ? listed->name : std::string(bareName(project)));
+  return window.projectPage.chooseProject(project, listed ? listed->name : std::string(bareName(project)));
 }
 
 // The options page as the switches ask for it; each flag sets its box both ways.
-void applySwitches(MainWindow& window, const CommandLine& commandLine) {
-  OptionsPage& page = window.page3;
+void applySwitches(Wizard& window, const CommandLine& commandLine) {
+  OptionsPage& page = window.optionsPage;
   if (commandLine.hasSwitch('r') && page.optDelete.enabled) {
-    window.optDelete_Click();
+    page.optDelete_Click();
   } else {
-    window.optAdd_Click();
+    page.optAdd_Click();
   }
 
   if (commandLine.hasSwitch('b')) {
-    window.optBackup_Click();
+    page.optBackup_Click();
   } else {
-    window.optNew_Click();
+    page.optNew_Click();
     if (const std::string folder = commandLine.value('c'); !folder.empty()) page.txtNewLoc.text = folder;
   }
 
@@ -48,7 +48,7 @@ void applySwitches(MainWindow& window, const CommandLine& commandLine) {
 
   page.chkCompile.ticked = commandLine.hasSwitch('m');
   page.chkNumbers.ticked = commandLine.hasSwitch('l');
-  window.chkNumbers_Click();
+  page.chkNumbers_Click();
   page.chkVarDump.ticked = commandLine.hasSwitch('v');
   const std::string minimumLines = commandLine.value('i');
   page.txtIgnore.text = minimumLines.empty() ? std::string("0") : minimumLines;
@@ -56,19 +56,21 @@ void applySwitches(MainWindow& window, const CommandLine& commandLine) {
   page.chkIgnoreTags.ticked = !commandLine.hasSwitch('t');
 }
 
-bool runRequest(MainWindow& window, const CommandLine& commandLine) {
+bool runRequest(Wizard& window, const CommandLine& commandLine) {
   if (!openRequestedProject(window, commandLine)) return false;
   window.cmdLoad2_Click();
-  if (commandLine.hasSwitch('a') && window.page2.cmdSelectAll.caption == kSelectAll) window.cmdSelectAll_Click();
+  if (commandLine.hasSwitch('a') && window.filesPage.cmdSelectAll.caption == kSelectAll) {
+    window.filesPage.cmdSelectAll_Click();
+  }
   window.cmdLoad3_Click();
   applySwitches(window, commandLine);
   window.cmdLoad4_Click();
-  return window.cmdBegin_Click();
+  return window.applyPage.cmdBegin_Click();
 }
 
 }  // namespace
 
-CommandLineOutcome RunCommandLine(MainWindow& window, const CommandLine& commandLine) {
+CommandLineOutcome RunCommandLine(Wizard& window, const CommandLine& commandLine) {
   Workspace& workspace = window.workspace();
   bool completed = false;
   try {

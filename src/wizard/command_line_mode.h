@@ -12,7 +12,7 @@
 
 namespace qm {
 
-class MainWindow;
+class Wizard;
 
 struct CommandLineOutcome {
   int exitStatus = 0;      // 0: the run ended with its timing line; 1: the failure log was written
@@ -21,6 +21,6 @@ struct CommandLineOutcome {
 };
 
 // Runs the whole unattended request on a window that has loaded.
-CommandLineOutcome RunCommandLine(MainWindow& window, const CommandLine& commandLine);
+CommandLineOutcome RunCommandLine(Wizard& window, const CommandLine& commandLine);
 
 }  // namespace qm

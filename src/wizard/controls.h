@@ -3,11 +3,18 @@
 // values, so the wizard's logic runs and is tested without a display and a
 // window only has to copy them onto its widgets after each handler.
 //
+// A control also carries the handlers of its events, which its page sets
+// when it is built: a window forwards what the person did by setting the
+// value (a tick, a text, a selection) and calling the handler, and code
+// "presses" a control the same way, so command-line mode and tests go
+// through exactly the handlers a click would run.
+//
 // Help topics ride along on the controls that carry one; 0 means "use the
 // page's topic".
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +24,13 @@
 #include "run/run_services.h"
 
 namespace qm {
+
+using Handler = std::function<void()>;
+
+// Runs a handler that may be unset.
+inline void fire(const Handler& handler) {
+  if (handler) handler();
+}
 
 struct Label {
   std::string caption{};
@@ -28,6 +42,13 @@ struct Button {
   bool enabled = true;
   bool visible = true;
   int helpTopic = 0;
+  Handler onClick{};
+};
+
+// The maker's logo on every page: it opens the About window.
+struct Image {
+  std::string toolTip{};
+  Handler onClick{};
 };
 
 struct TextBox {
@@ -35,6 +56,8 @@ struct TextBox {
   bool enabled = true;
   std::size_t selectionStart = 0;
   std::size_t selectionLength = 0;
+  Handler onGotFocus{};
+  Handler onLostFocus{};
 
   // What GotFocus does: the whole text selected, so typing replaces it.
   void selectAll() {
@@ -43,16 +66,21 @@ struct TextBox {
   }
 };
 
+// A click toggles the tick first, then runs onClick.
 struct CheckBox {
   std::string caption{};
   bool ticked = false;
   bool enabled = true;
+  Handler onClick{};
 };
 
+// onClick selects the option (clearing the other of its group) and runs
+// what the option's choice implies.
 struct OptionButton {
   std::string caption{};
   bool selected = false;
   bool enabled = true;
+  Handler onClick{};
 };
 
 // A frame shape or a panel: only whether it is drawn.
@@ -66,6 +94,7 @@ struct DropDownList {
   std::optional<std::size_t> selected;  // index into entries
   bool visible = true;
   bool enabled = true;
+  Handler onClick{};  // after a pick has set `selected`
 
   // The list's text: the selected entry, or "" when none is selected.
   std::string text() const {
@@ -75,6 +104,48 @@ struct DropDownList {
     entries.clear();
     selected.reset();
   }
+};
+
+// One row of a report-style list: cells[0] is the row's own text, cells[k]
+// its k-th sub-item. The tick and the tag travel with the row.
+struct ListRow {
+  std::vector<std::string> cells;
+  bool ticked = false;
+  std::string tag;
+};
+
+struct ListColumn {
+  std::string header;
+  double widthShare = 0;  // of the list's width
+};
+
+// A report-style list with a check box in front of every row. Row i (1-based
+// in the window's terms) is rows[i - 1].
+struct FileListView {
+  std::vector<ListColumn> columns;
+  std::vector<ListRow> rows;
+  bool visible = true;
+  std::function<void(std::size_t row, bool ticked)> onItemCheck{};  // the person changed a tick
+  std::function<void(int column)> onColumnClick{};                 // 1-based header
+};
+
+// A plain list of names, such as the style files.
+struct ListBox {
+  std::vector<std::string> entries;
+  std::optional<std::size_t> selected;
+  bool focused = false;  // the list asks for the keyboard focus
+  std::function<void(std::size_t entry)> onClick{};
+  std::function<void(std::size_t entry)> onDblClick{};
+  Handler onLostFocus{};
+};
+
+// Tabs in a fixed order; an unavailable tab cannot be opened.
+struct TabControl {
+  std::vector<std::string> tabs;
+  std::vector<bool> available;
+  std::size_t selected = 0;
+  bool visible = true;
+  std::function<void(std::size_t tab)> onClick{};
 };
 
 // A progress bar that a run can drive directly.

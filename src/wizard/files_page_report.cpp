@@ -6,6 +6,7 @@
 #include "platform/lines.h"
 #include "platform/paths.h"
 #include "project/project_file.h"
+#include "wizard/files_page.h"
 #include "wizard/project_details_display.h"
 
 namespace qm {
@@ -19,7 +20,7 @@ std::string filesPageReport(const Label& lblProjectDetails, const FileListView& 
     out.push_back('\n');
   }
   out.push_back('\n');
-  const auto columns = projectFilesColumns();
+  const auto& columns = lstProjectFiles.columns;
   for (std::size_t c = 0; c < columns.size(); ++c) {
     if (c > 0) out.push_back('\t');
     out.append(columns[c].header);
@@ -43,15 +44,13 @@ Result<std::string> analyseProjectReport(const FileSystem& files, std::string_vi
   if (details.name.empty()) {
     return Status::failure("The project file '" + longName + "' has no Name= line, so it cannot be used");
   }
-  ProjectState project;
+  Session session;
   Label lblProjectDetails;
-  FilesPage page;
-  showProjectDetails(details, project, lblProjectDetails, page.lstProjectFiles);
-  project.projectFile = longName;
-  project.projectFolder = std::string(folderOf(longName));
-  ProcedureList procedures;
-  AnalysisNotes notes;
-  analyseProjectFiles(page, project, files, procedures, notes, {});
+  FilesPage page(session, files, {});
+  showProjectDetails(details, session.project, lblProjectDetails, page.lstProjectFiles);
+  session.project.projectFile = longName;
+  session.project.projectFolder = std::string(folderOf(longName));
+  page.analyse();
   return filesPageReport(lblProjectDetails, page.lstProjectFiles);
 }
 

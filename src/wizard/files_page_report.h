@@ -11,7 +11,6 @@
 #include "platform/file_system.h"
 #include "platform/status.h"
 #include "wizard/controls.h"
-#include "wizard/page2_files.h"
 
 namespace qm {
 

@@ -1,9 +1,8 @@
 // Sorting of report-style lists by value. A list control can only order rows
-// by the text of one column, so numbers and dates are given key texts whose
-// text order is their value order: numbers become zero-padded fixed-point
-// texts (negatives inverted digit by digit behind an "&", which sorts before
-// every digit), dates become "YYYYMMDDHhNnSs". Rows are reordered by those
-// keys; the texts people see never change.
+// by the text of one column, so a number is given a key text whose text
+// order is its value order: a zero-padded fixed-point text (a negative one
+// inverted digit by digit behind an "&", which sorts before every digit).
+// Rows are reordered by those keys; the texts people see never change.
 #pragma once
 
 #include <cstdint>
@@ -12,28 +11,16 @@
 #include <string_view>
 #include <vector>
 
+#include "wizard/controls.h"
+
 namespace qm {
 
 // The kinds of a sort; any other value sorts as text.
 inline constexpr std::int16_t kSortText = 0;
 inline constexpr std::int16_t kSortNumber = 1;
-inline constexpr std::int16_t kSortDate = 2;
-
-// One row of a report-style list: cells[0] is the row's own text, cells[k]
-// its k-th sub-item. The tick and the tag travel with the row.
-struct ListRow {
-  std::vector<std::string> cells;
-  bool ticked = false;
-  std::string tag;
-};
 
 // Every decimal digit d turned into 9 - d and every "-" into a blank.
 std::string sInvertNumber(std::string_view text);
-
-// The value of a cell that reads as a number: blanks around it, a sign, digits
-// with at most one decimal point, an optional exponent ("e" or "d", signed).
-// Nothing for any other text, or for a value too large for a double.
-std::optional<double> numericValue(std::string_view text);
 
 // The fixed-point form with at least 20 digits before the point and exactly
 // 10 after it ("." is the separator: keys are never shown).

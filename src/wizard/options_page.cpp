@@ -1,165 +1,203 @@
 // The options page: what entering it presets, what leaving it stores, the
 // rules that enable and disable its controls, the number boxes' check, and
 // the style list's commands (which the style library carries out).
-#include "platform/text.h"
+#include "wizard/options_page.h"
+
 #include "run/backup.h"
 #include "settings/registry.h"
-#include "styles/style_file.h"
-#include "wizard/main_window.h"
 #include "wizard/number_box.h"
 
 namespace qm {
 
-void MainWindow::enterOptionsPage() {
+OptionsPage::OptionsPage(Session& session, const WizardServices& services, StyleEditor& editor,
+                         StyleLibrary& styles)
+    : session_(session), services_(services), editor_(editor), styles_(styles) {
+  tabOptions.onClick = [this](std::size_t tab) { tabOptions_Click(tab); };
+  optAdd.onClick = [this] { optAdd_Click(); };
+  optDelete.onClick = [this] { optDelete_Click(); };
+  optBackup.onClick = [this] { optBackup_Click(); };
+  optNew.onClick = [this] { optNew_Click(); };
+  cmdNewBrowse.onClick = [this] { cmdNewBrowse_Click(); };
+  flbRoutines.onClick = [this](std::size_t entry) { flbRoutines_Click(entry); };
+  flbRoutines.onDblClick = [this](std::size_t entry) { flbRoutines_DblClick(entry); };
+  // The focus went elsewhere; the list must not pull it back.
+  flbRoutines.onLostFocus = [this] {
+    styles_.setListFocused(false);
+    flbRoutines.focused = false;
+  };
+  cmdNewStyle.onClick = [this] { cmdNewStyle_Click(); };
+  cmdEditStyle.onClick = [this] { cmdEditStyle_Click(); };
+  cmdDeleteStyle.onClick = [this] { cmdDeleteStyle_Click(); };
+  txtIgnore.onGotFocus = [this] { txtIgnore_GotFocus(); };
+  txtIgnore.onLostFocus = [this] { txtIgnore_LostFocus(); };
+  chkNumbers.onClick = [this] { chkNumbers_Click(); };
+  txtStartFrom.onGotFocus = [this] { txtStartFrom_GotFocus(); };
+  txtStartFrom.onLostFocus = [this] { txtStartFrom_LostFocus(); };
+
+  StyleEditorHooks& hooks = editor_.hooks();
+  hooks.tickVariableDump = [this] { chkVarDump.ticked = true; };
+  hooks.currentStyleChanged = [this] { showStyles(); };
+  // The library re-reads its list when the editor writes a style; the
+  // page's copy of the list and the Delete button follow it.
+  auto libraryRefresh = hooks.styleListChanged;
+  hooks.styleListChanged = [this, libraryRefresh] {
+    if (libraryRefresh) libraryRefresh();
+    showStyleList();
+  };
+}
+
+void OptionsPage::enter() {
   optBackup_Click();
   const SettingsBackend& settings = services_.settings;
-  const std::string lastRoutine = GetSettingString(settings, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", "");
-  page3.txtNewLoc.text = newCopyDefaultLocation(project.projectFolder, services_.clock);
-  if (GetSettingString(settings, HKEY_CURRENT_USER, settingsKey(), "Create", "") == "True") optNew_Click();
+  const std::string key = SettingsValuesKey();
+  const std::string lastRoutine = GetSettingString(settings, HKEY_CURRENT_USER, key, "LastRoutine", "");
+  txtNewLoc.text = newCopyDefaultLocation(session_.project.projectFolder, services_.clock);
+  if (GetSettingString(settings, HKEY_CURRENT_USER, key, "Create", "") == "True") optNew_Click();
 
   // Deleting is offered only where the analysis met inserted code.
-  if (project.insertedCodeFound) {
-    page3.optDelete.enabled = true;
+  if (session_.project.insertedCodeFound) {
+    optDelete.enabled = true;
   } else {
-    page3.optDelete.enabled = false;
-    if (page3.optDelete.selected) optAdd_Click();
+    optDelete.enabled = false;
+    if (optDelete.selected) optAdd_Click();
   }
 
-  styles_->chooseCurrentStyle(lastRoutine);
-  syncStyleControls();
-  showOptionsTitle();
+  styles_.chooseCurrentStyle(lastRoutine);
+  showStyles();
 }
 
-void MainWindow::leaveOptionsPage() {
+void OptionsPage::leave() {
   SettingsBackend& settings = services_.settings;
-  SaveSettingString(settings, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", sStyle());
-  SaveSettingString(settings, HKEY_CURRENT_USER, settingsKey(), "Create", page3.optNew.selected ? "True" : "False");
+  const std::string key = SettingsValuesKey();
+  SaveSettingString(settings, HKEY_CURRENT_USER, key, "LastRoutine", editor_.styleName());
+  SaveSettingString(settings, HKEY_CURRENT_USER, key, "Create", optNew.selected ? "True" : "False");
 }
 
-void MainWindow::showOptionsTitle() { page3.lblTitles6.caption = styles_->pageTitle(); }
-
-void MainWindow::syncStyleControls() {
-  page3.flbRoutines.entries = styles_->entries();
-  page3.flbRoutines.selected = styles_->currentEntry();
-  page3.flbRoutines.focused = styles_->listFocused();
-  page3.cmdDeleteStyle.enabled = styles_->deleteEnabled();
+// The style list and its Delete button as the library has them.
+void OptionsPage::showStyleList() {
+  flbRoutines.entries = styles_.entries();
+  flbRoutines.selected = styles_.currentEntry();
+  flbRoutines.focused = styles_.listFocused();
+  cmdDeleteStyle.enabled = styles_.deleteEnabled();
 }
 
-RunOptions MainWindow::readRunOptions() const {
+// The list, and the title that names the current style.
+void OptionsPage::showStyles() {
+  showStyleList();
+  lblTitles6.caption = styles_.pageTitle();
+}
+
+RunOptions OptionsPage::readRunOptions() const {
   RunOptions options;
-  options.action = page3.optAdd.selected ? RunAction::Add : RunAction::Delete;
-  options.skipIgnoreTagged = page3.chkIgnoreTags.ticked;
-  options.skipExistingHandlers = page3.chkIgnoreExisting.ticked;
-  options.minLines = page3.txtIgnore.text;
-  options.addLineNumbers = page3.chkNumbers.ticked;
+  options.action = optAdd.selected ? RunAction::Add : RunAction::Delete;
+  options.skipIgnoreTagged = chkIgnoreTags.ticked;
+  options.skipExistingHandlers = chkIgnoreExisting.ticked;
+  options.minLines = txtIgnore.text;
+  options.addLineNumbers = chkNumbers.ticked;
   // The box's check has normally run; a text that still reads as no number
   // (Begin pressed without the box losing the focus) starts from the default.
-  const auto start = singleFromText(page3.txtStartFrom.text, services_.clock.decimalSeparator());
+  const auto start = singleFromText(txtStartFrom.text);
   options.lineNumberStart = start ? *start : 10.0F;
-  options.variableDump = page3.chkVarDump.ticked;
-  options.saveMode = page3.optBackup.selected ? SaveMode::Backup : SaveMode::NewCopy;
-  options.newLocation = page3.txtNewLoc.text;
-  options.compile = page3.chkCompile.ticked;
-  options.selectedFiles = runOptions.selectedFiles;
+  options.variableDump = chkVarDump.ticked;
+  options.saveMode = optBackup.selected ? SaveMode::Backup : SaveMode::NewCopy;
+  options.newLocation = txtNewLoc.text;
+  options.compile = chkCompile.ticked;
+  options.selectedFiles = session_.selectedFiles;
   return options;
 }
 
 // --- the option buttons and check boxes -----------------------------------------
 
-void MainWindow::selectOption(OptionButton& chosen, OptionButton& other) {
-  chosen.selected = true;
-  other.selected = false;
+void OptionsPage::optAdd_Click() {
+  optAdd.selected = true;
+  optDelete.selected = false;
+  tabOptions.available[kAdvancedOptionsTab] = true;
 }
 
-void MainWindow::optAdd_Click() {
-  selectOption(page3.optAdd, page3.optDelete);
-  page3.tabOptions.available[kAdvancedOptionsTab] = true;
-}
-
-void MainWindow::optDelete_Click() {
-  selectOption(page3.optDelete, page3.optAdd);
-  page3.tabOptions.available[kAdvancedOptionsTab] = false;
-  if (page3.tabOptions.selected == kAdvancedOptionsTab) page3.tabOptions.selected = kGeneralOptionsTab;
+void OptionsPage::optDelete_Click() {
+  optDelete.selected = true;
+  optAdd.selected = false;
+  tabOptions.available[kAdvancedOptionsTab] = false;
+  if (tabOptions.selected == kAdvancedOptionsTab) tabOptions.selected = kGeneralOptionsTab;
 }
 
 // The new-copy controls are usable exactly while a new copy is chosen; they
 // keep their values either way.
-static void enableNewCopyControls(OptionsPage& page) {
-  const bool newCopy = page.optNew.selected;
-  page.chkCompile.enabled = newCopy;
-  page.txtNewLoc.enabled = newCopy;
-  page.cmdNewBrowse.enabled = newCopy;
+void OptionsPage::enableNewCopyControls() {
+  const bool newCopy = optNew.selected;
+  chkCompile.enabled = newCopy;
+  txtNewLoc.enabled = newCopy;
+  cmdNewBrowse.enabled = newCopy;
 }
 
-void MainWindow::optBackup_Click() {
-  selectOption(page3.optBackup, page3.optNew);
-  enableNewCopyControls(page3);
+void OptionsPage::optBackup_Click() {
+  optBackup.selected = true;
+  optNew.selected = false;
+  enableNewCopyControls();
 }
 
-void MainWindow::optNew_Click() {
-  selectOption(page3.optNew, page3.optBackup);
-  enableNewCopyControls(page3);
+void OptionsPage::optNew_Click() {
+  optNew.selected = true;
+  optBackup.selected = false;
+  enableNewCopyControls();
 }
 
-void MainWindow::chkNumbers_Click() { page3.txtStartFrom.enabled = page3.chkNumbers.ticked; }
+void OptionsPage::chkNumbers_Click() { txtStartFrom.enabled = chkNumbers.ticked; }
 
-void MainWindow::tabOptions_Click(std::size_t tab) {
-  if (tab < page3.tabOptions.tabs.size() && page3.tabOptions.available[tab]) page3.tabOptions.selected = tab;
+void OptionsPage::tabOptions_Click(std::size_t tab) {
+  if (tab < tabOptions.available.size() && tabOptions.available[tab]) tabOptions.selected = tab;
 }
 
 // --- the number boxes -------------------------------------------------------------
 
-void MainWindow::txtIgnore_GotFocus() { page3.txtIgnore.selectAll(); }
+void OptionsPage::txtIgnore_GotFocus() { txtIgnore.selectAll(); }
 
-void MainWindow::txtStartFrom_GotFocus() { page3.txtStartFrom.selectAll(); }
+void OptionsPage::txtStartFrom_GotFocus() { txtStartFrom.selectAll(); }
 
-void MainWindow::txtIgnore_LostFocus() {
-  checkNumberBox(page3.txtIgnore, kMinimumLinesDefault, services_.clock.decimalSeparator());
+void OptionsPage::txtIgnore_LostFocus() {
+  checkNumberBox(txtIgnore, kMinimumLinesDefault);
 }
 
-void MainWindow::txtStartFrom_LostFocus() {
-  checkNumberBox(page3.txtStartFrom, kFirstLineNumberDefault, services_.clock.decimalSeparator());
+void OptionsPage::txtStartFrom_LostFocus() {
+  checkNumberBox(txtStartFrom, kFirstLineNumberDefault);
 }
 
 // --- the new copy's folder -------------------------------------------------------
 
-void MainWindow::cmdNewBrowse_Click() { services_.view.showFolderBrowser(); }
+void OptionsPage::cmdNewBrowse_Click() { services_.view.showFolderBrowser(); }
 
-void MainWindow::setNewLocation(std::string folder) { page3.txtNewLoc.text = std::move(folder); }
+void OptionsPage::setNewLocation(std::string folder) { txtNewLoc.text = std::move(folder); }
 
 // --- the style list -------------------------------------------------------------------
 
-void MainWindow::flbRoutines_Click(std::size_t entry) {
-  if (entry >= styles_->entries().size()) return;
-  const std::string name = styles_->entries()[entry];
-  styles_->setListFocused(true);
-  styles_->selectStyle(name);
-  syncStyleControls();
-  showOptionsTitle();
+void OptionsPage::flbRoutines_Click(std::size_t entry) {
+  if (entry >= styles_.entries().size()) return;
+  const std::string name = styles_.entries()[entry];
+  styles_.setListFocused(true);
+  styles_.selectStyle(name);
+  showStyles();
 }
 
-void MainWindow::flbRoutines_DblClick(std::size_t entry) {
+void OptionsPage::flbRoutines_DblClick(std::size_t entry) {
   flbRoutines_Click(entry);
   cmdEditStyle_Click();
 }
 
-void MainWindow::cmdEditStyle_Click() {
-  styles_->editStyle();
+void OptionsPage::cmdEditStyle_Click() {
+  styles_.editStyle();
   services_.view.showStyleEditor();
 }
 
-void MainWindow::cmdNewStyle_Click() {
-  styles_->newStyle();
-  syncStyleControls();
-  showOptionsTitle();
-  if (editor_->visible()) services_.view.showStyleEditor();
+void OptionsPage::cmdNewStyle_Click() {
+  styles_.newStyle();
+  showStyles();
+  if (editor_.visible()) services_.view.showStyleEditor();
 }
 
-void MainWindow::cmdDeleteStyle_Click() {
-  if (!styles_->deleteEnabled()) return;
-  styles_->deleteCurrentStyle();
-  syncStyleControls();
-  showOptionsTitle();
+void OptionsPage::cmdDeleteStyle_Click() {
+  if (!styles_.deleteEnabled()) return;
+  styles_.deleteCurrentStyle();
+  showStyles();
 }
 
 }  // namespace qm

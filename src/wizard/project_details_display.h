@@ -13,7 +13,6 @@
 #include "project/project_file.h"
 #include "project/project_state.h"
 #include "wizard/controls.h"
-#include "wizard/page2_files.h"
 
 namespace qm {
 

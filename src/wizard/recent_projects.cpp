@@ -9,10 +9,8 @@
 
 namespace qm {
 
-std::string previousProjectsKey() { return SettingsKey() + "\\Previous"; }
-
 void loadRecentProjects(RecentProjects recent, const SettingsBackend& settings) {
-  const std::string key = previousProjectsKey();
+  const std::string key = PreviousProjectsKey();
   const std::int32_t stored = GetSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", 0);
   // A hand-edited count outside 0..10 would make the list read (and later
   // store) values that the program never wrote.
@@ -47,7 +45,7 @@ void UpdateRecentList(RecentProjects recent, std::string_view projectFile, Setti
     else if (!found || *selected < *found) selected = *selected + 1;
   }
 
-  const std::string key = previousProjectsKey();
+  const std::string key = PreviousProjectsKey();
   SaveSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", recent.count);
   for (std::int16_t i = 1; i <= recent.count && static_cast<std::size_t>(i) <= entries.size(); ++i) {
     SaveSettingString(settings, HKEY_CURRENT_USER, key, decimal(i), entries[static_cast<std::size_t>(i) - 1]);

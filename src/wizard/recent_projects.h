@@ -4,8 +4,8 @@
 // (the stored count) survive it.
 //
 // The making-current sequence that uses this list (choosing a project,
-// a pick from the list, iSortNewFile) belongs to the main window, since it
-// changes the pages; see main_window.h.
+// a pick from the list, iSortNewFile) belongs to the first page; see
+// project_page.h.
 #pragma once
 
 #include <cstdint>
@@ -24,9 +24,6 @@ struct RecentProjects {
   DropDownList& cmbRecent;
   std::int16_t& count;
 };
-
-// The settings key of the stored list: SettingsKey + "\Previous".
-std::string previousProjectsKey();
 
 // Start-up: the stored count (read as 0 to 10 whatever the store holds) and
 // values "1" to the count appended to the list. Selecting the first entry is

@@ -256,7 +256,7 @@ TEST_F(FailingDisk, ARemovalNeedsNoCodeStyle) {
   bench->disk.setRule(
       [](Operation op, const std::string& path) { return op == Operation::Write && path.ends_with("Simple.style"); });
   EXPECT_EQ(bench->run({"/r", "/b", "/a"}).exitStatus, 0) << bench->summary();
-  EXPECT_TRUE(bench->window->page3.optDelete.selected);
+  EXPECT_TRUE(bench->wizard->optionsPage.optDelete.selected);
   const Snapshot now = bench->files();
   for (const auto& [path, text] : original) {
     if (isSourceOrProject(path) && !path.ends_with(".vbp")) {

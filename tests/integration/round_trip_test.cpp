@@ -36,15 +36,15 @@ bool holdsMarkers(std::string_view text) {
 
 // A new start of the wizard, the first run's backup chosen, Roll Back pressed.
 Problems rollBackToTheFirstRun(RunBench& bench, const std::map<std::string, std::string>& topLevel) {
-  MainWindow& window = bench.openWizard();
-  DropDownList& list = window.page1.rollBack.cmbBackups;
+  Wizard& wizard = bench.openWizard();
+  DropDownList& list = wizard.projectPage.rollBack.cmbBackups;
   const auto found = std::find(list.entries.begin(), list.entries.end(), "Backup on 05 Dec at 14:03:27");
   if (found == list.entries.end()) return {"the first run's backup is not offered"};
   list.selected = static_cast<std::size_t>(found - list.entries.begin());
   bench.dialogs.script.answerOk = true;
-  window.cmdRollback_Click();
+  wizard.projectPage.cmdRollback_Click();
   Problems out;
-  if (!window.bProceed) out.push_back("the roll back did not take place");
+  if (!wizard.session.bProceed) out.push_back("the roll back did not take place");
   for (const auto& [name, original] : topLevel) {
     if (RunBench::read(bench.projectFolder + name) != original) out.push_back(name + " was not restored");
   }
@@ -75,7 +75,7 @@ Problems roundTripProblems(RunBench& bench, bool exact) {
 
   bench.clock.time = {2024, 12, 5, 14, 5, 2};
   if (bench.run({"/r", "/b", "/a"}).exitStatus != 0) out.push_back("the Delete run failed");
-  const bool removed = bench.window->page3.optDelete.selected;
+  const bool removed = bench.wizard->optionsPage.optDelete.selected;
   if (changed > 0 && !removed) out.push_back("the Delete run did not remove: " + bench.summary());
   if (changed > 0 && removed) {
     for (const auto& [path, original] : members) {

@@ -39,16 +39,16 @@ std::unique_ptr<RunBench> RunBench::example() {
 StartUpOutcome RunBench::run(const std::vector<std::string>& switches) {
   std::vector<std::string> words{"/p", projectFile};
   words.insert(words.end(), switches.begin(), switches.end());
-  window.reset();
-  window = std::make_unique<MainWindow>(MainWindowServices{workspace, settings, clock, launcher, dialogs, view, [] {}});
-  return window->Form_Load(CommandLine::fromWords(words));
+  wizard.reset();
+  wizard = std::make_unique<Wizard>(WizardServices{workspace, settings, clock, launcher, dialogs, view, [] {}});
+  return wizard->Form_Load(CommandLine::fromWords(words));
 }
 
-MainWindow& RunBench::openWizard() {
-  window.reset();
-  window = std::make_unique<MainWindow>(MainWindowServices{workspace, settings, clock, launcher, dialogs, view, [] {}});
-  window->Form_Load(CommandLine::fromWords({}));
-  return *window;
+Wizard& RunBench::openWizard() {
+  wizard.reset();
+  wizard = std::make_unique<Wizard>(WizardServices{workspace, settings, clock, launcher, dialogs, view, [] {}});
+  wizard->Form_Load(CommandLine::fromWords({}));
+  return *wizard;
 }
 
 std::string RunBench::read(const std::string& nativePath) {

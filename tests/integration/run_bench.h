@@ -17,7 +17,7 @@
 #include "support/faulty_file_system.h"
 #include "support/run_fakes.h"
 #include "support/temp_folder.h"
-#include "wizard/main_window.h"
+#include "wizard/wizard.h"
 #include "wizard/wizard_fixture.h"
 
 namespace qm::testing {
@@ -45,8 +45,8 @@ class RunBench {
   StartUpOutcome run(const std::vector<std::string>& switches);
   // A new start of the program without a command line: the wizard opens the
   // most recent project.
-  MainWindow& openWizard();
-  const std::string& summary() const { return window->page4.txtSummary.text; }
+  Wizard& openWizard();
+  const std::string& summary() const { return wizard->applyPage.txtSummary.text; }
 
   void writeStyle(std::string_view fileName, std::string_view text) const {
     write("program/" + std::string(fileName), text);
@@ -73,7 +73,7 @@ class RunBench {
   RecordingLauncher launcher;
   WizardDialogs dialogs;
   WizardView view;
-  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<Wizard> wizard;
   std::string projectFile;    // native
   std::string projectFolder;  // native, with a trailing "/"
 };

@@ -264,7 +264,9 @@ TEST(NewCopyRun, IntoANewFolderLeavesTheProjectUntouched) {
   const std::string copy = bench.options.newLocation + "\\";
 
   EXPECT_TRUE(bench.run());
-  expectLines(bench.summary.lines(), joined(allFileLines(false), {"Adding extra files ", copy + "ErrorLog.bas",
+  // The summary shows the copy's path with one kind of separator; the record keeps it as the run made it.
+  expectLines(bench.summary.lines(), joined(allFileLines(false), {"Adding extra files ",
+                                                                  bench.options.newLocation + "/ErrorLog.bas",
                                                                   "Update completed in 0 seconds."}));
   EXPECT_EQ(bench.topLevel("Billing"), original);
   EXPECT_EQ(OtherFiles::of(bench).form, before.form);

@@ -81,7 +81,7 @@ void DialogsTest::dontShowAgainWithCancelStoresNothing() {
   QVERIFY(holdsInsertedCode(f));
   QVERIFY(rollBackAnswering(f, true, false));
   QCOMPARE(f.setting("ShowWarning"), std::string());
-  QVERIFY(f.logic().bShowWarning);
+  QVERIFY(f.logic().session.bShowWarning);
   QVERIFY(holdsInsertedCode(f));                // nothing rolled back
   QVERIFY(rollBackAnswering(f, false, false));  // it asks again next time
 }
@@ -91,7 +91,7 @@ void DialogsTest::dontShowAgainWithOkIsRememberedAndRollsBack() {
   runOnceAndGoBack(f);
   QVERIFY(rollBackAnswering(f, true, true));
   QCOMPARE(f.setting("ShowWarning"), std::string("False"));
-  QVERIFY(!f.logic().bShowWarning);
+  QVERIFY(!f.logic().session.bShowWarning);
   QVERIFY(!holdsInsertedCode(f));
   QVERIFY(!rollBackAnswering(f, false, false));  // the next roll back goes ahead without asking
 }
@@ -112,6 +112,11 @@ void DialogsTest::theFolderBrowserFillsTheNewCopyFolder() {
   QVERIFY(browse->drvDrive->count() > 0);
   const QString program = QString::fromStdString(f.folder.file("program"));
   QCOMPARE(browse->lblPath->text(), program);
+  // The tree is open at that folder at once, with nothing read in the background.
+  QVERIFY(browse->dirFolder->currentItem() != nullptr);
+  QCOMPARE(browse->dirFolder->currentItem()->text(0), QStringLiteral("program"));
+  QCOMPARE(browse->dirFolder->currentItem()->childCount(), 1);
+  QCOMPARE(browse->dirFolder->currentItem()->child(0)->text(0), QStringLiteral("Copies"));
   QTest::mouseClick(browse->cmdSelect, Qt::LeftButton);  // untouched: the program's folder
   QCOMPARE(w.txtNewLoc->text(), program);
 

@@ -44,6 +44,7 @@ class StyleEditorWindowTest : public QObject {
   void theVariableDumpTagDeclaresItsVariableOnce();
   void anExtraFileAddedTwiceIsListedOnce();
   void unsavedEditsAreWhatTheNextRunInserts();
+  void theEditorsQuestionsBelongToItsWindow();
 };
 
 void StyleEditorWindowTest::aTagTypedInLowerCaseIsRespelledInRed() {
@@ -128,6 +129,18 @@ void StyleEditorWindowTest::unsavedEditsAreWhatTheNextRunInserts() {
   QVERIFY(f.folder.read("Billing/modUtil.bas").find("' checked by hand") != std::string::npos);
   QVERIFY(f.folder.read("program/Simple.style").find("checked by hand") == std::string::npos);
   QVERIFY(e->rtbError->toPlainText().endsWith(QStringLiteral("' checked by hand")));  // still held, unsaved
+}
+
+void StyleEditorWindowTest::theEditorsQuestionsBelongToItsWindow() {
+  WizardFixture f(true);
+  ui::frmEditor* e = openEditor(f);
+  QWidget* owner = nullptr;
+  onNextModal([&owner](QWidget* modal) {
+    owner = modal->parentWidget();
+    modal->close();
+  });
+  e->mnuSaveAs->trigger();
+  QCOMPARE(owner, static_cast<QWidget*>(e));
 }
 
 }  // namespace qm::testing

@@ -13,13 +13,13 @@ std::vector<std::string> UiDialogs::openFile(const FileDialogRequest&) {
   return answer;
 }
 
-WizardFixture::WizardFixture() {
+WizardFixture::WizardFixture(bool realEditorDialogs) {
   namespace fs = std::filesystem;
   fs::copy(fs::path(exampleFolder()).parent_path().parent_path(), folder.path(), fs::copy_options::recursive);
   folder.makeFolder("program");
   folder.makeFolder("work");
   clock.step = 50;  // waits measured on the clock come to an end
-  session_ = std::make_unique<ui::WizardSession>(setup());
+  session_ = std::make_unique<ui::WizardSession>(setup(realEditorDialogs));
   window().setQuitAction([] {});
   window().setLinkOpener([](const std::string&) {});
 }
@@ -61,6 +61,35 @@ void clickHeader(QHeaderView* header, int section) {
 
 void clickTab(QTabWidget* tabs, int index) {
   QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
+}
+
+QString shown(const QWidget* widget) {
+  QString text;
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+    text = label->text();
+  } else if (const auto* check = qobject_cast<const QCheckBox*>(widget)) {
+    text = check->isChecked() ? "[x]" : "[ ]";
+  } else if (const auto* option = qobject_cast<const QRadioButton*>(widget)) {
+    text = option->isChecked() ? "(o)" : "( )";
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+    text = button->text();
+  } else if (const auto* line = qobject_cast<const QLineEdit*>(widget)) {
+    text = line->text();
+  } else if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+    text = combo->currentText();
+  }
+  if (!widget->isEnabled()) text += " (disabled)";
+  if (widget->isHidden()) text += " (hidden)";
+  return text;
+}
+
+QString mismatches(std::initializer_list<ShownRow> rows) {
+  QString out;
+  for (const ShownRow& row : rows) {
+    if (row.shown == row.expected) continue;
+    out += QStringLiteral("%1 shows '%2', not '%3'\n").arg(row.widget, row.shown, row.expected);
+  }
+  return out;
 }
 
 void onNextModal(std::function<void(QWidget*)> action) {

@@ -19,6 +19,7 @@
 #include "support/run_fakes.h"
 #include "support/temp_folder.h"
 #include "ui/clickable_label.h"
+#include "ui/eliding_widgets.h"
 #include "ui/frm_about.h"
 #include "ui/frm_browse.h"
 #include "ui/frm_editor.h"
@@ -49,7 +50,7 @@ class UiDialogs final : public Dialogs {
 
 class WizardFixture {
  public:
-  WizardFixture();
+  explicit WizardFixture(bool realEditorDialogs = false);
   ~WizardFixture() { session_.reset(); }
 
   // Form_Load with no command line; the window is shown and active.
@@ -62,12 +63,14 @@ class WizardFixture {
   void runAndGoBack();
 
   ui::frmMain& window() { return session_->window(); }
-  MainWindow& logic() { return session_->logic(); }
+  Wizard& logic() { return session_->logic(); }
   std::string billingProject() const { return folder.file("Billing/Billing.vbp"); }
   std::string billingFolder() const { return folder.file("Billing/"); }
   std::string setting(std::string_view name) const;
-  ui::WizardSetup setup() {
-    return {files, folder.file("program/"), folder.file("work/"), settings, clock, launcher, &dialogs};
+  // With `realEditorDialogs`, the style editor asks through real dialogs of its own.
+  ui::WizardSetup setup(bool realEditorDialogs = false) {
+    return {files,    folder.file("program/"), folder.file("work/"), settings, clock,
+            launcher, &dialogs,                realEditorDialogs ? nullptr : &dialogs};
   }
 
   TempFolder folder;
@@ -86,6 +89,23 @@ class WizardFixture {
 void clickBox(QAbstractButton* box);
 void clickHeader(QHeaderView* header, int section);
 void clickTab(QTabWidget* tabs, int index);
+
+// What a person sees of a widget, in a few words: a label's, button's or
+// box's text, "[x]" or "[ ]" for a check box, "(o)" or "( )" for an option
+// button, with " (disabled)" and " (hidden)" after it.
+QString shown(const QWidget* widget);
+
+// One row of a page's table: a widget, what it shows, what it should show.
+struct ShownRow {
+  const char* widget;
+  QString shown;
+  QString expected;
+};
+#define SHOWN(widget, expected) ::qm::testing::ShownRow{#widget, ::qm::testing::shown(widget), expected}
+
+// The rows whose widget does not show what the row expects, one a line; "" when all do.
+QString mismatches(std::initializer_list<ShownRow> rows);
+#define VERIFY_SHOWN(...) QCOMPARE(::qm::testing::mismatches({__VA_ARGS__}), QString())
 
 // Runs `action` on the next modal window that opens (within a few seconds).
 void onNextModal(std::function<void(QWidget*)> action);

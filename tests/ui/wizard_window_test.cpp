@@ -41,6 +41,8 @@ class WizardWindowTest : public QObject {
   void ticksDriveSelectAllAndTheEmptySelectionNote();
   void optionsEnableAndDisableTheirControls();
   void aProjectPathOnTheCommandLineOpensOnTheFilesPage();
+  void enterPressesAFocusedButtonOrThePagesDefault();
+  void projectDetailsAndLongPathsAreNeverCutOffUnseen();
 };
 
 void WizardWindowTest::clickThroughAllFourPages() {
@@ -49,48 +51,53 @@ void WizardWindowTest::clickThroughAllFourPages() {
   ui::frmMain& w = f.window();
   QCOMPARE(w.windowTitle(), QStringLiteral("Trapwise"));
   QCOMPARE(w.pages->currentIndex(), 0);
-  QCOMPARE(w.lblTitles[0]->text(), QStringLiteral("1.  Choose your project"));
-  QCOMPARE(w.lblProjectDetails->text(), QStringLiteral("No project selected."));
-  QVERIFY(!w.cmdLoad2->isEnabled());
-  QVERIFY(w.shpRollBack->isHidden());
+  VERIFY_SHOWN(SHOWN(w.lblTitles[0], "1.  Choose your project"),
+               SHOWN(w.lblProjectDetails, "No project selected."),
+               SHOWN(w.cmdLoad2, "Next >> (disabled)"),
+               SHOWN(w.cmdRollback, "Roll back (hidden)"));
 
   f.dialogs.fileAnswers.push_back({f.billingProject()});
   QTest::mouseClick(w.cmdBrowse, Qt::LeftButton);
-  QVERIFY(w.cmdLoad2->isEnabled());
-  QCOMPARE(w.lblTitles[5]->text(), QStringLiteral("Project details: Billing.vbp"));
+  VERIFY_SHOWN(SHOWN(w.lblTitles[5], "Project details: Billing.vbp"),
+               SHOWN(w.cmbRecent, QString::fromStdString(f.billingProject())),
+               SHOWN(w.cmdLoad2, "Next >>"));
   QVERIFY(w.lblProjectDetails->text().startsWith(QStringLiteral("Project Name: Billing\nProject Type: Exe\n")));
-  QCOMPARE(w.cmbRecent->currentText(), QString::fromStdString(f.billingProject()));
 
   QTest::mouseClick(w.cmdLoad2, Qt::LeftButton);
   QCOMPARE(w.pages->currentIndex(), 1);
-  QCOMPARE(w.lblTitles[1]->text(), QStringLiteral("2. Analyzing your project"));
   const QTreeWidgetItem* headers = w.lstProjectFiles->headerItem();
   QCOMPARE(headers->text(0) + "|" + headers->text(1) + "|" + headers->text(2),
            QStringLiteral("Name|Procedures|Coverage (%)"));
   QCOMPARE(shownRows(w.lstProjectFiles), (QStringList{"Forms\\frmMain.frm|6|17|x", "modUtil.bas|6|33|x",
                                                       "clsInvoice.cls|6|17|x", "..\\Shared\\modShared.bas|2|50|x"}));
-  QVERIFY(!w.lstProjectFiles->isHidden() && w.barProgress->isHidden() && w.lblNoFiles->isHidden());
-  QCOMPARE(w.cmdSelectAll->text(), QStringLiteral("Deselect All"));
+  QVERIFY(!w.lstProjectFiles->isHidden() && w.barProgress->isHidden());
+  VERIFY_SHOWN(SHOWN(w.lblTitles[1], "2. Analyzing your project"),
+               SHOWN(w.lblNoFiles, "No files selected. (hidden)"),
+               SHOWN(w.cmdSelectAll, "Deselect All"));
 
   f.goToOptionsPage();
   QCOMPARE(w.pages->currentIndex(), 2);
-  QCOMPARE(w.lblTitles[6]->text(), QStringLiteral("3. Set the options [Current style: Simple]"));
   QCOMPARE(w.tabOptions->currentIndex(), 0);
-  QVERIFY(w.optAdd->isChecked() && w.optBackup->isChecked() && !w.optNew->isChecked() && !w.txtNewLoc->isEnabled());
-  QCOMPARE(w.txtNewLoc->text(), QString::fromStdString(f.billingFolder() + "New copy created 05 Dec at 14-03-27"));
+  VERIFY_SHOWN(SHOWN(w.lblTitles[6], "3. Set the options [Current style: Simple]"),
+               SHOWN(w.optAdd, "(o)"),
+               SHOWN(w.optDelete, "( ) (disabled)"),
+               SHOWN(w.optBackup, "(o)"),
+               SHOWN(w.optNew, "( )"),
+               SHOWN(w.txtNewLoc,
+                     QString::fromStdString(f.billingFolder() + "New copy created 05 Dec at 14-03-27 (disabled)")),
+               SHOWN(w.cmdDeleteStyle, "Delete Style (disabled)"));
   QCOMPARE(w.flbRoutines->currentItem()->text(), QStringLiteral("Simple.style"));
-  QVERIFY(!w.cmdDeleteStyle->isEnabled());
 
   QTest::mouseClick(w.cmdLoad4, Qt::LeftButton);
   QCOMPARE(w.pages->currentIndex(), 3);
-  QCOMPARE(w.lblTitles[4]->text(), QStringLiteral("4. Apply the changes"));
-  QCOMPARE(w.lblTitles[12]->text(), QStringLiteral("Summary"));
+  VERIFY_SHOWN(SHOWN(w.lblTitles[4], "4. Apply the changes"),
+               SHOWN(w.lblTitles[12], "Summary"),
+               SHOWN(w.cmdBegin, "Begin"));
   QCOMPARE(w.txtSummary->toPlainText(),
            summaryOpening(f.billingFolder(),
-                          {"Forms\\frmMain.frm", "modUtil.bas", "clsInvoice.cls", "..\\Shared\\modShared.bas"}) +
+                          {"Forms/frmMain.frm", "modUtil.bas", "clsInvoice.cls", "../Shared/modShared.bas"}) +
                "Simple.style style\n\nClick 'Begin' to begin the procedure...");
-  QVERIFY(!w.cmdBegin->isHidden() && w.barMain->isHidden());
-  QCOMPARE(w.cmdBegin->text(), QStringLiteral("Begin"));
+  QVERIFY(w.barMain->isHidden());
 
   QTest::mouseClick(w.cmdBegin, Qt::LeftButton);
   const QString last = w.txtSummary->toPlainText().split(QLatin1Char('\n')).last();
@@ -169,14 +176,17 @@ void WizardWindowTest::optionsEnableAndDisableTheirControls() {
   f.openProject(f.billingProject());
   f.goToOptionsPage();
   ui::frmMain& w = f.window();
-  QVERIFY(!w.optDelete->isEnabled());  // nothing inserted yet
+  const auto newCopy = [&w](const QString& enabled, const QString& compile) {
+    return mismatches({SHOWN(w.cmdNewBrowse, "Browse" + enabled), SHOWN(w.chkCompile, compile + enabled)});
+  };
   clickBox(w.optNew);
-  QVERIFY(w.optNew->isChecked() && !w.optBackup->isChecked());
-  QVERIFY(w.txtNewLoc->isEnabled() && w.cmdNewBrowse->isEnabled() && w.chkCompile->isEnabled());
+  VERIFY_SHOWN(SHOWN(w.optNew, "(o)"), SHOWN(w.optBackup, "( )"));
+  QCOMPARE(newCopy("", "[ ]"), QString());
+  QVERIFY(w.txtNewLoc->isEnabled());
   clickBox(w.chkCompile);
   clickBox(w.optBackup);
-  QVERIFY(!w.txtNewLoc->isEnabled() && !w.cmdNewBrowse->isEnabled() && !w.chkCompile->isEnabled());
-  QVERIFY(w.chkCompile->isChecked());
+  QCOMPARE(newCopy(" (disabled)", "[x]"), QString());
+  QVERIFY(!w.txtNewLoc->isEnabled());
 
   clickTab(w.tabOptions, 2);
   QCOMPARE(w.tabOptions->currentIndex(), 2);
@@ -201,8 +211,8 @@ void WizardWindowTest::optionsEnableAndDisableTheirControls() {
   QTest::mouseClick(w.cmdLoad4, Qt::LeftButton);
   f.runAndGoBack();
   f.goToOptionsPage();
-  QVERIFY(w.optDelete->isEnabled());
   clickBox(w.optDelete);
+  VERIFY_SHOWN(SHOWN(w.optDelete, "(o)"), SHOWN(w.optAdd, "( )"));
   QVERIFY(!w.tabOptions->isTabEnabled(2));
   clickTab(w.tabOptions, 2);
   QCOMPARE(w.tabOptions->currentIndex(), 0);
@@ -229,6 +239,87 @@ void WizardWindowTest::aProjectPathOnTheCommandLineOpensOnTheFilesPage() {
   QCOMPARE(w.helpTopic(), 300);
   QTest::keyClick(&w, Qt::Key_F1);
   QCOMPARE(opened, std::vector<std::string>{f.folder.file("program/QMR Help.chm")});
+}
+
+// Enter as the keyboard gives it: to whatever has the focus, passed on up.
+void pressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+
+void WizardWindowTest::enterPressesAFocusedButtonOrThePagesDefault() {
+  WizardFixture f;
+  f.start();
+  ui::frmMain& w = f.window();
+  f.dialogs.fileAnswers.push_back({f.billingProject()});
+  QTest::mouseClick(w.cmdBrowse, Qt::LeftButton);
+  w.cmbRecent->setFocus();
+  pressEnter();
+  QCOMPARE(w.pages->currentIndex(), 1);
+  w.cmdBack1->setFocus();  // a focused button takes the key itself
+  pressEnter();
+  QCOMPARE(w.pages->currentIndex(), 0);
+  QTest::mouseClick(w.cmdLoad2, Qt::LeftButton);
+  w.lstProjectFiles->setFocus();
+  pressEnter();
+  QCOMPARE(w.pages->currentIndex(), 2);
+
+  // A number box left by Enter is checked before the page is left.
+  clickTab(w.tabOptions, 2);
+  QTest::mouseClick(w.txtIgnore, Qt::LeftButton);
+  QTest::keyClicks(w.txtIgnore, "5d1");
+  pressEnter();
+  QCOMPARE(w.pages->currentIndex(), 3);
+  QCOMPARE(w.txtIgnore->text(), QStringLiteral("0"));
+
+  w.txtSummary->setFocus();
+  pressEnter();
+  QVERIFY(w.cmdBegin->isHidden());
+  QVERIFY(w.txtSummary->toPlainText().contains(QStringLiteral("\nUpdate completed in ")));
+  pressEnter();  // Begin is gone: nothing happens
+  QCOMPARE(w.pages->currentIndex(), 3);
+}
+
+// Every line the label shows fits in its width.
+bool linesFit(const QLabel* label) {
+  const int room = label->contentsRect().width() - label->indent() - 2 * label->margin();
+  for (const QString& line : label->text().split(QLatin1Char('\n'))) {
+    if (label->fontMetrics().horizontalAdvance(line) > room) return false;
+  }
+  return true;
+}
+
+void WizardWindowTest::projectDetailsAndLongPathsAreNeverCutOffUnseen() {
+  WizardFixture f;
+  const std::string folder = "A folder with a long name to show in the recent projects list/HarrowLaneInventory/";
+  f.folder.write(folder + "HarrowLaneInventory.vbp",
+                 crlf({"Type=OleDll", "Module=m; m.bas", "Name=\"HarrowLaneInventory\"", "MajorVer=12",
+                       "MinorVer=345", "RevisionVer=6789"}));
+  f.folder.write(folder + "m.bas", crlf({"Attribute VB_Name = \"m\"", "Sub A()", "End Sub"}));
+  f.folder.makeFolder(folder + "Backup on 05 Dec at 14-03-27");
+  const QString project = QString::fromStdString(f.folder.file(folder + "HarrowLaneInventory.vbp"));
+  f.start();
+  ui::frmMain& w = f.window();
+  f.dialogs.fileAnswers.push_back({project.toStdString()});
+  QTest::mouseClick(w.cmdBrowse, Qt::LeftButton);
+  QVERIFY(!w.shpRollBack->isHidden());
+
+  ui::ElidingLabel* details = w.lblProjectDetails;
+  QVERIFY(linesFit(details));
+  QVERIFY(details->text().startsWith(QStringLiteral("Project Name: Harrow")));
+  const QString full = details->fullText();
+  QVERIFY(full.contains(QStringLiteral("Project Name: HarrowLaneInventory\n")));
+  QCOMPARE(details->toolTip(), details->text() == full ? QString() : full);
+
+  // The recent list and the new-copy box keep both ends of a path in view,
+  // and the whole of it in their tooltips.
+  QCOMPARE(w.cmbRecent->toolTip(), project);
+  QVERIFY(w.cmbRecent->shownText().endsWith(QStringLiteral("HarrowLaneInventory.vbp")));
+  QVERIFY(w.cmbRecent->fontMetrics().horizontalAdvance(w.cmbRecent->shownText()) <= w.cmbRecent->width());
+  QTest::mouseClick(w.cmdLoad2, Qt::LeftButton);
+  f.goToOptionsPage();
+  clickBox(w.optNew);
+  w.cmdLoad4->setFocus();
+  QCOMPARE(w.txtNewLoc->toolTip(), w.txtNewLoc->text());
+  QVERIFY(w.txtNewLoc->shownText().startsWith(QStringLiteral("/")));
+  QVERIFY(w.txtNewLoc->shownText().endsWith(QStringLiteral("14-03-27")));
 }
 
 }  // namespace qm::testing

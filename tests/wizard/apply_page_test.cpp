@@ -1,7 +1,7 @@
 // The last page: the summary it opens with, and Begin.
 #include <gtest/gtest.h>
 
-#include "wizard/page4_apply.h"
+#include "wizard/apply_page.h"
 #include "wizard/wizard_fixture.h"
 
 namespace qm::testing {
@@ -9,10 +9,10 @@ namespace {
 
 using ApplyPageTest = WizardTest;
 
-TEST(SummaryText, NamesTheFilesAndTheStyle) {
-  EXPECT_EQ(summaryText({"C:\\P\\a.bas", "C:\\P\\b.frm"}, "Simple.style"),
-            "Add error checking to the following files: \r\nC:\\P\\a.bas\r\nC:\\P\\b.frm\r\n"
-            "Using the Simple.style style\r\n\r\nClick 'Begin' to begin the procedure...");
+TEST(SummaryText, NamesTheFilesWithOneKindOfSeparatorAndTheStyle) {
+  EXPECT_EQ(summaryText({"/home/p/a.bas", "/home/p/Forms\\b.frm", "/home/p/..\\Shared\\c.bas"}, "Simple.style"),
+            "Add error checking to the following files: \r\n/home/p/a.bas\r\n/home/p/Forms/b.frm\r\n"
+            "/home/p/../Shared/c.bas\r\nUsing the Simple.style style\r\n\r\nClick 'Begin' to begin the procedure...");
   EXPECT_EQ(summaryText({}, "House.style"),
             "Add error checking to the following files: \r\nUsing the House.style style\r\n\r\n"
             "Click 'Begin' to begin the procedure...");
@@ -21,62 +21,62 @@ TEST(SummaryText, NamesTheFilesAndTheStyle) {
 TEST_F(ApplyPageTest, NextOnTheOptionsPageShowsTheSummaryOfTheCapturedFiles) {
   start();
   toOptionsPage(billing());
-  window->lstProjectFiles_ItemCheck(0, false);  // too late: the selection was captured
-  window->cmdLoad4_Click();
-  const ApplyPage& page = window->page4;
+  filesPage().lstProjectFiles_ItemCheck(0, false);  // too late: the selection was captured
+  wizard->cmdLoad4_Click();
+  const ApplyPage& page = applyPage();
   EXPECT_EQ(page.lblTitles12.caption, "Summary");
   const std::string folder = billingFolder();
   EXPECT_EQ(page.txtSummary.text, summaryText({folder + "Forms\\frmMain.frm", folder + "modUtil.bas",
                                                folder + "clsInvoice.cls", folder + "..\\Shared\\modShared.bas"},
                                               "Simple.style"));
-  EXPECT_TRUE(page.cmdBegin.visible);
+  expectSeen({SEEN(page.lblTitles4, "4. Apply the changes"), SEEN(page.cmdBegin, "Begin")});
   EXPECT_FALSE(page.barMain.visible);
 
   // With nothing ticked the wizard still moves on.
-  window->cmdBack3_Click();
-  window->cmdBack2_Click();
-  window->cmdSelectAll_Click();
-  window->cmdLoad3_Click();
-  window->cmdLoad4_Click();
-  EXPECT_EQ(window->currentPage, WizardPage::Apply);
-  EXPECT_EQ(window->page4.txtSummary.text, summaryText({}, "Simple.style"));
+  wizard->cmdBack3_Click();
+  wizard->cmdBack2_Click();
+  filesPage().cmdSelectAll_Click();
+  wizard->cmdLoad3_Click();
+  wizard->cmdLoad4_Click();
+  EXPECT_EQ(wizard->currentPage, WizardPage::Apply);
+  EXPECT_EQ(applyPage().txtSummary.text, summaryText({}, "Simple.style"));
 }
 
 TEST_F(ApplyPageTest, BeginRunsTheUpdateAndShowsTheProjectAgain) {
   start();
   toOptionsPage(billing());
-  window->page3.chkNumbers.ticked = true;
-  window->chkNumbers_Click();
-  window->cmdLoad4_Click();
+  optionsPage().chkNumbers.ticked = true;
+  fire(optionsPage().chkNumbers.onClick);
+  wizard->cmdLoad4_Click();
   const std::string before = root.read("projects/Billing/modUtil.bas");
-  EXPECT_TRUE(window->cmdBegin_Click());
-  const ApplyPage& page = window->page4;
+  EXPECT_TRUE(applyPage().cmdBegin_Click());
+  const ApplyPage& page = applyPage();
   EXPECT_FALSE(page.cmdBegin.visible);
   EXPECT_FALSE(page.barMain.visible);
-  EXPECT_TRUE(window->lastRunCompleted);
+  EXPECT_TRUE(session().lastRunCompleted);
   EXPECT_NE(page.txtSummary.text.find("\r\nCreating backup of modUtil.bas...Done\r\n"), std::string::npos);
   EXPECT_NE(page.txtSummary.text.find("\r\nAdding line numbers to modUtil.bas...Success"), std::string::npos);
   EXPECT_NE(page.txtSummary.text.rfind("\r\nUpdate completed in "), std::string::npos);
   EXPECT_NE(root.read("projects/Billing/modUtil.bas"), before);
-  EXPECT_EQ(window->project.projectName, "Billing");
-  EXPECT_EQ(window->page2.lstProjectFiles.rows.size(), 4U);
-  EXPECT_EQ(window->page2.lstProjectFiles.rows[0].cells.size(), 1U) << "reloaded";
+  EXPECT_EQ(session().project.projectName, "Billing");
+  EXPECT_EQ(filesPage().lstProjectFiles.rows.size(), 4U);
+  EXPECT_EQ(filesPage().lstProjectFiles.rows[0].cells.size(), 1U) << "reloaded";
   // Begin stays hidden, so a second press does nothing.
   const std::string summary = page.txtSummary.text;
-  EXPECT_FALSE(window->cmdBegin_Click());
+  EXPECT_FALSE(applyPage().cmdBegin_Click());
   EXPECT_EQ(page.txtSummary.text, summary);
   // Coming back to the page offers Begin again.
-  window->cmdBack3_Click();
-  window->cmdLoad4_Click();
-  EXPECT_TRUE(window->page4.cmdBegin.visible);
+  wizard->cmdBack3_Click();
+  wizard->cmdLoad4_Click();
+  EXPECT_TRUE(applyPage().cmdBegin.visible);
 }
 
 TEST_F(ApplyPageTest, TheRunReadsTheEditorsUnsavedStyle) {
   start();
   toOptionsPage(billing());
-  window->editor().setText(0, "' unsaved first code\n", 0);
-  window->cmdLoad4_Click();
-  ASSERT_TRUE(window->cmdBegin_Click());
+  wizard->editor().setText(0, "' unsaved first code\n", 0);
+  wizard->cmdLoad4_Click();
+  ASSERT_TRUE(applyPage().cmdBegin_Click());
   EXPECT_NE(root.read("projects/Billing/modUtil.bas").find("' unsaved first code"), std::string::npos);
   EXPECT_EQ(root.read("program/Simple.style").find("unsaved"), std::string::npos);
 }
@@ -84,8 +84,8 @@ TEST_F(ApplyPageTest, TheRunReadsTheEditorsUnsavedStyle) {
 TEST_F(ApplyPageTest, TheRunReadsTheControls) {
   start();
   toOptionsPage(billing());
-  OptionsPage& p = window->page3;
-  window->optNew_Click();
+  OptionsPage& p = optionsPage();
+  p.optNew_Click();
   p.txtNewLoc.text = "/tmp/x";
   p.chkCompile.ticked = true;
   p.chkIgnoreTags.ticked = false;
@@ -94,7 +94,7 @@ TEST_F(ApplyPageTest, TheRunReadsTheControls) {
   p.chkNumbers.ticked = true;
   p.txtStartFrom.text = "100";
   p.chkVarDump.ticked = true;
-  const RunOptions options = window->readRunOptions();
+  const RunOptions options = p.readRunOptions();
   EXPECT_EQ(options.action, RunAction::Add);
   EXPECT_EQ(options.saveMode, SaveMode::NewCopy);
   EXPECT_EQ(options.newLocation, "/tmp/x");
@@ -107,7 +107,7 @@ TEST_F(ApplyPageTest, TheRunReadsTheControls) {
   EXPECT_TRUE(options.variableDump);
   EXPECT_EQ(options.selectedFiles.size(), 4U);
   p.txtStartFrom.text = "not a number";
-  EXPECT_FLOAT_EQ(window->readRunOptions().lineNumberStart, 10.0F);
+  EXPECT_FLOAT_EQ(p.readRunOptions().lineNumberStart, 10.0F);
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sstream>
 
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "settings/registry.h"
 #include "wizard/unattended_services.h"
@@ -22,45 +22,52 @@ class CommandLineMode : public WizardTest {
     words.insert(words.end(), switches.begin(), switches.end());
     return start(CommandLine::fromWords(words));
   }
-  const OptionsPage& options() const { return window->page3; }
+  const OptionsPage& options() const { return wizard->optionsPage; }
   std::string defaultCopy() const { return billingFolder() + "New copy created 05 Dec at 14-03-27"; }
-  const std::string& summary() const { return window->page4.txtSummary.text; }
+  const std::string& summary() const { return wizard->applyPage.txtSummary.text; }
   std::string failureLog() const { return root.read("program/QMR Command Line Failure.txt"); }
 };
 
-struct SwitchCase {
-  std::vector<std::string> switches;
-  std::function<bool(const OptionsPage&)> holds;
-  std::string what;
-};
+// What the switches chose on the options page, in a line: the action, the
+// protection with the new copy's folder name, each ticked box, the minimum lines.
+std::string chosen(const OptionsPage& p) {
+  std::string out = p.optAdd.selected ? "add" : "delete";
+  out += (p.optBackup.selected ? " backup [" : " new [") + std::string(bareName(p.txtNewLoc.text)) + "]";
+  const std::pair<const CheckBox*, const char*> boxes[] = {{&p.chkCompile, " compile"},
+                                                           {&p.chkNumbers, " numbers"},
+                                                           {&p.chkVarDump, " dump"},
+                                                           {&p.chkIgnoreExisting, " skip-handled"},
+                                                           {&p.chkIgnoreTags, " skip-tagged"}};
+  for (const auto& [box, name] : boxes) out += box->ticked ? name : "";
+  if (p.chkNumbers.ticked && !p.txtStartFrom.enabled) out += " (no first number)";
+  return out + " lines=" + p.txtIgnore.text;
+}
 
 TEST_F(CommandLineMode, EachSwitchSetsItsControlBothWays) {
   const std::string copy = root.path() + "copies/Here";
   root.makeFolder("copies");
-  const SwitchCase cases[] = {
-      {{}, [](const OptionsPage& p) { return p.optAdd.selected && p.optNew.selected; }, "add, new copy"},
-      {{}, [](const OptionsPage& p) { return !p.chkCompile.ticked && !p.chkNumbers.ticked && !p.chkVarDump.ticked; },
-       "flags absent"},
-      {{}, [](const OptionsPage& p) { return p.chkIgnoreExisting.ticked && p.chkIgnoreTags.ticked; }, "skips on"},
-      {{}, [](const OptionsPage& p) { return p.txtIgnore.text == "0"; }, "minimum lines absent"},
-      {{"/b"}, [](const OptionsPage& p) { return p.optBackup.selected && !p.optNew.selected; }, "/b"},
-      {{"-B"}, [](const OptionsPage& p) { return p.optBackup.selected; }, "-B"},
-      {{"/c", copy}, [copy](const OptionsPage& p) { return p.optNew.selected && p.txtNewLoc.text == copy; }, "/c"},
-      {{"/b", "/C", copy}, [copy](const OptionsPage& p) { return p.optBackup.selected && p.txtNewLoc.text != copy; },
-       "/c ignored with /b"},
-      {{"/m", "/b"}, [](const OptionsPage& p) { return p.chkCompile.ticked; }, "/m"},
-      {{"/L", "/b"}, [](const OptionsPage& p) { return p.chkNumbers.ticked && p.txtStartFrom.enabled; }, "/L"},
-      {{"-v", "/b"}, [](const OptionsPage& p) { return p.chkVarDump.ticked; }, "-v"},
-      {{"/i", "5", "/b"}, [](const OptionsPage& p) { return p.txtIgnore.text == "5"; }, "/i"},
-      {{"/e", "/b"}, [](const OptionsPage& p) { return !p.chkIgnoreExisting.ticked && p.chkIgnoreTags.ticked; }, "/e"},
-      {{"/T", "/b"}, [](const OptionsPage& p) { return p.chkIgnoreExisting.ticked && !p.chkIgnoreTags.ticked; }, "/T"},
+  const std::string backup = "add backup [New copy created 05 Dec at 14-03-27]";
+  const std::string skips = " skip-handled skip-tagged";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{}, "add new [New copy created 05 Dec at 14-03-27]" + skips + " lines=0"},
+      {{"/b"}, backup + skips + " lines=0"},
+      {{"-B"}, backup + skips + " lines=0"},
+      {{"/c", copy}, "add new [Here]" + skips + " lines=0"},
+      {{"/b", "/C", copy}, backup + skips + " lines=0"},
+      {{"/m", "/b"}, backup + " compile" + skips + " lines=0"},
+      {{"/L", "/b"}, backup + " numbers" + skips + " lines=0"},
+      {{"-v", "/b"}, backup + " dump" + skips + " lines=0"},
+      {{"/i", "5", "/b"}, backup + skips + " lines=5"},
+      {{"/e", "/b"}, backup + " skip-tagged lines=0"},
+      {{"/T", "/b"}, backup + " skip-handled lines=0"},
   };
-  for (const SwitchCase& c : cases) {
-    const StartUpOutcome outcome = run(c.switches);
-    EXPECT_FALSE(outcome.showWindow) << c.what;
-    EXPECT_EQ(outcome.exitStatus, 0) << c.what << summary();
-    EXPECT_TRUE(c.holds(options())) << c.what;
-    EXPECT_NE(summary().find("\r\nUpdate completed in "), std::string::npos) << c.what;
+  for (const auto& [switches, expected] : cases) {
+    const std::string what = ::testing::PrintToString(switches);
+    const StartUpOutcome outcome = run(switches);
+    EXPECT_FALSE(outcome.showWindow) << what;
+    EXPECT_EQ(outcome.exitStatus, 0) << what << summary();
+    EXPECT_EQ(chosen(options()), expected) << what;
+    EXPECT_NE(summary().find("\r\nUpdate completed in "), std::string::npos) << what;
   }
 }
 
@@ -79,7 +86,7 @@ TEST_F(CommandLineMode, FlagsClearWhatTheOptionsPageWouldHaveKept) {
   SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "LastRoutine", "Dump.style");
   SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "Create", "True");
   run({"/b"});
-  EXPECT_EQ(window->sStyle(), "Dump.style");
+  EXPECT_EQ(wizard->sStyle(), "Dump.style");
   EXPECT_FALSE(options().chkVarDump.ticked);
   EXPECT_TRUE(options().optBackup.selected);
 }
@@ -90,15 +97,15 @@ TEST_F(CommandLineMode, SelectAllTicksWhatTheRuleLeftOut) {
       {{"a.bas", crlf({"Attribute VB_Name = \"a\"", "Sub A()", "    On Error GoTo E", "    Exit Sub", "E:", "End Sub"})},
        {"b.bas", crlf({"Attribute VB_Name = \"b\"", "Sub B()", "    Debug.Print 1", "End Sub"})}});
   start({"/p", project, "/b"});
-  EXPECT_EQ(window->runOptions.selectedFiles.size(), 1U);
+  EXPECT_EQ(wizard->session.selectedFiles.size(), 1U);
   start({"/p", project, "/b", "/A"});
-  EXPECT_EQ(window->runOptions.selectedFiles.size(), 2U);
+  EXPECT_EQ(wizard->session.selectedFiles.size(), 2U);
   EXPECT_NE(summary().find("Analysing a.bas...Done"), std::string::npos);
 }
 
 TEST_F(CommandLineMode, AQuotedPathOrTheOneStringFormWorks) {
-  EXPECT_EQ(start({"-p", "\"" + billing() + "\"", "/b"}).exitStatus, 0);
-  EXPECT_EQ(window->project.projectFile, billing());
+  EXPECT_EQ(start({"-p", std::string("\"").append(billing()).append("\""), "/b"}).exitStatus, 0);
+  EXPECT_EQ(wizard->session.project.projectFile, billing());
 
   const std::string path = replaceAll(billing(), "/", "\\");
   const StartUpOutcome outcome = start(CommandLine::fromText("/P\"" + path + "\" /b /l"));  // Windows' one string
@@ -120,7 +127,7 @@ TEST_F(CommandLineMode, AProjectThatCannotBeOpenedWritesTheLog) {
     EXPECT_EQ(outcome.exitStatus, 1);
     EXPECT_EQ(outcome.failureLog, programFolder() + "QMR Command Line Failure.txt");
     EXPECT_EQ(failureLog(), commandLineFailureText(CommandLine::fromWords(words).asReceived()));
-    EXPECT_EQ(window->currentPage, WizardPage::Project) << "nothing was pressed";
+    EXPECT_EQ(wizard->currentPage, WizardPage::Project) << "nothing was pressed";
   }
   EXPECT_EQ(storedRecent(), std::vector<std::string>{"-1"}) << "the recent list was never stored";
   EXPECT_NE(failureLog().find("Command Line Argument: /p " + billing() + "/x.vbp\r\n"), std::string::npos);
@@ -137,7 +144,7 @@ TEST_F(CommandLineMode, StyleSwitchFallsBackToTheFirstStyle) {
   for (const auto& c : cases) {
     SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "LastRoutine", "Simple.style");
     run({"/b", "/s", c.value});
-    EXPECT_EQ(window->sStyle(), c.style) << "'" << c.value << "'";
+    EXPECT_EQ(wizard->sStyle(), c.style) << "'" << c.value << "'";
     EXPECT_EQ(setting("LastRoutine"), c.style) << c.value;
   }
 }
@@ -164,9 +171,9 @@ TEST_F(CommandLineMode, CompileWithoutAnyoneToAskIsSkipped) {
 TEST_F(CommandLineMode, EverySummaryLineIsEchoedAsItIsWritten) {
   std::ostringstream out;
   SummaryPrinter printer(out);
-  newWindow();
-  window->page4.txtSummary.echo = &printer;
-  const StartUpOutcome outcome = window->Form_Load(CommandLine::fromWords({"/p", billing(), "/b"}));
+  newWizard();
+  wizard->applyPage.txtSummary.echo = &printer;
+  const StartUpOutcome outcome = wizard->Form_Load(CommandLine::fromWords({"/p", billing(), "/b"}));
   printer.finish();
   EXPECT_EQ(outcome.exitStatus, 0);
   const std::string printed = out.str();
@@ -181,11 +188,11 @@ TEST_F(CommandLineMode, ALoneProjectPathOpensTheFilesPage) {
   const std::string caps = root.path() + "projects/Caps/CAPS.VBP";
   const StartUpOutcome outcome = start({"\"" + caps + "\""});
   EXPECT_TRUE(outcome.showWindow);
-  EXPECT_EQ(window->currentPage, WizardPage::Files);
-  EXPECT_EQ(window->page1.cmbRecent.entries.front(), caps);
+  EXPECT_EQ(wizard->currentPage, WizardPage::Files);
+  EXPECT_EQ(wizard->projectPage.cmbRecent.entries.front(), caps);
   EXPECT_EQ(storedRecent(), (std::vector<std::string>{"1", caps}));
   EXPECT_EQ(rowTexts(1), std::vector<std::string>{"1"});
-  EXPECT_TRUE(window->page4.txtSummary.text.empty()) << "nothing ran";
+  EXPECT_TRUE(wizard->applyPage.txtSummary.text.empty()) << "nothing ran";
 }
 
 TEST_F(CommandLineMode, APathThatIsNotAProjectLeavesTheFirstPage) {
@@ -194,8 +201,8 @@ TEST_F(CommandLineMode, APathThatIsNotAProjectLeavesTheFirstPage) {
   for (const auto& words : lines) {
     const StartUpOutcome outcome = start(words);
     EXPECT_TRUE(outcome.showWindow);
-    EXPECT_EQ(window->currentPage, WizardPage::Project);
-    EXPECT_FALSE(window->page1.cmdLoad2.enabled);
+    EXPECT_EQ(wizard->currentPage, WizardPage::Project);
+    EXPECT_FALSE(wizard->projectPage.cmdLoad2.enabled);
   }
 }
 
@@ -204,7 +211,7 @@ TEST_F(CommandLineMode, ARelativePathIsTakenFromTheWorkingFolder) {
   root.write("work/Inner/In.vbp", crlf({"Type=Exe", "Name=\"In\""}));
   const StartUpOutcome outcome = start({"/p", "Inner/In.vbp", "/b"});
   EXPECT_EQ(outcome.exitStatus, 0) << failureLog();
-  EXPECT_EQ(window->project.projectFile, root.path() + "work/Inner/In.vbp");
+  EXPECT_EQ(wizard->session.project.projectFile, root.path() + "work/Inner/In.vbp");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // All, the label for an empty selection, and sorting by a header click.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "wizard/files_page_report.h"
 #include "wizard/wizard_fixture.h"
 
@@ -28,7 +30,7 @@ class FilesPageTest : public WizardTest {
     std::vector<std::string> lines;
     std::vector<std::pair<std::string, std::string>> sources;
     for (std::size_t i = 0; i < modules.size(); ++i) {
-      const std::string module = "m" + std::to_string(i);
+      const std::string module = std::string("m").append(std::to_string(i));
       lines.push_back("Module=" + module + "; " + module + ".bas");
       sources.push_back({module + ".bas", moduleText(module, modules[i].first, modules[i].second)});
     }
@@ -38,24 +40,33 @@ class FilesPageTest : public WizardTest {
   void analyse(const std::string& project) {
     start();
     browseTo(project);
-    window->cmdLoad2_Click();
+    wizard->cmdLoad2_Click();
   }
 };
 
 TEST_F(FilesPageTest, ShowsCountsAndTicksByTheCoverageRule) {
-  analyse(projectOf({{4, 4}, {4, 3}, {8, 1}, {8, 3}, {0, 0}}));
+  const std::string project = projectOf({{4, 4}, {4, 3}, {8, 1}, {8, 3}, {0, 0}});
+  start();
+  browseTo(project);
+  // While the files are read, the bar stands in for the list.
+  std::set<std::pair<bool, bool>> listAndBar;
+  onYield = [this, &listAndBar] {
+    listAndBar.insert({filesPage().lstProjectFiles.visible, filesPage().barProgress.visible});
+  };
+  wizard->cmdLoad2_Click();
+  onYield = nullptr;
+  EXPECT_EQ(listAndBar, (std::set<std::pair<bool, bool>>{{true, false}, {false, true}}))
+      << "the list, then the bar alone";
   EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"m0.bas", "m1.bas", "m2.bas", "m3.bas", "m4.bas"}));
   EXPECT_EQ(rowTexts(1), (std::vector<std::string>{"4", "4", "8", "8", "0"}));
   EXPECT_EQ(rowTexts(2), (std::vector<std::string>{"100", "75", "12", "38", "0"}));
   EXPECT_EQ(ticks(), (std::vector<bool>{false, true, true, true, false}));
-  const FilesPage& page = window->page2;
-  EXPECT_EQ(page.cmdSelectAll.caption, "Select All");
-  EXPECT_TRUE(page.cmdSelectAll.visible);
-  EXPECT_FALSE(page.lblNoFiles.visible);
-  EXPECT_TRUE(page.lstProjectFiles.visible);
-  EXPECT_FALSE(page.barProgress.visible);
-  EXPECT_EQ(page.barProgress.maximum, 5);
-  EXPECT_EQ(page.barProgress.value, 5);
+  const FilesPage& p = filesPage();
+  expectSeen({SEEN(p.cmdSelectAll, "Select All"), SEEN(p.lblNoFiles, "No files selected. (hidden)")});
+  EXPECT_TRUE(p.lstProjectFiles.visible);
+  EXPECT_FALSE(p.barProgress.visible);
+  EXPECT_EQ(p.barProgress.value, 5);
+  EXPECT_EQ(p.barProgress.maximum, 5);
   EXPECT_GE(yields, 6) << "once before the analysis and once per file";
 }
 
@@ -69,84 +80,79 @@ TEST_F(FilesPageTest, AFileThatCannotBeReadShowsMinusOneUnticked) {
 }
 
 TEST_F(FilesPageTest, SelectAllAndTicksAgreeWithTheButtonAndLabel) {
+  const auto shows = [this](const std::string& button, const std::string& label) {
+    expectSeen({SEEN(filesPage().cmdSelectAll, button), SEEN(filesPage().lblNoFiles, label)});
+  };
+  const std::string none = "No files selected.";
+  const std::string some = "No files selected. (hidden)";
   analyse(projectOf({{2, 2}, {1, 1}}));  // all covered: nothing ticked
   EXPECT_EQ(ticks(), (std::vector<bool>{false, false}));
-  EXPECT_TRUE(window->page2.lblNoFiles.visible);
-  EXPECT_EQ(window->page2.lblNoFiles.caption, "No files selected.");
-  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
-  window->cmdSelectAll_Click();
+  shows("Select All", none);
+  fire(filesPage().cmdSelectAll.onClick);
   EXPECT_EQ(ticks(), (std::vector<bool>{true, true}));
-  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
-  EXPECT_FALSE(window->page2.lblNoFiles.visible);
-  window->cmdSelectAll_Click();
+  shows("Deselect All", some);
+  fire(filesPage().cmdSelectAll.onClick);
   EXPECT_EQ(ticks(), (std::vector<bool>{false, false}));
-  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
+  shows("Select All", none);
 
   analyse(billing());  // all ticked: Deselect All offered
-  EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"Forms\\frmMain.frm", "modUtil.bas", "clsInvoice.cls",
-                                                   "..\\Shared\\modShared.bas"}));
   EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true, true}));
-  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Deselect All");
+  shows("Deselect All", some);
 
+  // Any tick at all offers Deselect All; none says so.
   analyse(projectOf({{4, 1}, {4, 4}, {3, 0}}));
-  MainWindow& w = *window;
-  EXPECT_EQ(w.page2.cmdSelectAll.caption, "Select All");
-  w.lstProjectFiles_ItemCheck(0, false);
-  EXPECT_EQ(w.page2.cmdSelectAll.caption, "Deselect All") << "any tick at all offers Deselect All";
-  EXPECT_FALSE(w.page2.lblNoFiles.visible);
-  w.lstProjectFiles_ItemCheck(2, false);
-  EXPECT_TRUE(w.page2.lblNoFiles.visible);
-  EXPECT_EQ(w.page2.cmdSelectAll.caption, "Select All");
-  w.lstProjectFiles_ItemCheck(1, true);
-  EXPECT_FALSE(w.page2.lblNoFiles.visible);
-  EXPECT_EQ(w.page2.cmdSelectAll.caption, "Deselect All");
+  const struct {
+    std::size_t row;
+    bool ticked;
+    std::string button, label;
+  } steps[] = {{0, false, "Deselect All", some}, {2, false, "Select All", none}, {1, true, "Deselect All", some}};
+  for (const auto& step : steps) {
+    filesPage().lstProjectFiles.onItemCheck(step.row, step.ticked);
+    shows(step.button, step.label);
+  }
   EXPECT_EQ(ticks(), (std::vector<bool>{false, true, false}));
 }
 
 TEST_F(FilesPageTest, AProjectWithoutFilesSaysSo) {
-  const std::string empty = writeProject("Empty", {}, {});
-  analyse(empty);
-  const FilesPage& page = window->page2;
-  EXPECT_TRUE(page.lstProjectFiles.rows.empty());
-  EXPECT_TRUE(page.lstProjectFiles.visible);
-  EXPECT_FALSE(page.cmdSelectAll.visible);
-  EXPECT_TRUE(page.lblNoFiles.visible);
-  EXPECT_EQ(page.lblNoFiles.caption, "Project contains no files");
-  EXPECT_FALSE(page.barProgress.visible);
+  analyse(writeProject("Empty", {}, {}));
+  FilesPage& p = filesPage();
+  EXPECT_TRUE(p.lstProjectFiles.rows.empty());
+  EXPECT_TRUE(p.lstProjectFiles.visible);
+  EXPECT_FALSE(p.barProgress.visible);
+  expectSeen({SEEN(p.cmdSelectAll, "Select All (hidden)"), SEEN(p.lblNoFiles, "Project contains no files")});
 
   // An ordinary project afterwards, with every row unticked, says "No files selected." again.
-  window->cmdBack1_Click();
+  wizard->cmdBack1_Click();
   browseTo(projectOf({{2, 0}}, "Ordinary"));
-  window->cmdLoad2_Click();
-  window->lstProjectFiles_ItemCheck(0, false);
-  EXPECT_EQ(window->page2.lblNoFiles.caption, "No files selected.");
-  EXPECT_TRUE(window->page2.lblNoFiles.visible);
+  wizard->cmdLoad2_Click();
+  p.lstProjectFiles_ItemCheck(0, false);
+  expectSeen({SEEN(p.lblNoFiles, "No files selected.")});
 }
 
 TEST_F(FilesPageTest, NextCapturesTheTickedFilesInListOrder) {
   analyse(billing());
-  window->lstProjectFiles_ItemCheck(1, false);
-  window->cmdLoad3_Click();
-  EXPECT_EQ(window->runOptions.selectedFiles,
+  filesPage().lstProjectFiles_ItemCheck(1, false);
+  wizard->cmdLoad3_Click();
+  EXPECT_EQ(session().selectedFiles,
             (std::vector<std::string>{billingFolder() + "Forms\\frmMain.frm", billingFolder() + "clsInvoice.cls",
                                       billingFolder() + "..\\Shared\\modShared.bas"}));
 }
 
 TEST_F(FilesPageTest, BackFromTheOptionsPageAnalysesAgain) {
   analyse(billing());
-  EXPECT_EQ(window->procedures.size(), 20U);
-  window->cmdSelectAll_Click();  // Deselect All
-  window->cmdLoad3_Click();
-  EXPECT_TRUE(window->runOptions.selectedFiles.empty());
+  EXPECT_EQ(session().procedures.size(), 20U);
+  filesPage().cmdSelectAll_Click();  // Deselect All
+  wizard->cmdLoad3_Click();
+  EXPECT_TRUE(session().selectedFiles.empty());
   // The file changes meanwhile: the new analysis sees it.
   root.write("projects/Billing/clsInvoice.cls", moduleText("clsInvoice", 2, 2));
-  window->cmdBack2_Click();
-  EXPECT_EQ(window->currentPage, WizardPage::Files);
+  wizard->cmdBack2_Click();
+  EXPECT_EQ(wizard->currentPage, WizardPage::Files);
   EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false, true}));
   EXPECT_EQ(rowTexts(2)[2], "100");
-  EXPECT_EQ(window->page2.cmdSelectAll.caption, "Select All");
+  EXPECT_EQ(filesPage().cmdSelectAll.caption, "Select All");
   EXPECT_EQ(storedRecent()[1], billing()) << "the recent list is stored again";
-  EXPECT_EQ(window->procedures.size(), 16U) << "a fresh procedure list, not a longer one";
+  EXPECT_EQ(session().procedures.size(), 16U) << "a fresh procedure list, not a longer one";
 }
 
 TEST_F(FilesPageTest, HeaderClicksSortByValueWithOneSharedDirection) {
@@ -157,7 +163,7 @@ TEST_F(FilesPageTest, HeaderClicksSortByValueWithOneSharedDirection) {
   };
   for (const auto& [clicks, procedures] : cases) {
     analyse(projectOf({{10, 0}, {9, 0}, {100, 0}}));
-    for (int column : clicks) window->lstProjectFiles_ColumnClick(column);
+    for (int column : clicks) filesPage().lstProjectFiles_ColumnClick(column);
     EXPECT_EQ(rowTexts(1), procedures) << clicks.size();
   }
 }
@@ -165,14 +171,14 @@ TEST_F(FilesPageTest, HeaderClicksSortByValueWithOneSharedDirection) {
 TEST_F(FilesPageTest, SortingKeepsTextsAndCapturesInTheNewOrder) {
   analyse(projectOf({{3, 0}, {-1, 0}, {12, 0}}));
   // row 1 ("m1.bas") is unreadable: replace it by a missing file to get "-1"
-  window->page2.lstProjectFiles.rows[1].cells = {"gone.bas", "-1", "0"};
-  window->page2.lstProjectFiles.rows[1].ticked = true;
-  window->lstProjectFiles_ColumnClick(2);
+  filesPage().lstProjectFiles.rows[1].cells = {"gone.bas", "-1", "0"};
+  filesPage().lstProjectFiles.rows[1].ticked = true;
+  filesPage().lstProjectFiles_ColumnClick(2);
   EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"gone.bas", "m0.bas", "m2.bas"}));
   EXPECT_EQ(rowTexts(1), (std::vector<std::string>{"-1", "3", "12"}));
-  window->cmdLoad3_Click();
+  wizard->cmdLoad3_Click();
   const std::string folder = root.path() + "projects/Counts/";
-  EXPECT_EQ(window->runOptions.selectedFiles,
+  EXPECT_EQ(session().selectedFiles,
             (std::vector<std::string>{folder + "gone.bas", folder + "m0.bas", folder + "m2.bas"}));
 }
 
@@ -229,8 +235,8 @@ TEST_F(FilesPageReport, AMemberThatCannotBeReadShowsMinusOne) {
 TEST_F(FilesPageReport, ShowsWhatTheWindowShows) {
   start();
   browseTo(billing());
-  window->cmdLoad2_Click();
-  EXPECT_EQ(filesPageReport(window->page1.lblProjectDetails, window->page2.lstProjectFiles),
+  wizard->cmdLoad2_Click();
+  EXPECT_EQ(filesPageReport(projectPage().lblProjectDetails, filesPage().lstProjectFiles),
             *analyseProjectReport(files, billing()));
 }
 

@@ -96,25 +96,27 @@ TEST_F(RecentProjectsPage, StartUpOpensTheMostRecentAndAPickMakesCurrentWithoutS
   const std::string other = writeProject("Other", {"Module=Only; only.bas"}, {{"only.bas", "Attribute VB_Name = \"Only\"\r\n"}});
   storeRecent(settings, {billing(), other});
   start();
-  MainWindow& w = *window;
-  EXPECT_EQ(w.page1.cmbRecent.entries, (std::vector<std::string>{billing(), other}));
-  EXPECT_EQ(w.page1.cmbRecent.text(), billing());
-  EXPECT_EQ(w.recentCount, 2);
-  EXPECT_EQ(w.project.projectName, "Billing");
-  EXPECT_EQ(w.lblTitles(5).caption, "Project details: Billing.vbp");
-  EXPECT_TRUE(w.page1.lblProjectDetails.visible);
-  EXPECT_TRUE(w.page1.cmdLoad2.enabled);
-  EXPECT_EQ(w.page2.lstProjectFiles.rows.size(), 4U);
-  EXPECT_EQ(w.currentPage, WizardPage::Project);
+  ProjectPage& p = projectPage();
+  EXPECT_EQ(p.cmbRecent.entries, (std::vector<std::string>{billing(), other}));
+  expectSeen({
+      SEEN(p.cmbRecent, billing()),
+      SEEN(p.lblTitles5, "Project details: Billing.vbp"),
+      SEEN(p.cmdLoad2, "Next >>"),
+  });
+  EXPECT_TRUE(p.lblProjectDetails.visible);
+  EXPECT_EQ(session().recentCount, 2);
+  EXPECT_EQ(session().project.projectName, "Billing");
+  EXPECT_EQ(filesPage().lstProjectFiles.rows.size(), 4U);
+  EXPECT_EQ(wizard->currentPage, WizardPage::Project);
 
   const int writes = settings.writes();
-  w.page1.cmbRecent.selected = 1;
-  w.cmbRecent_Click();
-  EXPECT_EQ(w.project.projectFile, other);
-  EXPECT_EQ(w.project.projectFolder, root.path() + "projects/Other/");
-  EXPECT_EQ(w.lblTitles(5).caption, "Project details: Other.vbp");
+  p.cmbRecent.selected = 1;
+  fire(p.cmbRecent.onClick);
+  EXPECT_EQ(session().project.projectFile, other);
+  EXPECT_EQ(session().project.projectFolder, root.path() + "projects/Other/");
+  expectSeen({SEEN(p.lblTitles5, "Project details: Other.vbp")});
   EXPECT_EQ(settings.writes(), writes);
-  w.cmdLoad2_Click();  // Next stores it first
+  wizard->cmdLoad2_Click();  // Next stores it first
   EXPECT_EQ(storedRecent(), (std::vector<std::string>{"2", other, billing()}));
 }
 
@@ -122,20 +124,21 @@ TEST_F(RecentProjectsPage, AProjectThatIsGoneBlocksNext) {
   const std::string gone = root.path() + "projects/Gone/Gone.vbp";
   storeRecent(settings, {gone, billing()});
   start();
-  MainWindow& w = *window;
-  EXPECT_EQ(w.project.projectFile, gone);
-  EXPECT_EQ(w.lblTitles(5).caption, "Project details: Project no longer available");
-  EXPECT_FALSE(w.page1.cmdLoad2.enabled);
-  EXPECT_FALSE(w.page1.lblProjectDetails.visible);
-  EXPECT_FALSE(w.page1.rollBack.cmdRollback.visible);
-  EXPECT_TRUE(w.page2.lstProjectFiles.rows.empty());
-  EXPECT_EQ(w.page1.cmbRecent.entries.size(), 2U) << "the entry stays in the list";
+  ProjectPage& p = projectPage();
+  EXPECT_EQ(session().project.projectFile, gone);
+  expectSeen({
+      SEEN(p.lblTitles5, "Project details: Project no longer available"),
+      SEEN(p.cmdLoad2, "Next >> (disabled)"),
+      SEEN(p.rollBack.cmdRollback, "Roll back (hidden)"),
+  });
+  EXPECT_FALSE(p.lblProjectDetails.visible);
+  EXPECT_TRUE(filesPage().lstProjectFiles.rows.empty());
+  EXPECT_EQ(p.cmbRecent.entries.size(), 2U) << "the entry stays in the list";
   // Another pick opens again.
-  w.page1.cmbRecent.selected = 1;
-  w.cmbRecent_Click();
-  EXPECT_TRUE(w.page1.cmdLoad2.enabled);
-  EXPECT_TRUE(w.page1.lblProjectDetails.visible);
-  EXPECT_EQ(w.lblTitles(5).caption, "Project details: Billing.vbp");
+  p.cmbRecent.selected = 1;
+  p.cmbRecent_Click();
+  expectSeen({SEEN(p.lblTitles5, "Project details: Billing.vbp"), SEEN(p.cmdLoad2, "Next >>")});
+  EXPECT_TRUE(p.lblProjectDetails.visible);
 }
 
 TEST_F(RecentProjectsPage, TheRollBackPanelFollowsTheBackups) {
@@ -144,31 +147,31 @@ TEST_F(RecentProjectsPage, TheRollBackPanelFollowsTheBackups) {
   const std::string plain = writeProject("Plain", {}, {});
   start();
   browseTo(plain);
-  EXPECT_FALSE(window->page1.rollBack.shown());
+  const RollBackPanel& panel = projectPage().rollBack;
+  EXPECT_FALSE(panel.shown());
   browseTo(billing());
-  const RollBackPanel& panel = window->page1.rollBack;
-  EXPECT_TRUE(panel.shpRollBack.visible);
-  EXPECT_TRUE(panel.cmbBackups.visible);
-  EXPECT_TRUE(panel.lblTitles9.visible);
-  EXPECT_TRUE(panel.cmdRollback.visible);
+  expectSeen({
+      SEEN(panel.shpRollBack, "shown"),
+      SEEN(panel.lblTitles9, " Roll back project to..."),
+      SEEN(panel.cmbBackups, "Backup on 05 Dec at 14:03:27"),
+      SEEN(panel.cmdRollback, "Roll back"),
+  });
   EXPECT_EQ(panel.cmbBackups.entries,
             (std::vector<std::string>{"Backup on 05 Dec at 14:03:27", "backup on 06 Dec at 09:00:00"}));
-  EXPECT_EQ(panel.cmbBackups.text(), "Backup on 05 Dec at 14:03:27");
-  EXPECT_EQ(window->lblTitles(9).caption, " Roll back project to...");
 }
 
 TEST_F(RecentProjectsPage, RollBackRestoresTheChosenBackupAndShowsTheProjectAgain) {
   root.write("projects/Billing/Backup on 05 Dec at 14-03-27/modUtil.bas", "Attribute VB_Name = \"Utilities\"\r\n");
   start();
   browseTo(billing());
-  window->bShowWarning = false;
-  window->cmdRollback_Click();
+  wizard->session.bShowWarning = false;
+  fire(projectPage().rollBack.cmdRollback.onClick);
   EXPECT_EQ(dialogs.script.warnings, 0);
-  EXPECT_TRUE(window->bProceed);
+  EXPECT_TRUE(session().bProceed);
   EXPECT_EQ(root.read("projects/Billing/modUtil.bas"), "Attribute VB_Name = \"Utilities\"\r\n");
-  EXPECT_FALSE(window->page1.rollBack.barRollBack.visible);
-  EXPECT_FALSE(window->page1.rollBack.picDoneRolling.visible);
-  EXPECT_EQ(window->project.projectName, "Billing");
+  EXPECT_FALSE(projectPage().rollBack.barRollBack.visible);
+  EXPECT_FALSE(projectPage().rollBack.picDoneRolling.visible);
+  EXPECT_EQ(session().project.projectName, "Billing");
 }
 
 TEST_F(RecentProjectsPage, ACancelledWarningRestoresNothing) {
@@ -177,9 +180,9 @@ TEST_F(RecentProjectsPage, ACancelledWarningRestoresNothing) {
   start();
   browseTo(billing());
   dialogs.script.answerOk = false;
-  window->cmdRollback_Click();
+  fire(projectPage().rollBack.cmdRollback.onClick);
   EXPECT_EQ(dialogs.script.warnings, 1);
-  EXPECT_FALSE(window->bProceed);
+  EXPECT_FALSE(session().bProceed);
   EXPECT_EQ(root.read("projects/Billing/modUtil.bas"), before);
 }
 

@@ -12,16 +12,19 @@ WizardTest::WizardTest() : workspace{files, root.path() + "program/", root.path(
   std::filesystem::copy(exampleFolder() + "../", root.path() + "projects", std::filesystem::copy_options::recursive);
 }
 
-MainWindow& WizardTest::newWindow() {
-  window.reset();
-  window = std::make_unique<MainWindow>(
-      MainWindowServices{workspace, settings, clock, launcher, dialogs, view, [this] { ++yields; }});
-  return *window;
+Wizard& WizardTest::newWizard() {
+  wizard.reset();
+  wizard = std::make_unique<Wizard>(
+      WizardServices{workspace, settings, clock, launcher, dialogs, view, [this] {
+        ++yields;
+        if (onYield) onYield();
+      }});
+  return *wizard;
 }
 
 StartUpOutcome WizardTest::start(const CommandLine& commandLine) {
-  newWindow();
-  return window->Form_Load(commandLine);
+  newWizard();
+  return wizard->Form_Load(commandLine);
 }
 
 std::string WizardTest::writeProject(const std::string& folder, const std::vector<std::string>& memberLines,
@@ -50,18 +53,18 @@ std::string WizardTest::setting(std::string_view name) const {
 
 void WizardTest::browseTo(const std::string& path) {
   dialogs.script.fileAnswers.push_back(path);
-  window->cmdBrowse_Click();
+  wizard->projectPage.cmdBrowse_Click();
 }
 
 void WizardTest::toOptionsPage(const std::string& path) {
   if (!path.empty()) browseTo(path);
-  window->cmdLoad2_Click();
-  window->cmdLoad3_Click();
+  wizard->cmdLoad2_Click();
+  wizard->cmdLoad3_Click();
 }
 
 std::vector<std::string> WizardTest::rowTexts(std::size_t column) const {
   std::vector<std::string> out;
-  for (const ListRow& row : window->page2.lstProjectFiles.rows) {
+  for (const ListRow& row : wizard->filesPage.lstProjectFiles.rows) {
     out.push_back(column < row.cells.size() ? row.cells[column] : "<none>");
   }
   return out;
@@ -69,8 +72,32 @@ std::vector<std::string> WizardTest::rowTexts(std::size_t column) const {
 
 std::vector<bool> WizardTest::ticks() const {
   std::vector<bool> out;
-  for (const ListRow& row : window->page2.lstProjectFiles.rows) out.push_back(row.ticked);
+  for (const ListRow& row : wizard->filesPage.lstProjectFiles.rows) out.push_back(row.ticked);
   return out;
+}
+
+namespace {
+
+std::string withFlags(std::string text, bool enabled, bool visible) {
+  if (!enabled) text += " (disabled)";
+  if (!visible) text += " (hidden)";
+  return text;
+}
+
+}  // namespace
+
+std::string seen(const Label& label) { return withFlags(label.caption, true, label.visible); }
+std::string seen(const Button& button) { return withFlags(button.caption, button.enabled, button.visible); }
+std::string seen(const CheckBox& box) { return withFlags(box.ticked ? "[x]" : "[ ]", box.enabled, true); }
+std::string seen(const OptionButton& option) {
+  return withFlags(option.selected ? "(o)" : "( )", option.enabled, true);
+}
+std::string seen(const TextBox& box) { return withFlags(box.text, box.enabled, true); }
+std::string seen(const DropDownList& list) { return withFlags(list.text(), list.enabled, list.visible); }
+std::string seen(const Shape& shape) { return shape.visible ? "shown" : "(hidden)"; }
+
+void expectSeen(std::initializer_list<SeenRow> rows) {
+  for (const SeenRow& row : rows) EXPECT_EQ(row.shown, row.expected) << row.control;
 }
 
 }  // namespace qm::testing

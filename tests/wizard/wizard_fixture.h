@@ -1,12 +1,14 @@
-// A wizard as a person meets it: the main window's logic over a fresh
-// program folder, a working folder, an in-memory settings store and a copy
-// of the example project, with stand-ins for the dialogs and the view that
-// record what the wizard asked of them.
+// A wizard as a person meets it: the wizard's logic over a fresh program
+// folder, a working folder, an in-memory settings store and a copy of the
+// example project, with stand-ins for the dialogs and the view that record
+// what the wizard asked of them; and a way to state what a page shows as a
+// table of its controls.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,7 +19,7 @@
 #include "settings/command_line.h"
 #include "support/run_fakes.h"
 #include "support/temp_folder.h"
-#include "wizard/main_window.h"
+#include "wizard/wizard.h"
 
 namespace qm::testing {
 
@@ -58,9 +60,9 @@ class WizardTest : public ::testing::Test {
  protected:
   WizardTest();
 
-  // A new MainWindow over the same folders and settings, as a new start of the program.
-  MainWindow& newWindow();
-  // newWindow(), then its start-up with the given command line.
+  // A new Wizard over the same folders and settings, as a new start of the program.
+  Wizard& newWizard();
+  // newWizard(), then its start-up with the given command line.
   StartUpOutcome start(const CommandLine& commandLine = CommandLine::fromWords({}));
   StartUpOutcome start(std::vector<std::string> words) { return start(CommandLine::fromWords(std::move(words))); }
 
@@ -80,6 +82,12 @@ class WizardTest : public ::testing::Test {
   // Through the pages as a person would: Browse (when given), Next, Next.
   void toOptionsPage(const std::string& path);
 
+  ProjectPage& projectPage() { return wizard->projectPage; }
+  FilesPage& filesPage() { return wizard->filesPage; }
+  OptionsPage& optionsPage() { return wizard->optionsPage; }
+  ApplyPage& applyPage() { return wizard->applyPage; }
+  const Session& session() const { return wizard->session; }
+
   std::vector<std::string> rowTexts(std::size_t column) const;
   std::vector<bool> ticks() const;
 
@@ -92,7 +100,30 @@ class WizardTest : public ::testing::Test {
   WizardDialogs dialogs;
   WizardView view;
   int yields = 0;
-  std::unique_ptr<MainWindow> window;
+  std::function<void()> onYield;  // what a test looks at whenever the wizard yields
+  std::unique_ptr<Wizard> wizard;
 };
+
+// What a person sees of a control, in a few words: a label's or button's
+// caption, a box's text, "[x]" or "[ ]" for a check box, "(o)" or "( )" for
+// an option button, with " (disabled)" and " (hidden)" after it.
+std::string seen(const Label& label);
+std::string seen(const Button& button);
+std::string seen(const CheckBox& box);
+std::string seen(const OptionButton& option);
+std::string seen(const TextBox& box);
+std::string seen(const DropDownList& list);
+std::string seen(const Shape& shape);
+
+// One row of a page's table: a control, what it shows, what it should show.
+struct SeenRow {
+  std::string control;
+  std::string shown;
+  std::string expected;
+};
+#define SEEN(control, expected) ::qm::testing::SeenRow{#control, ::qm::testing::seen(control), expected}
+
+// Every row's control shows what the row expects; a failure names the control.
+void expectSeen(std::initializer_list<SeenRow> rows);
 
 }  // namespace qm::testing

@@ -3,6 +3,8 @@
 // and the three small windows, each saved as a PNG. Settings and the
 // program's folder are throw-away, so taking pictures changes nothing of the
 // user's; the project is changed by Begin, so the caller gives a copy.
+//
+//   quillmere_screenshots FOLDER PROJECT.vbp
 #include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
@@ -25,10 +27,11 @@
 #include "ui/frm_main.h"
 #include "ui/frm_warning.h"
 #include "ui/qt_text.h"
-#include "ui/wizard_app.h"
 #include "ui/wizard_session.h"
 
-namespace qm::ui {
+using namespace qm;
+using namespace qm::ui;
+
 namespace {
 
 // Lets layouts, the file system model and pending paints finish.
@@ -50,15 +53,15 @@ bool save(QWidget* window, const QDir& folder, const char* name) {
 
 }  // namespace
 
-int runScreenshots(int& argc, char** argv) {
-  if (argc != 4) {
-    std::fputs("usage: quillmere --screenshots FOLDER PROJECT.vbp\n", stderr);
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fputs("usage: quillmere_screenshots FOLDER PROJECT.vbp\n", stderr);
     return 2;
   }
   QApplication application(argc, argv);
-  const QDir out(QString::fromLocal8Bit(argv[2]));
+  const QDir out(QString::fromLocal8Bit(argv[1]));
   if (!QDir().mkpath(out.absolutePath())) {
-    std::fprintf(stderr, "quillmere: cannot create %s\n", argv[2]);
+    std::fprintf(stderr, "quillmere_screenshots: cannot create %s\n", argv[1]);
     return 1;
   }
   QTemporaryDir programFolder;
@@ -69,11 +72,11 @@ int runScreenshots(int& argc, char** argv) {
   SystemProcessLauncher launcher;
   WizardSession session({files, toNative(programFolder.path()) + "/", toNative(workingFolder.path()) + "/", settings,
                          clock, launcher});
-  session.start(CommandLine::fromWords({argv[3]}));
+  session.start(CommandLine::fromWords({argv[2]}));
   frmMain& window = session.window();
   window.show();
   if (session.logic().currentPage != WizardPage::Files) {
-    std::fprintf(stderr, "quillmere: cannot open the project %s\n", argv[3]);
+    std::fprintf(stderr, "quillmere_screenshots: cannot open the project %s\n", argv[2]);
     return 1;
   }
 
@@ -124,5 +127,3 @@ int runScreenshots(int& argc, char** argv) {
   ok &= save(window.browseWindow(), out, "browse.png");
   return ok ? 0 : 1;
 }
-
-}  // namespace qm::ui

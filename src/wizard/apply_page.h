@@ -1,0 +1,53 @@
+// The fourth wizard page, "4. Apply the changes": the summary of what the run
+// will do, the Begin button, and the box that the run's lines then fill.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "styles/style_editor.h"
+#include "wizard/controls.h"
+#include "wizard/options_page.h"
+#include "wizard/project_page.h"
+#include "wizard/session.h"
+#include "wizard/wizard_services.h"
+
+namespace qm {
+
+class ApplyPage {
+ public:
+  // Begin reads the options page's controls and the editor's style, and
+  // shows the project on the first page again when the run is over.
+  ApplyPage(Session& session, const WizardServices& services, StyleEditor& editor, const OptionsPage& options,
+            ProjectPage& projectPage);
+  ApplyPage(const ApplyPage&) = delete;
+  ApplyPage& operator=(const ApplyPage&) = delete;
+
+  Label lblTitles4{"4. Apply the changes"};
+  Label lblTitles12{"Summary"};
+  SummaryBox txtSummary;
+  ProgressBar barMain;
+  Button cmdBegin{.caption = "Begin"};
+  Button cmdBack3{.caption = "<< Back", .helpTopic = 300};
+  Button cmdQuit{.caption = "Quit"};
+  Image imgVeltane;
+
+  // Next on the options page: the summary of the captured files, and Begin.
+  void enter();
+  // The update run; then the project is shown again as it now is. True when
+  // the run ended with its timing line.
+  bool cmdBegin_Click();
+
+ private:
+  Session& session_;
+  const WizardServices& services_;
+  StyleEditor& editor_;
+  const OptionsPage& options_;
+  ProjectPage& projectPage_;
+};
+
+// The page's opening text: the files, the style, and how to start.
+std::string summaryText(const std::vector<std::string>& selectedFiles, std::string_view styleName);
+
+}  // namespace qm

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -153,8 +154,14 @@ TEST(SGetLongFileName, GivesEachComponentAsListedOrNothing) {
   TempFolder temp;
   temp.write("Work/Billing/Billing.vbp", "Name=\"Billing\"\r\n");
   NativeFileSystem files;
-  EXPECT_EQ(sGetLongFileName(files, temp.path() + "WORK\\billing\\BILLING.VBP"), temp.path() + "Work/Billing/Billing.vbp");
-  EXPECT_EQ(sGetLongFileName(files, temp.path() + "Work\\Billing\\Billing.vbp"), temp.path() + "Work/Billing/Billing.vbp");
+  // Each system writes its own separator between the components.
+  const auto slashed = [](std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+  };
+  const std::string listed = slashed(temp.path() + "Work/Billing/Billing.vbp");
+  EXPECT_EQ(slashed(sGetLongFileName(files, temp.path() + "WORK\\billing\\BILLING.VBP")), listed);
+  EXPECT_EQ(slashed(sGetLongFileName(files, temp.path() + "Work\\Billing\\Billing.vbp")), listed);
   EXPECT_EQ(sGetLongFileName(files, temp.path() + "Work\\Gone\\Billing.vbp"), "");
   EXPECT_EQ(sGetLongFileName(files, temp.path() + "Work\\Billing\\Other.vbp"), "");
   EXPECT_EQ(sGetLongFileName(files, ""), "");

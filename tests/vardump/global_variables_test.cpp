@@ -206,7 +206,9 @@ TEST_F(WriteGlobalVariablesTest, AFileUnderAnotherCaseIsTheSameModule) {
   project.write("globalvariables.bas", earlierRun());
   ASSERT_TRUE(writeGlobalVariablesModule(ws, project.path(), DumpState{}).ok());
   EXPECT_EQ(project.read("globalvariables.bas"), kFreshModuleWithoutVariables);
-  EXPECT_FALSE(project.exists("GlobalVariables.bas"));
+  const auto listed = files.list(project.path(), "*.bas");
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_EQ(listed[0].name, "globalvariables.bas");
 }
 
 TEST_F(WriteGlobalVariablesTest, AFailedWriteLeavesTheEarlierModuleAsItWas) {

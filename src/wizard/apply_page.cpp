@@ -1,6 +1,5 @@
 // The last page's Begin: the update run over the options the controls stand
 // for, then the project shown again as the run left it.
-#include "run/update_run.h"
 #include "wizard/main_window.h"
 
 namespace qm {
@@ -16,6 +15,9 @@ bool MainWindow::cmdBegin_Click() {
     page4.txtSummary.appendLine("The code style " + sStyle() + " could not be read.");
     page4.txtSummary.appendLine("No files were modified.");
     lastRunCompleted = false;
+    lastRun = RunOutcome{};
+    lastRun.refused = true;
+    lastRun.refusal = "The code style " + sStyle() + " could not be read.";
     return false;
   }
   RunContext context{services_.workspace,
@@ -33,7 +35,8 @@ bool MainWindow::cmdBegin_Click() {
                      vbLocation,
                      services_.clock,
                      services_.launcher};
-  lastRunCompleted = runUpdate(context).endedWithTimingLine;
+  lastRun = runUpdate(context);
+  lastRunCompleted = lastRun.endedWithTimingLine;
   page4.barMain.visible = false;
   project.projectName = LoadProjectDetails(project.projectFile);
   return lastRunCompleted;

@@ -3,11 +3,13 @@
 // the run cannot come to its end.
 #include "wizard/command_line_mode.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "project/project_file.h"
+#include "run/rollback.h"
 #include "styles/style_file.h"
 #include "wizard/main_window.h"
 
@@ -56,8 +58,8 @@ void applySwitches(MainWindow& window, const CommandLine& commandLine) {
   page.chkIgnoreTags.ticked = !commandLine.hasSwitch('t');
 }
 
-bool runRequest(MainWindow& window, const CommandLine& commandLine) {
-  if (!openRequestedProject(window, commandLine)) return false;
+// True when the run started (it may still have failed steps).
+bool pressButtons(MainWindow& window, const CommandLine& commandLine) {
   window.cmdLoad2_Click();
   if (commandLine.hasSwitch('a') && window.page2.cmdSelectAll.caption == kSelectAll) window.cmdSelectAll_Click();
   window.cmdLoad3_Click();
@@ -68,24 +70,75 @@ bool runRequest(MainWindow& window, const CommandLine& commandLine) {
 
 }  // namespace
 
-CommandLineOutcome RunCommandLine(MainWindow& window, const CommandLine& commandLine) {
-  Workspace& workspace = window.workspace();
-  bool completed = false;
-  try {
-    completed = runRequest(window, commandLine);
-  } catch (const std::exception&) {
-    completed = false;  // reported by the log below, as every other failure is
-  }
+CommandLineOutcome notStarted(Workspace& workspace, std::string_view commandText, std::string reason) {
   CommandLineOutcome outcome;
-  if (completed) return outcome;
-  outcome.exitStatus = 1;
-  const auto written = writeCommandLineFailure(workspace, commandLine.asReceived());
+  outcome.exitStatus = kExitNotStarted;
+  outcome.reason = std::move(reason);
+  const auto written = writeCommandLineFailure(workspace, commandText);
   if (written) {
     outcome.failureLog = *written;
   } else {
     outcome.logFailure = written.message();
   }
   return outcome;
+}
+
+CommandLineOutcome RunCommandLine(MainWindow& window, const CommandLine& commandLine) {
+  Workspace& workspace = window.workspace();
+  bool opened = false;
+  bool completed = false;
+  std::string reason;
+  try {
+    opened = openRequestedProject(window, commandLine);
+    if (opened) completed = pressButtons(window, commandLine);
+  } catch (const std::exception& error) {
+    completed = false;  // reported by the log below, as every other failure is
+    reason = error.what();
+  }
+  if (!opened && reason.empty()) reason = "the project named after /p could not be opened";
+  if (opened && !completed && reason.empty()) reason = window.lastRun.refusal;
+  if (!completed || window.lastRun.refused) {
+    return notStarted(workspace, commandLine.asReceived(), reason.empty() ? window.lastRun.refusal : reason);
+  }
+  CommandLineOutcome outcome;
+  if (window.lastRun.failures > 0) outcome.exitStatus = kExitStepFailed;
+  return outcome;
+}
+
+CommandLineOutcome RunRollbackCommand(MainWindow& window, std::string_view projectPath, std::string_view backup,
+                                      std::string_view commandText, SummarySink& lines) {
+  Workspace& workspace = window.workspace();
+  const FileSystem& files = workspace.files;
+  const std::string project = sGetLongFileName(files, pathFromWorkingFolder(projectPath, workspace.workingFolder));
+  const auto listed = project.empty() ? std::nullopt : files.lookUp(project);
+  if (!listed || !window.chooseProject(project, listed->name)) {
+    return notStarted(workspace, commandText, "cannot open the project " + std::string(projectPath));
+  }
+  // The list shows "14:03:27" where the folder is named "14-03-27"; either is taken.
+  const std::string wanted = backup.empty() ? newestBackup(files, window.project.projectFolder)
+                                            : replaceAll(backup, "-", ":");
+  DropDownList& list = window.page1.rollBack.cmbBackups;
+  const auto entry = std::find_if(list.entries.begin(), list.entries.end(),
+                                  [&wanted](const std::string& e) { return equalsNoCase(e, wanted); });
+  if (wanted.empty() || entry == list.entries.end()) {
+    return notStarted(workspace, commandText,
+                      backup.empty() ? "the project has no backup" : "the project has no backup named " + std::string(backup));
+  }
+  list.selected = static_cast<std::size_t>(entry - list.entries.begin());
+  // Nobody is there to answer the warning; the choice is not stored.
+  const bool showWarning = window.bShowWarning;
+  window.bShowWarning = false;
+  window.cmdRollback_Click();
+  window.bShowWarning = showWarning;
+
+  const RollbackOutcome& outcome = window.lastRollback;
+  if (!outcome.performed) return notStarted(workspace, commandText, outcome.refusal);
+  for (const std::string& name : outcome.restored) lines.appendLine("Restored " + name);
+  for (const std::string& path : outcome.deleted) lines.appendLine("Deleted " + path);
+  for (const std::string& failure : outcome.failures) lines.appendLine("Failed: " + failure);
+  CommandLineOutcome result;
+  if (!outcome.failures.empty()) result.exitStatus = kExitStepFailed;
+  return result;
 }
 
 }  // namespace qm

@@ -26,8 +26,10 @@
 #include "platform/settings_backend.h"
 #include "platform/workspace.h"
 #include "project/project_state.h"
+#include "run/rollback.h"
 #include "run/run_options.h"
 #include "run/run_services.h"
+#include "run/update_run.h"
 #include "settings/command_line.h"
 #include "styles/style_editor.h"
 #include "styles/style_library.h"
@@ -78,8 +80,9 @@ struct MainWindowServices {
 // What the start-up decided.
 struct StartUpOutcome {
   bool showWindow = true;  // false: command-line mode ran and the program ends
-  int exitStatus = 0;      // command-line mode: 0 when the run completed, 1 when it failed
+  int exitStatus = 0;      // command-line mode: see command_line_mode.h
   std::string failureLog;  // command-line mode: the failure log written, if any
+  std::string reason;      // command-line mode: why the run could not start, if it could not
 };
 
 class MainWindow {
@@ -117,6 +120,8 @@ class MainWindow {
   AnalysisNotes notes;
   DumpState dump;
   bool lastRunCompleted = false;  // the last Begin ended with its timing line
+  RunOutcome lastRun;             // what the last Begin came to
+  RollbackOutcome lastRollback;   // what the last Roll back came to
 
   // The current code style lives in the editor; its file name is `sStyle`.
   StyleEditor& editor() { return *editor_; }

@@ -1,6 +1,8 @@
 // The options page: what entering it presets, what leaving it stores, the
 // rules that enable and disable its controls, the number boxes' check, and
 // the style list's commands (which the style library carries out).
+#include <limits>
+
 #include "platform/text.h"
 #include "run/backup.h"
 #include "settings/registry.h"
@@ -53,9 +55,10 @@ RunOptions MainWindow::readRunOptions() const {
   options.minLines = page3.txtIgnore.text;
   options.addLineNumbers = page3.chkNumbers.ticked;
   // The box's check has normally run; a text that still reads as no number
-  // (Begin pressed without the box losing the focus) starts from the default.
+  // (Begin pressed without the box losing the focus) is passed on as such,
+  // and the run refuses it before it touches anything.
   const auto start = singleFromText(page3.txtStartFrom.text, services_.clock.decimalSeparator());
-  options.lineNumberStart = start ? *start : 10.0F;
+  options.lineNumberStart = start ? *start : std::numeric_limits<float>::quiet_NaN();
   options.variableDump = page3.chkVarDump.ticked;
   options.saveMode = page3.optBackup.selected ? SaveMode::Backup : SaveMode::NewCopy;
   options.newLocation = page3.txtNewLoc.text;

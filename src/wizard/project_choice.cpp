@@ -111,8 +111,10 @@ void MainWindow::cmdRollback_Click() {
   RollbackContext context{services_.workspace.files, panel.barRollBack, services_.dialogs, services_.yield,
                           services_.settings, services_.clock,
                           [&panel](bool shown) { panel.picDoneRolling.visible = shown; }};
-  const RollbackOutcome outcome = rollBack(context, project, panel.cmbBackups.text(), bShowWarning);
+  lastRollback = rollBack(context, project, panel.cmbBackups.text(), bShowWarning);
+  const RollbackOutcome& outcome = lastRollback;
   bProceed = outcome.performed;
+  if (!outcome.refusal.empty()) services_.dialogs.messageBox(outcome.refusal, "Roll back");
   if (!outcome.performed) return;
   if (!outcome.failures.empty()) {
     std::string message = "Some files could not be restored:";

@@ -22,6 +22,11 @@ RunBench::RunBench(const std::string& sourceFolder, const std::string& projectIn
   const fs::path source = fs::weakly_canonical(fs::path(sourceFolder));
   const std::string copy = root.file("projects/" + source.filename().string());
   fs::copy(source, copy, fs::copy_options::recursive);
+  // A project is the user's to change, whatever marks its source carried.
+  fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add);
+  for (const auto& entry : fs::recursive_directory_iterator(copy)) {
+    fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+  }
   projectFile = (fs::path(copy) / fs::path(projectInside)).string();
   std::replace(projectFile.begin(), projectFile.end(), '\\', '/');
   projectFolder = fs::path(projectFile).parent_path().string() + "/";

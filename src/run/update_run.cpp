@@ -419,14 +419,22 @@ class UpdateRun {
     advance();
   }
 
+  // A processed member's path inside the new copy: as the copy places it,
+  // or, should the project file not have been readable, inside the copy all
+  // the same (never beside it through a leading "..\").
+  std::string newCopyPlace(const std::string& path) const {
+    const std::string listed = listedPath(path);
+    const auto place = newCopyPlaces_.find(toLower(foldedPath(listed)));
+    if (place != newCopyPlaces_.end()) return place->second;
+    const std::vector<MemberPlace> alone = placeMembers({listed}, projectFolder(), "", {});
+    return alone.empty() ? std::string(bareName(path)) : alone.front().relative;
+  }
+
   // Writes the result beside its target; the batch renames it into place.
   void save(const std::string& name, const std::string& path, const std::string& source, const std::string& result) {
     std::string target = path;
     if (isNewCopy()) {
-      const std::string listed = listedPath(path);
-      const auto place = newCopyPlaces_.find(toLower(foldedPath(listed)));
-      const std::string relative = place != newCopyPlaces_.end() ? place->second : foldedPath(listed);
-      target = joinPath(destination_, std::string(folderOf(relative)) + name);
+      target = joinPath(destination_, std::string(folderOf(newCopyPlace(path))) + name);
       if (Status made = makeFoldersFor(target); !made) {
         failLine("Saving " + name + "..." + failed(made.message()));
         return;

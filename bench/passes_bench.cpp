@@ -55,11 +55,11 @@ void setThroughput(benchmark::State& state, std::size_t bytes) {
 
 std::vector<std::string> insertedTexts(ProcedureList& list) {
   AnalysisNotes notes;
-  for (const auto& member : sampleProject().members) analyseText(member.content, list, notes);
+  for (const auto& member : sampleProject().members) analyseText(member.content, list, notes, member.relativePath);
   std::vector<std::string> out;
   const CodeStyle style = defaultStyle();
   for (const auto& member : sampleProject().members) {
-    auto pass = InsertionPass::prepare({style.onErrorText, style.handlerText, "0", "Generated", list},
+    auto pass = InsertionPass::prepare({style.onErrorText, style.handlerText, "0", "Generated", list, member.relativePath},
                                        bareName(member.relativePath), true, false);
     out.push_back(pass->run(member.content).text);
   }
@@ -70,7 +70,7 @@ void BM_Analyse(benchmark::State& state) {
   for (auto _ : state) {
     ProcedureList list;
     AnalysisNotes notes;
-    for (const auto& member : sampleProject().members) benchmark::DoNotOptimize(analyseText(member.content, list, notes));
+    for (const auto& member : sampleProject().members) benchmark::DoNotOptimize(analyseText(member.content, list, notes, member.relativePath));
   }
   setThroughput(state, sampleProject().totalBytes());
 }
@@ -79,11 +79,11 @@ BENCHMARK(BM_Analyse)->Unit(benchmark::kMillisecond);
 void BM_Insert(benchmark::State& state) {
   ProcedureList list;
   AnalysisNotes notes;
-  for (const auto& member : sampleProject().members) analyseText(member.content, list, notes);
+  for (const auto& member : sampleProject().members) analyseText(member.content, list, notes, member.relativePath);
   const CodeStyle style = defaultStyle();
   for (auto _ : state) {
     for (const auto& member : sampleProject().members) {
-      auto pass = InsertionPass::prepare({style.onErrorText, style.handlerText, "0", "Generated", list},
+      auto pass = InsertionPass::prepare({style.onErrorText, style.handlerText, "0", "Generated", list, member.relativePath},
                                          bareName(member.relativePath), true, false);
       benchmark::DoNotOptimize(pass->run(member.content));
     }
@@ -175,7 +175,7 @@ void BM_ChainOnDisk(benchmark::State& state) {
     for (const auto& member : disk.project().members) {
       const std::string path = folder + member.relativePath;
       const std::string_view name = bareName(member.relativePath);
-      sInsertErrorHandling(ws, path, name, true, false, {style.onErrorText, style.handlerText, "0", "Generated", list});
+      sInsertErrorHandling(ws, path, name, true, false, {style.onErrorText, style.handlerText, "0", "Generated", list, path});
       AddVariableDump(ws, path, name, true, true, userTypes, dump);
       sngAddLineNumbers(ws, path, 10, 5);
     }

@@ -3,6 +3,8 @@
 #include <limits>
 
 #include "engine/scanning.h"
+#include "engine/statements.h"
+#include "engine/type_blocks.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 
@@ -26,26 +28,11 @@ std::string withoutDigits(std::string_view trimmed) {
 
 bool opensErrorHandling(std::string_view trimmed) { return startsWithNoCase(trimmed, "on error"); }
 
-std::string_view skipBlanks(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-  return text.substr(pos);
-}
-
-// Consumes `word` and the blanks after it; false (text untouched) when the
-// text does not begin with that word followed by at least one blank.
-bool consumeWord(std::string_view& text, std::string_view word) {
-  if (!beginsWithWord(text, word)) return false;
-  std::string_view rest = text.substr(word.size());
-  if (rest.empty() || (rest.front() != ' ' && rest.front() != '\t')) return false;
-  text = skipBlanks(rest);
-  return true;
-}
-
 // Per-call working state of the analysis of one file.
 class FileAnalysis {
  public:
-  FileAnalysis(ProcedureList& procedures, AnalysisNotes& notes) : procedures_(procedures), notes_(notes) {}
+  FileAnalysis(ProcedureList& procedures, AnalysisNotes& notes, std::string_view member)
+      : procedures_(procedures), notes_(notes), member_(member) {}
 
   // False when the file has more procedures than the 16-bit count holds.
   bool take(std::string_view line) {
@@ -54,7 +41,8 @@ class FileAnalysis {
       noteComment(trimmed);
       return true;
     }
-    if (isHeader(line)) return startProcedure(line);
+    const bool inTypeBlock = typeBlocks_.inside(line);
+    if (!inTypeBlock && isHeader(line)) return startProcedure(line);
     if (auto type = userTypeName(trimmed)) notes_.userTypes.insert(std::move(*type));
     if (current_) countLine(trimmed);
     return true;
@@ -69,16 +57,19 @@ class FileAnalysis {
   }
 
   bool startProcedure(std::string_view line) {
-    current_ = procedures_.append(ProcedureRecord{std::string(line), false, 0});
+    current_ = procedures_.append(member_, ProcedureRecord{std::string(line), false, 0});
     if (counts_.procedures == kMaxCount) return false;
     ++counts_.procedures;
     linesSinceHeader_ = 0;
+    // A procedure that ends on its header line has no statement to count.
+    if (closesOnItsLine(line)) current_.reset();
     return true;
   }
 
   void countLine(std::string_view trimmed) {
     ProcedureRecord& record = procedures_.at(*current_);
-    const bool handles = numbered_ ? opensErrorHandling(withoutDigits(trimmed)) : opensErrorHandling(trimmed);
+    const bool handles = numbered_ ? opensErrorHandling(withoutDigits(trimmed))
+                                   : opensErrorHandling(withoutLineNumber(trimmed));  // numbered by hand
     if (handles && !record.hasErrorHandling) {
       record.hasErrorHandling = true;
       ++counts_.handled;
@@ -91,6 +82,8 @@ class FileAnalysis {
 
   ProcedureList& procedures_;
   AnalysisNotes& notes_;
+  std::string_view member_;
+  TypeBlocks typeBlocks_;
   ProcedureCounts counts_;
   std::optional<std::size_t> current_;  // the record of the procedure being counted
   int linesSinceHeader_ = 0;
@@ -99,18 +92,9 @@ class FileAnalysis {
 
 }  // namespace
 
-std::optional<std::string> userTypeName(std::string_view line) {
-  std::string_view text = skipBlanks(line);
-  if (!consumeWord(text, "private")) consumeWord(text, "public");
-  if (!consumeWord(text, "type")) return std::nullopt;
-  std::size_t length = 0;
-  while (length < text.size() && isWordChar(text[length])) ++length;
-  if (length == 0 || !isAsciiLetter(text[0])) return std::nullopt;
-  return toLower(text.substr(0, length));
-}
-
-ProcedureCounts analyseText(std::string_view text, ProcedureList& procedures, AnalysisNotes& notes) {
-  FileAnalysis analysis(procedures, notes);
+ProcedureCounts analyseText(std::string_view text, ProcedureList& procedures, AnalysisNotes& notes,
+                            std::string_view member) {
+  FileAnalysis analysis(procedures, notes, member);
   LineReader reader(text);
   std::string_view line;
   while (reader.next(line)) {
@@ -123,7 +107,7 @@ ProcedureCounts AnalyseFile(const FileSystem& files, std::string_view path, Proc
                             AnalysisNotes& notes) {
   auto text = files.readFile(path);
   if (!text) return ProcedureCounts{-1, 0};
-  return analyseText(*text, procedures, notes);
+  return analyseText(*text, procedures, notes, path);
 }
 
 std::int16_t coveragePercent(ProcedureCounts counts) {

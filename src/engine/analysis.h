@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "engine/procedure_list.h"
+#include "engine/type_blocks.h"
 #include "platform/file_system.h"
 
 namespace qm {
@@ -30,21 +31,19 @@ struct AnalysisNotes {
   std::set<std::string> userTypes;  // lower-cased names of Type ... End Type blocks
 };
 
-// Analyses source text already in memory. Records are appended even when
-// the analysis fails part way ({-1, 0}: more procedures than a 16-bit count holds).
-ProcedureCounts analyseText(std::string_view text, ProcedureList& procedures, AnalysisNotes& notes);
+// Analyses source text already in memory; the records are made for the
+// member file `member`. Records are appended even when the analysis fails
+// part way ({-1, 0}: more procedures than a 16-bit count holds).
+ProcedureCounts analyseText(std::string_view text, ProcedureList& procedures, AnalysisNotes& notes,
+                            std::string_view member = {});
 
-// Reads `path` and analyses it; {-1, 0} when the file cannot be read.
+// Reads `path` and analyses it as the member `path`; {-1, 0} when the file
+// cannot be read.
 ProcedureCounts AnalyseFile(const FileSystem& files, std::string_view path, ProcedureList& procedures,
                             AnalysisNotes& notes);
 
 // handled / procedures as a whole percentage, a half going to the even
 // neighbour (12.5 gives 12); 0 when there are no procedures or the analysis failed.
 std::int16_t coveragePercent(ProcedureCounts counts);
-
-// The name, lower-cased, that a line opening a user-defined type declares:
-// "Type X", "Private Type X" or "Public Type X" (leading blanks and tabs
-// allowed, keywords in any case); nothing for every other line.
-std::optional<std::string> userTypeName(std::string_view line);
 
 }  // namespace qm

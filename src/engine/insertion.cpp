@@ -5,6 +5,8 @@
 
 #include "engine/file_rewrite.h"
 #include "engine/scanning.h"
+#include "engine/statements.h"
+#include "engine/type_blocks.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 
@@ -63,23 +65,139 @@ std::string insertionSummary(int updated, int found) {
   return decimal(updated) + " out of " + decimal(found);
 }
 
+std::optional<std::string> shortenedQuotedHeader(std::string_view quoted, std::size_t size) {
+  constexpr std::string_view kEllipsis = "...";
+  if (quoted.size() < 2 || size < kEllipsis.size() + 2 || size >= quoted.size()) return std::nullopt;
+  const std::string_view inner = quoted.substr(1, quoted.size() - 2);
+  const std::size_t budget = size - kEllipsis.size() - 2;
+  // Every double quote inside stands doubled, so a quote always begins a
+  // pair from the left and ends one from the right.
+  auto headLength = [&](std::size_t most) {
+    std::size_t length = 0;
+    while (length < inner.size()) {
+      const std::size_t unit = inner[length] == '"' ? 2 : 1;
+      if (length + unit > most) break;
+      length += unit;
+    }
+    return length;
+  };
+  auto tailLength = [&](std::size_t most, std::size_t head) {
+    std::size_t length = 0;
+    while (length + head < inner.size()) {
+      const std::size_t unit = inner[inner.size() - 1 - length] == '"' ? 2 : 1;
+      if (length + unit > most) break;
+      length += unit;
+    }
+    return length;
+  };
+  std::size_t head = headLength((budget + 1) / 2);
+  const std::size_t tail = tailLength(budget - head, head);
+  head = headLength(budget - tail);
+  std::string out;
+  out.reserve(size);
+  out.push_back('"');
+  out.append(inner.substr(0, head));
+  out.append(kEllipsis);
+  out.append(inner.substr(inner.size() - tail));
+  out.push_back('"');
+  return out;
+}
+
+void fitLongLines(std::string& filled, std::string_view quoted) {
+  if (filled.size() <= kLongestStyleLine) return;
+  std::string out;
+  out.reserve(filled.size());
+  std::size_t start = 0;
+  while (start < filled.size()) {
+    std::size_t end = filled.find('\n', start);
+    const std::size_t next = end == std::string::npos ? filled.size() : end + 1;
+    if (end == std::string::npos) end = filled.size();
+    if (end > start && filled[end - 1] == '\r') --end;
+    const std::string_view line(filled.data() + start, end - start);
+    const std::size_t at = line.size() > kLongestStyleLine ? line.find(quoted) : std::string_view::npos;
+    const auto shorter = at == std::string_view::npos
+                             ? std::nullopt
+                             : shortenedQuotedHeader(quoted, kLongestStyleLine - (line.size() - quoted.size()));
+    if (shorter) {
+      out.append(line.substr(0, at));
+      out.append(*shorter);
+      out.append(line.substr(at + quoted.size()));
+      out.append(filled, end, next - end);
+    } else {
+      out.append(filled, start, next - start);
+    }
+    start = next;
+  }
+  filled = std::move(out);
+}
+
+namespace {
+
+// The names that a filled-in block declares or defines.
+NameSet blockNames(std::string_view onError, std::string_view handler) {
+  NameSet names;
+  for (const std::string_view text : {onError, handler}) {
+    LineReader reader(text);
+    std::string_view line;
+    while (reader.next(line)) {
+      if (!isComment(trimSpaces(line))) addNamesOfLine(line, names);
+    }
+  }
+  return names;
+}
+
+// The names the blocks declare when their tags are filled with values of
+// the shapes real values have; when two different fillings give the same
+// names, no procedure's values can change them and they are read once.
+std::optional<NameSet> namesNoTagChanges(const TagTemplate& onError, const TagTemplate& handler) {
+  const TagValues plain = {"\"\"", "\"\"", "\"\"", "0", "Exit Sub"};
+  const TagValues other = {"\"a:b' \"\"c\"\"\"", "\"m\"", "\"p\"", "12345", "Exit Function"};
+  auto namesWith = [&](const TagValues& values) {
+    std::string onErrorText, handlerText;
+    onError.appendFilled(onErrorText, values);
+    handler.appendFilled(handlerText, values);
+    return blockNames(onErrorText, handlerText);
+  };
+  NameSet names = namesWith(plain);
+  if (names != namesWith(other)) return std::nullopt;
+  return names;
+}
+
+// The first name of `block` (in a fixed order) that `procedure` already has.
+std::optional<std::string> firstClash(const NameSet& block, const NameSet& procedure) {
+  std::optional<std::string> clash;
+  for (const std::string& name : block) {
+    if (procedure.count(name) > 0 && (!clash || name < *clash)) clash = name;
+  }
+  return clash;
+}
+
+}  // namespace
+
 // The state of one pass over one file, and its steps in the order in which
 // every line meets them.
 class InsertionWalk {
  public:
-  InsertionWalk(const InsertionPass& pass, std::string_view text) : pass_(pass) {
+  InsertionWalk(const InsertionPass& pass, std::string_view text)
+      : pass_(pass), claims_(*pass.procedures_, pass.member_), text_(text) {
     // Most files gain one pair of blocks per few dozen lines; the string
     // still grows geometrically if that guess is short.
     outcome_.text.reserve(text.size() + text.size() / 4 + 1024);
   }
 
   void line(std::string_view line) {
+    const std::size_t index = lineIndex_++;
     const std::string_view trimmed = trimSpaces(line);
     if (isComment(trimmed)) {
       noteIgnoreTag(trimmed);
       // A block added by an earlier run: the new one goes above it, never
       // inside it, so the removal can still take both out again.
       if (!ignoring_ && markerOf(trimmed) == Marker::SS) writePendingBlock();
+      appendLine(outcome_.text, line);
+      return;
+    }
+    // Type and Enum members are neither headers nor end lines.
+    if (typeBlocks_.inside(line)) {
       appendLine(outcome_.text, line);
       return;
     }
@@ -91,8 +209,8 @@ class InsertionWalk {
     }
     if (!ignoring_) {
       writePendingBlock();
-      continueHeader(trimmed);
-      testHeader(line, trimmed);
+      continueHeader(line, trimmed);
+      testHeader(line, trimmed, index);
     }
     testEnd(line);
     appendLine(outcome_.text, line);
@@ -122,7 +240,7 @@ class InsertionWalk {
     joinedHeader_.clear();
   }
 
-  void continueHeader(std::string_view trimmed) {
+  void continueHeader(std::string_view line, std::string_view trimmed) {
     if (!headerContinues_) return;
     joinedHeader_.push_back(' ');
     if (continues(trimmed)) {
@@ -131,14 +249,16 @@ class InsertionWalk {
     }
     joinedHeader_.append(trimmed);
     headerContinues_ = false;
+    if (closesOnItsLine(line)) qualifies_ = false;  // no statement line to put a block above
     if (qualifies_) prepareOnError();
   }
 
-  void testHeader(std::string_view line, std::string_view trimmed) {
+  void testHeader(std::string_view line, std::string_view trimmed, std::size_t index) {
     if (!isHeader(line)) return;
     ++outcome_.found;
     qualifies_ = false;
-    const auto position = pass_.procedures_->find(line);
+    headerLine_ = index;
+    const auto position = claims_.claim(line);
     if (!position) return;  // counted, but left alone
     const ProcedureRecord& record = pass_.procedures_->at(*position);
     qualifies_ = (!pass_.skipExistingHandlers_ || !record.hasErrorHandling) &&
@@ -149,6 +269,7 @@ class InsertionWalk {
       joinedHeader_.assign(withoutLastChar(trimmed));
     } else {
       joinedHeader_.assign(line);
+      if (closesOnItsLine(line)) qualifies_ = false;
       if (qualifies_) prepareOnError();
     }
   }
@@ -157,7 +278,31 @@ class InsertionWalk {
     quotedHeader_ = quotedHeader(joinedHeader_);
     preparedOnError_.clear();
     pass_.onError_.appendFilled(preparedOnError_, tagValues({}));
+    fitLongLines(preparedOnError_, quotedHeader_);
+    if (auto clash = clashingName()) {
+      outcome_.clashes.push_back(NameClash{std::string(procedureName(joinedHeader_)), std::move(*clash)});
+      qualifies_ = false;
+      return;
+    }
     pending_ = true;
+  }
+
+  // A name that the blocks would add and the procedure already has.
+  std::optional<std::string> clashingName() {
+    // The procedures' names are read on the first need only: a file whose
+    // procedures all keep their handlers costs no second look.
+    if (!names_) names_.emplace(text_, pass_.fixedBlockNames_ ? &*pass_.fixedBlockNames_ : nullptr);
+    const NameSet* procedure = names_->namesForHeaderLine(headerLine_);
+    if (procedure == nullptr) return std::nullopt;
+    if (pass_.fixedBlockNames_) return firstClash(*pass_.fixedBlockNames_, *procedure);
+    return firstClash(blockNames(preparedOnError_, filledHandler(exitStatement(ProcedureKind::Sub))), *procedure);
+  }
+
+  std::string filledHandler(std::string_view exitRoutine) const {
+    std::string handler;
+    pass_.handler_.appendFilled(handler, tagValues(exitRoutine));
+    fitLongLines(handler, quotedHeader_);
+    return handler;
   }
 
   // An ignored stretch, and a block still waiting, end with the procedure.
@@ -168,8 +313,7 @@ class InsertionWalk {
     pending_ = false;
     if (!inserted_) return;
     appendLine(outcome_.text, markerLine(Marker::ES));
-    pass_.handler_.appendFilled(outcome_.text, tagValues(exitStatement(*kind)));
-    outcome_.text.append("\r\n");
+    appendLine(outcome_.text, filledHandler(exitStatement(*kind)));
     appendLine(outcome_.text, markerLine(Marker::EE));
     inserted_ = false;
   }
@@ -179,7 +323,13 @@ class InsertionWalk {
   }
 
   const InsertionPass& pass_;
+  HeaderClaims claims_;
+  std::string_view text_;
+  std::optional<FileProcedureNames> names_;
+  std::size_t headerLine_ = 0;
+  TypeBlocks typeBlocks_;
   InsertionOutcome outcome_;
+  std::size_t lineIndex_ = 0;
   bool ignoring_ = false;
   bool headerContinues_ = false;
   std::string joinedHeader_;
@@ -197,10 +347,13 @@ InsertionPass::InsertionPass(const InsertionSources& sources, std::string_view m
       handler_(sources.handlerText, /*fillsExitRoutine=*/true),
       quotedModule_("\"" + std::string(moduleName) + "\""),
       quotedProject_("\"" + std::string(sources.projectName) + "\""),
+      member_(sources.member),
       procedures_(&sources.procedures),
       threshold_(threshold),
       skipIgnoreTagged_(skipIgnoreTagged),
-      skipExistingHandlers_(skipExistingHandlers) {}
+      skipExistingHandlers_(skipExistingHandlers) {
+  fixedBlockNames_ = namesNoTagChanges(onError_, handler_);
+}
 
 Result<InsertionPass> InsertionPass::prepare(const InsertionSources& sources, std::string_view moduleName,
                                              bool skipIgnoreTagged, bool skipExistingHandlers) {
@@ -219,16 +372,22 @@ InsertionOutcome InsertionPass::run(std::string_view text) const {
 
 Result<std::string> sInsertErrorHandling(Workspace& ws, std::string_view file, std::string_view moduleName,
                                          bool skipIgnoreTagged, bool skipExistingHandlers,
-                                         const InsertionSources& sources) {
+                                         const InsertionSources& sources, std::vector<NameClash>* clashes) {
   auto pass = InsertionPass::prepare(sources, moduleName, skipIgnoreTagged, skipExistingHandlers);
   if (!pass) return pass.status();
   auto input = ws.files.readFile(file);
   if (!input) return input.status();
-  const InsertionOutcome outcome = pass->run(*input);
+  InsertionOutcome outcome = pass->run(*input);
   if (Status replaced = copyThroughScratch(ws, file, kWorkingFileName, outcome.text); !replaced) {
     return replaced;
   }
+  if (clashes) *clashes = std::move(outcome.clashes);
   return outcome.summary();
+}
+
+std::string nameClashLine(std::string_view fileName, const NameClash& clash) {
+  return std::string(fileName) + ": " + clash.procedure + " was left as it was, since it already has the name " +
+         clash.name + " that the code style adds";
 }
 
 }  // namespace qm

@@ -12,9 +12,12 @@
 
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "engine/procedure_list.h"
+#include "engine/procedure_names.h"
 #include "engine/tag_filling.h"
 #include "platform/status.h"
 #include "platform/workspace.h"
@@ -27,6 +30,7 @@ struct InsertionSources {
   std::string_view minLines;  // text of the minimum-lines box
   std::string_view projectName;
   const ProcedureList& procedures;
+  std::string_view member = {};  // the member file whose analysis made the records for this text
 };
 
 // The number of counted lines a procedure needs: minLines + 2, with minLines
@@ -41,10 +45,32 @@ std::string quotedHeader(std::string_view joinedHeader);
 // "<updated> out of <found>".
 std::string insertionSummary(int updated, int found);
 
+// A qualifying procedure left as it was because it already has a name that
+// the code style's blocks would declare or define.
+struct NameClash {
+  std::string procedure;
+  std::string name;
+};
+
+// The longest line that a filled-in style text may hold: VB refuses lines of
+// more than 1,023 characters, and numbering may still put a number and a
+// blank in front.
+inline constexpr std::size_t kLongestStyleLine = 1012;
+
+// `quoted` (a quoted header, inner double quotes doubled) shortened to
+// `size` characters by putting "..." in place of its middle, without cutting
+// a doubled quote in half; nothing when even "\"...\"" is longer.
+std::optional<std::string> shortenedQuotedHeader(std::string_view quoted, std::size_t size);
+
+// `filled` with every line longer than kLongestStyleLine that holds `quoted`
+// brought to that length by shortening the quoted header in it.
+void fitLongLines(std::string& filled, std::string_view quoted);
+
 struct InsertionOutcome {
   std::string text;
   int found = 0;    // headers met outside ignored stretches
   int updated = 0;  // ON ERROR blocks written
+  std::vector<NameClash> clashes;
   std::string summary() const { return insertionSummary(updated, found); }
 };
 
@@ -63,17 +89,26 @@ class InsertionPass {
 
   TagTemplate onError_;
   TagTemplate handler_;
+  // The names the blocks declare or define, when no tag can change them;
+  // otherwise they are read from each procedure's filled-in blocks.
+  std::optional<NameSet> fixedBlockNames_;
   std::string quotedModule_;
   std::string quotedProject_;
+  std::string_view member_;
   const ProcedureList* procedures_;
   std::int16_t threshold_;
   bool skipIgnoreTagged_;
   bool skipExistingHandlers_;
 };
 
-// Rewrites `file` through the scratch file and returns "a out of b".
+// Rewrites `file` through the scratch file and returns "a out of b"; the
+// procedures left alone for a clashing name go to `clashes` when given.
 Result<std::string> sInsertErrorHandling(Workspace& ws, std::string_view file, std::string_view moduleName,
                                          bool skipIgnoreTagged, bool skipExistingHandlers,
-                                         const InsertionSources& sources);
+                                         const InsertionSources& sources,
+                                         std::vector<NameClash>* clashes = nullptr);
+
+// The summary line for a procedure left alone because of a clashing name.
+std::string nameClashLine(std::string_view fileName, const NameClash& clash);
 
 }  // namespace qm

@@ -3,9 +3,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <unordered_set>
 
 #include "engine/file_rewrite.h"
 #include "engine/scanning.h"
+#include "engine/statements.h"
+#include "engine/type_blocks.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 
@@ -19,10 +22,35 @@ constexpr float kFileAccessError = 75;
 constexpr float kInvalidArgument = 5;
 
 // Lines that never get a number, whatever their place; a line that is none
-// of these is a statement.
+// of these is a statement. VB refuses a number in front of a label.
 bool isUnnumberedKind(std::string_view trimmed) {
   return beginsWithWord(trimmed, "case") || endsWith(trimmed, ":") || beginsWithWord(trimmed, "dim") ||
-         beginsWithWord(trimmed, "const") || trimmed.empty() || bStartsWithDigit(trimmed);
+         beginsWithWord(trimmed, "const") || trimmed.empty() || bStartsWithDigit(trimmed) ||
+         labelOf(trimmed).has_value();
+}
+
+// The number a line begins with (blanks before it passed over), without
+// leading zeros, as the text lineNumberText would write for it.
+std::string_view leadingNumber(std::string_view line) {
+  std::size_t begin = 0;
+  while (begin < line.size() && line[begin] == ' ') ++begin;
+  std::size_t end = begin;
+  while (end < line.size() && isAsciiDigit(line[end])) ++end;
+  while (begin + 1 < end && line[begin] == '0') ++begin;
+  return line.substr(begin, end - begin);
+}
+
+// Every number with which a line of the text begins: numbers written by hand
+// that the numbering must not write a second time.
+std::unordered_set<std::string_view> numbersInUse(std::string_view text) {
+  std::unordered_set<std::string_view> numbers;
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.next(line)) {
+    const std::string_view number = leadingNumber(line);
+    if (!number.empty()) numbers.insert(number);
+  }
+  return numbers;
 }
 
 // The whole part of the number in plain digits. A double holds every whole
@@ -60,11 +88,16 @@ NumberingOutcome NumberingPass::run(std::string_view text) const {
   std::string& out = outcome.text;
   out.reserve(text.size() + text.size() / 8 + 64);
   appendLine(out, lineNumberMarkerLine());
+  const std::unordered_set<std::string_view> inUse = numbersInUse(text);
+  TypeBlocks typeBlocks;
   bool inProcedure = false;
+  bool headerContinues = false;
   bool previousContinued = false;
   // Numbers are computed from the start each time rather than summed up in
   // single precision, so that they stay distinct and exact at any size.
   const double start = start_;
+  long long step = 0;  // the next number is start + step * increment
+  std::string number;
   LineReader reader(text);
   std::string_view line;
   while (reader.next(line)) {
@@ -82,19 +115,34 @@ NumberingOutcome NumberingPass::run(std::string_view text) const {
       appendLine(out, line);
       continue;
     }
-    if (!isUnnumberedKind(trimmed)) {
+    if (typeBlocks.inside(line)) {
+      appendLine(out, line);
+      previousContinued = continues(trimmed);
+      continue;
+    }
+    if (headerContinues) {
+      // The last line of a continued header may still close the procedure.
+      headerContinues = continues(trimmed);
+      if (!headerContinues && closesOnItsLine(trimmed)) inProcedure = false;
+    } else if (isHeader(trimmed)) {
+      // Never numbered; the lines after it are, unless it ends on its own line.
+      headerContinues = continues(trimmed);
+      inProcedure = headerContinues || !closesOnItsLine(trimmed);
+    } else if (!isUnnumberedKind(trimmed)) {
       if (endKeyword(trimmed)) inProcedure = false;
       if (inProcedure && !previousContinued) {
-        appendLineNumber(out, start + static_cast<double>(outcome.numberedLines) * increment_);
+        do {
+          number = lineNumberText(start + static_cast<double>(step++) * increment_);
+        } while (inUse.count(number) > 0);
+        out.append(number);
         out.push_back(' ');
         ++outcome.numberedLines;
       }
-      if (isHeader(trimmed)) inProcedure = true;
     }
     appendLine(out, line);
     previousContinued = continues(trimmed);
   }
-  outcome.nextNumber = static_cast<float>(start + static_cast<double>(outcome.numberedLines) * increment_);
+  outcome.nextNumber = static_cast<float>(start + static_cast<double>(step) * increment_);
   return outcome;
 }
 

@@ -37,6 +37,14 @@ bool beginsWithWord(std::string_view text, std::string_view keyword) {
   return text.size() == keyword.size() || !isWordChar(text[keyword.size()]);
 }
 
+bool consumeWord(std::string_view& text, std::string_view word) {
+  if (!beginsWithWord(text, word)) return false;
+  const std::string_view rest = text.substr(word.size());
+  if (!rest.empty() && !isBlank(rest.front())) return false;
+  text = skipBlanks(rest);
+  return true;
+}
+
 std::optional<int> headerKeyword(std::string_view text) {
   // Every keyword starts with one of these letters; most lines fail here.
   if (text.empty()) return std::nullopt;

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/product.h"
+
 namespace qm {
 
 enum class ProcedureKind { Sub, Function, Property };
@@ -25,6 +27,11 @@ bool beginsWithWord(std::string_view text, std::string_view keyword);
 // "public function", "friend function", "function", "property let",
 // "property get".
 std::optional<int> headerKeyword(std::string_view text);
+
+// When `text` begins with `word` followed by a blank, a tab or its end:
+// takes the word and the blanks after it off `text` and answers true.
+// Otherwise leaves `text` as it is.
+bool consumeWord(std::string_view& text, std::string_view word);
 inline bool isHeader(std::string_view text) { return headerKeyword(text).has_value(); }
 
 // The kind of procedure that `text` closes ("end sub", "end function",
@@ -52,8 +59,6 @@ Marker markerOf(std::string_view trimmed);
 // The whole marker line as written, e.g. "'SS****** Do Not Delete, required by Quillmere".
 std::string_view markerLine(Marker marker);
 
-inline constexpr std::string_view kProductName = "Quillmere";
-inline constexpr std::string_view kMakerAddress = "www.oskavel.example";
 
 // "'[L NUMS] (Line numbers added by Quillmere)".
 std::string_view lineNumberMarkerLine();

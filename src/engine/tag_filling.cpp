@@ -6,14 +6,13 @@ namespace qm {
 
 namespace {
 
-constexpr std::array<std::string_view, kFilledTagCount> kTagTexts = {
-    "<Procedure_Name>", "<Module_Name>", "<Project_Name>", "<Increment>", "<Exit_Routine>"};
+std::string_view filledTagText(std::size_t position) { return tagText(kFillOrder[position]); }
 
 // The tag (among the first `count`) that starts at `at`, or -1.
 int tagAt(std::string_view text, std::size_t at, std::size_t count) {
   const std::string_view rest = text.substr(at);
   for (std::size_t i = 0; i < count; ++i) {
-    if (startsWithNoCase(rest, kTagTexts[i])) return static_cast<int>(i);
+    if (startsWithNoCase(rest, filledTagText(i))) return static_cast<int>(i);
   }
   return -1;
 }
@@ -28,7 +27,7 @@ void appendValue(std::string& out, int tag, const TagValues& values, std::size_t
   }
   std::string filled(value);
   for (std::size_t later = static_cast<std::size_t>(tag) + 1; later < count; ++later) {
-    filled = replaceAllNoCase(filled, kTagTexts[later], values[later]);
+    filled = replaceAllNoCase(filled, filledTagText(later), values[later]);
   }
   out.append(filled);
 }
@@ -51,7 +50,7 @@ TagTemplate::TagTemplate(std::string_view text, bool fillsExitRoutine)
     }
     if (at > literalStart) pieces_.push_back({literalStart, at - literalStart, -1});
     pieces_.push_back({0, 0, tag});
-    literalStart = at + kTagTexts[static_cast<std::size_t>(tag)].size();
+    literalStart = at + filledTagText(static_cast<std::size_t>(tag)).size();
     at = all.find('<', literalStart);
   }
   if (literalStart < all.size()) pieces_.push_back({literalStart, all.size() - literalStart, -1});

@@ -14,12 +14,16 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/tags.h"
+
 namespace qm {
 
-enum class StyleTag { ProcedureName, ModuleName, ProjectName, Increment, ExitRoutine };
-inline constexpr std::size_t kFilledTagCount = 5;
+// The tags the insertion fills, in the order they are replaced.
+inline constexpr std::array<Tag, 5> kFillOrder = {Tag::ProcedureName, Tag::ModuleName, Tag::ProjectName,
+                                                  Tag::Increment, Tag::ExitRoutine};
+inline constexpr std::size_t kFilledTagCount = kFillOrder.size();
 
-// The values of the tags for one procedure, indexed by StyleTag.
+// The values of the tags for one procedure, in kFillOrder.
 using TagValues = std::array<std::string_view, kFilledTagCount>;
 
 class TagTemplate {
@@ -36,7 +40,7 @@ class TagTemplate {
   struct Piece {
     std::size_t offset = 0;  // literal text: text_.substr(offset, length)
     std::size_t length = 0;
-    int tag = -1;  // StyleTag index, or -1 for a literal
+    int tag = -1;  // position in kFillOrder, or -1 for a literal
   };
   std::string text_;
   std::vector<Piece> pieces_;

@@ -30,12 +30,6 @@ std::string eightBitText(std::string_view fileText) {
   return std::string(fileText);
 }
 
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 // Reads a quoted string with regedit's two escapes (\\ and \") from the start
 // of `text`; `text` is left just after the closing quote. A backslash before
 // any other character is kept as it stands, which is what a person who
@@ -175,6 +169,20 @@ void readValueLine(RegistryDocument& document, const std::string& keyPath, std::
   if (line.find(':') != std::string_view::npos) document.setOther(keyPath, name, line);
 }
 
+// Only a list of hex bytes goes on over several lines (each but the last
+// ending in a backslash); any other value that ends in a backslash, a path
+// typed by hand say, ends on its line.
+bool continuesOnNextLine(std::string_view line) {
+  if (line.front() == '@') {
+    line.remove_prefix(1);
+  } else if (!takeQuoted(line)) {
+    return false;
+  }
+  line = trimBlanks(line);
+  if (line.empty() || line.front() != '=') return false;
+  return startsWithNoCase(trimBlanks(line.substr(1)), "hex");
+}
+
 }  // namespace
 
 RegistryDocument RegistryDocument::parse(std::string_view fileText) {
@@ -212,9 +220,7 @@ RegistryDocument RegistryDocument::parse(std::string_view fileText) {
       continue;
     }
     if (line.front() != '"' && line.front() != '@') continue;  // the header line, or something broken
-    const std::size_t equals = line.find("=");
-    if (line.back() == '\\' && equals != std::string_view::npos &&
-        trimBlanks(line.substr(equals + 1)).substr(0, 1) != "\"") {
+    if (line.back() == '\\' && continuesOnNextLine(line)) {
       pending = std::string(line.substr(0, line.size() - 1));
       continue;
     }

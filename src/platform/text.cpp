@@ -16,6 +16,17 @@ std::string toUpper(std::string_view text) {
   return out;
 }
 
+std::string_view skipBlanks(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+  text = skipBlanks(text);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 std::string_view trimSpaces(std::string_view text) {
   std::size_t begin = 0;
   std::size_t end = text.size();

@@ -22,6 +22,13 @@ std::string toUpper(std::string_view text);
 // The text without leading and trailing space characters (code 32 only).
 std::string_view trimSpaces(std::string_view text);
 
+// Blanks as VB itself sees them between words: spaces and tabs.
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+// The text without leading blanks.
+std::string_view skipBlanks(std::string_view text);
+// The text without leading and trailing blanks.
+std::string_view trimBlanks(std::string_view text);
+
 // True when `text` begins with `prefix`, ignoring ASCII letter case.
 bool startsWithNoCase(std::string_view text, std::string_view prefix);
 bool equalsNoCase(std::string_view a, std::string_view b);

@@ -369,9 +369,10 @@ class UpdateRun {
   }
 
   // The insertion's inputs for one member. The one place they are gathered.
-  InsertionSources insertionSources(const CodeStyle& style, [[maybe_unused]] const std::string& member) const {
+  // `member` is the selected file's path, as the analysis recorded its procedures under.
+  InsertionSources insertionSources(const CodeStyle& style, const std::string& member) const {
     return InsertionSources{style.onErrorText, style.handlerText, c_.options.minLines, c_.project.projectName,
-                            c_.procedures};
+                            c_.procedures, member};
   }
 
   std::optional<std::string> transform(const std::string& path, const std::string& name, const std::string& text) {
@@ -379,6 +380,7 @@ class UpdateRun {
     yield();
     std::string summary;
     std::string result;
+    std::vector<NameClash> clashes;
     if (c_.options.action == RunAction::Add) {
       const CodeStyle& style = c_.currentStyle();
       auto pass = InsertionPass::prepare(insertionSources(style, path), name, c_.options.skipIgnoreTagged,
@@ -390,6 +392,7 @@ class UpdateRun {
       InsertionOutcome outcome = pass->run(text);
       summary = outcome.summary();
       result = std::move(outcome.text);
+      clashes = std::move(outcome.clashes);
     } else {
       auto outcome = RemovalPass().run(text);
       if (!outcome) {
@@ -400,6 +403,7 @@ class UpdateRun {
       result = std::move(outcome->text);
     }
     add("Done (" + summary + " procedures updated)");
+    for (const NameClash& clash : clashes) line(nameClashLine(name, clash));
     advance();
     return result;
   }

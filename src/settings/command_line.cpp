@@ -2,7 +2,7 @@
 // an unattended run leaves instead of a message.
 #include "settings/command_line.h"
 
-#include "engine/scanning.h"
+#include "platform/product.h"
 #include "platform/command_line_syntax.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -120,7 +120,9 @@ std::string commandLineFailureLogPath(std::string_view programFolder) {
 
 std::string commandLineFailureText(std::string_view commandLine) {
   std::string text = "Your command line request failed to complete.  ";
-  text.append("If you cannot see why, please report this problem to Oskavel Software at ");
+  text.append("If you cannot see why, please report this problem to ");
+  text.append(kMakerName);
+  text.append(" at ");
   text.append(kMakerAddress);
   text.append(" \r\n\r\nCommand Line Argument: ");
   text.append(commandLine);

@@ -1,12 +1,12 @@
 #include "settings/registry.h"
 
+#include "platform/product.h"
 #include "platform/reg_file_settings.h"
 
 namespace qm {
 
 namespace {
 
-constexpr std::string_view kProduct = "Quillmere";
 
 std::string rootName(RegistryRoot root) {
   switch (root) {
@@ -37,7 +37,7 @@ std::string SettingsKey() {
   std::string key = "Software\\";
   key += kMakerName;
   key += "\\";
-  key += kProduct;
+  key += kProductName;
   return key;
 }
 
@@ -64,6 +64,6 @@ void SaveSettingNumber(SettingsBackend& store, RegistryRoot root, std::string_vi
   (void)store.writeNumber(fullKeyPath(root, keyPath), valueName, static_cast<std::uint32_t>(number));
 }
 
-std::unique_ptr<SettingsBackend> openProductSettings() { return openUserSettings(kMakerName, kProduct); }
+std::unique_ptr<SettingsBackend> openProductSettings() { return openUserSettings(kMakerName, kProductName); }
 
 }  // namespace qm

@@ -20,7 +20,6 @@ namespace qm {
 enum class RegistryRoot { CurrentUser };
 inline constexpr RegistryRoot HKEY_CURRENT_USER = RegistryRoot::CurrentUser;
 
-inline constexpr std::string_view kMakerName = "Oskavel Software";
 
 // "Software\Oskavel Software\Quillmere", rebuilt at every call.
 std::string SettingsKey();

@@ -1,6 +1,4 @@
-// The tags a code style may contain, in the order the style editor's Insert
-// menu offers them. Each is filled in per procedure when code is inserted;
-// the table is the one place their spelling and their menu entries live.
+// The style editor's Insert menu entries for the tags a code style may hold.
 #pragma once
 
 #include <array>
@@ -8,17 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "engine/tags.h"
+
 namespace qm {
 
-enum class Tag : std::size_t { ProjectName = 0, ModuleName, ProcedureName, VariableDump, ExitRoutine, Increment };
-
-inline constexpr std::size_t kTagCount = 6;
 // The table has one slot more than there are tags; the last stays empty.
 inline constexpr std::size_t kTagSlots = 7;
 
-// "<Project_Name>", "<Module_Name>", "<Procedure_Name>", "<Variable_Dump>",
-// "<Exit_Routine>", "<Increment>".
-std::string_view tagText(Tag tag);
 // "Pro&ject Name", "&Module Name", ... ("&" marks the access key).
 std::string_view tagMenuEntry(Tag tag);
 

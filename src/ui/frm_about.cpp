@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "engine/scanning.h"
+#include "platform/product.h"
 #include "ui/artwork.h"
 #include "ui/clickable_label.h"
 #include "ui/open_web_link.h"
@@ -14,7 +14,6 @@
 namespace qm::ui {
 namespace {
 
-const char* const kMakerMail = "info@oskavel.example";
 
 QLabel* namedLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -56,7 +55,7 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
   imgIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
   lblName = namedLabel("lblName", this);
-  lblName->setText(QStringLiteral("Quillmere"));
+  lblName->setText(fromNative(kProductName));
   QFont nameFont = lblName->font();
   nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
   nameFont.setBold(true);
@@ -73,7 +72,8 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
   lblWarning = namedLabel("lblWarning", this);
   lblWarning->setWordWrap(true);
   lblCopyright = namedLabel("lblCopyright", this);
-  lblCopyright->setText(QStringLiteral("Copyright \u00a9 2004-2024 Oskavel Software. All rights reserved."));
+  lblCopyright->setText(QStringLiteral("Copyright \u00a9 2004-2024 ") + fromNative(kMakerName) +
+                        QStringLiteral(". All rights reserved."));
   lblCopyright->setWordWrap(true);
 
   imgWeb = namedLabel("imgWeb", this);
@@ -138,7 +138,7 @@ void frmAbout::Form_Load() {
 
 void frmAbout::lblVisit_Click() { openLink_("http://" + std::string(kMakerAddress)); }
 
-void frmAbout::lblLink_Click() { openLink_(std::string("mailto:") + kMakerMail); }
+void frmAbout::lblLink_Click() { openLink_("mailto:" + std::string(kMakerMail)); }
 
 void frmAbout::imgQuit_Click() { close(); }
 

@@ -33,6 +33,21 @@ const DeclarationKeyword* declarationKeyword(std::string_view line) {
 
 bool contains(std::string_view line, std::string_view word) { return findNoCase(line, word) != npos; }
 
+// "Private Property Let X(ByVal Index As Long)", "Public Event Changed(n)",
+// "Private Static Function F(a, b)": a scope word followed by one of these
+// words opens or declares something other than a variable, whatever its
+// brackets hold.
+bool declaresNoVariable(std::string_view line, const DeclarationKeyword& keyword) {
+  constexpr std::array<std::string_view, 8> kNotVariables = {"property", "event", "declare", "sub",
+                                                            "function", "type",  "enum",    "const"};
+  std::string_view rest = trimSpaces(line.substr(keyword.word.size()));
+  if (beginsWithWord(rest, "static")) rest = trimSpaces(rest.substr(6));
+  for (const auto word : kNotVariables) {
+    if (beginsWithWord(rest, word)) return true;
+  }
+  return false;
+}
+
 // The words searched with a blank on each side. " enum " is searched in the
 // line with a blank put in front, so it also matches at the line's start.
 bool hasExclusionWord(std::string_view line, bool withConst) {
@@ -134,7 +149,7 @@ std::string_view withoutTrailingComment(std::string_view line) {
 std::optional<DeclarationLine> classifyDeclaration(std::string_view trimmedLine) {
   const std::string_view line = withoutComment(trimmedLine);
   const DeclarationKeyword* keyword = declarationKeyword(line);
-  if (keyword == nullptr) return std::nullopt;
+  if (keyword == nullptr || declaresNoVariable(line, *keyword)) return std::nullopt;
 
   DeclarationLine declaration;
   declaration.scope = keyword->scope;

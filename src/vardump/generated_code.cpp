@@ -1,6 +1,7 @@
 #include "vardump/generated_code.h"
 
 #include "engine/scanning.h"
+#include "platform/product.h"
 #include "platform/text.h"
 
 namespace qm {
@@ -82,7 +83,7 @@ std::string reportFunctionHead(std::string_view header, std::string_view level) 
   appendLine(out, "'   Nothing");
   appendLine(out, "'Returns:");
   appendLine(out, "'   A string containing a list of variables and their values");
-  appendLine(out, std::string("'Code Created by ") + std::string(kProductName) + " from Oskavel Software");
+  appendLine(out, std::string("'Code Created by ") + std::string(kProductName) + " from " + std::string(kMakerName));
   appendLine(out, std::string("'Visit ") + std::string(kMakerAddress) + " for more information");
   appendLine(out, "");
   appendLine(out, "Dim sMessage as String");

@@ -11,7 +11,6 @@
 
 namespace qm {
 
-inline constexpr std::string_view kVariableDumpTag = "<Variable_Dump>";
 inline constexpr std::string_view kNoLocalVariables = "sLocalVariableDump = \"No Local Variables\"";
 inline constexpr std::string_view kNoModuleVariables = "sMessage = \"No Module Level Variables\"";
 inline constexpr std::string_view kNoGlobalVariables = "sMessage = \"No Global Variables\"";

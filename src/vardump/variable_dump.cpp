@@ -4,7 +4,10 @@
 #include <vector>
 
 #include "engine/file_rewrite.h"
+#include "engine/conditional_blocks.h"
 #include "engine/scanning.h"
+#include "engine/tags.h"
+#include "engine/type_blocks.h"
 #include "platform/lines.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -51,13 +54,19 @@ class FileDump {
         continue;
       }
       if (auto name = vbNameAttribute(line)) vbName_ = std::string(trimSpaces(*name));
-      if (line.find(kVariableDumpTag) != std::string_view::npos) {
+      if (line.find(tagText(Tag::VariableDump)) != std::string_view::npos) {
         expandTags(line);
         continue;
       }
       followSkipMarkers(trimmed);
-      if (!skipping_ && !isComment(trimmed)) collectDeclarations(trimmed);
-      if (isHeader(trimmed)) startProcedure(trimmed);
+      // Type and Enum members are neither variables nor headers, and what an
+      // #If declares may not exist in the branch that is compiled.
+      const bool inTypeBlock = typeBlocks_.inside(line);
+      conditionals_.take(trimmed);
+      if (!skipping_ && !inTypeBlock && !conditionals_.inside() && !isComment(trimmed)) {
+        collectDeclarations(trimmed);
+      }
+      if (!inTypeBlock && isHeader(trimmed)) startProcedure(trimmed);
       appendLine(out_, line);
     }
   }
@@ -83,7 +92,7 @@ class FileDump {
       state_.localDumpUsed = true;
       replacement = localText_;
     }
-    appendLine(out_, replaceAll(line, kVariableDumpTag, replacement));
+    appendLine(out_, replaceAll(line, tagText(Tag::VariableDump), replacement));
   }
 
   void followSkipMarkers(std::string_view trimmed) {
@@ -164,6 +173,8 @@ class FileDump {
   std::vector<std::string> publicNames_;
   std::optional<std::string> vbName_;
   bool skipping_ = false;
+  TypeBlocks typeBlocks_;
+  ConditionalBlocks conditionals_;
 };
 
 }  // namespace

@@ -13,14 +13,6 @@ namespace qm {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // Reads a run of digits from the front of `text` into `out`; returns how many.
 std::size_t takeDigits(std::string_view& text, std::string& out) {
   std::size_t count = 0;

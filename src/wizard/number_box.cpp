@@ -13,8 +13,6 @@ namespace qm {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 // The number rewritten with "." as its separator, the form from_chars reads
 // whatever locale the process runs in,
 // or nothing when the text does not have the shape of a number.

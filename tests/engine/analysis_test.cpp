@@ -61,13 +61,22 @@ TEST(AnalyseText, CountsProceduresAndTheOnesThatHandleErrors) {
        2, 1},
       // Numbered files: On Error counts behind its line number once the file says it is numbered.
       {"numbered", crlf({marker, "Sub A()", "10 On Error GoTo ErrorHandler", "20 x = 1", "End Sub"}), 1, 1},
-      {"not marked, so the number hides it", crlf({"Sub A()", "10 On Error GoTo ErrorHandler", "End Sub"}), 1, 0},
-      {"marker in lower case does not count",
-       crlf({"'[l nums] (Line numbers added by Quillmere)", "Sub A()", "10 On Error GoTo X", "End Sub"}), 1, 0},
+      // Lines numbered by hand: the number and the blanks after it are passed over in any file.
+      {"numbered by hand", crlf({"Sub A()", "10 On Error GoTo ErrorHandler", "End Sub"}), 1, 1},
+      {"a number glued to the statement is none",
+       crlf({"Sub A()", "10On Error GoTo X", "End Sub", "Sub B()", "x = 10 ' On Error", "End Sub"}), 2, 0},
+      {"marker in lower case is just a comment",
+       crlf({"'[l nums] (Line numbers added by Quillmere)", "Sub A()", "  10\tOn Error GoTo X", "End Sub"}), 1, 1},
+      {"a one-line procedure has no handler and counts no line",
+       crlf({"Private Function Stub() As Long: End Function", "On Error GoTo X", "Sub B()", "End Sub"}), 2, 0},
+      {"Type and Enum members are no headers",
+       crlf({"Private Type Rec", "Sub As Long", "End Type", "Public Enum E", "Function = 1", "End Enum", "Sub B()",
+             "End Sub"}),
+       1, 0},
       {"indented marker counts (trimmed)", crlf({"   " + marker, "Sub A()", "10 On Error GoTo X", "End Sub"}), 1, 1},
       {"digits anywhere are dropped", crlf({marker, "Sub A()", "1 0 On Err9or GoTo 30", "End Sub"}), 1, 1},
       {"marker later in the file applies from there",
-       crlf({"Sub A()", "10 On Error GoTo X", "End Sub", marker, "Sub B()", "20 On Error GoTo X", "End Sub"}), 2, 1},
+       crlf({"Sub A()", "1 0 On Error GoTo X", "End Sub", marker, "Sub B()", "2 0 On Error GoTo X", "End Sub"}), 2, 1},
       {"numbered header with a number is no header", crlf({marker, "10 Sub A()", "On Error GoTo X"}), 0, 0},
   };
   for (const auto& c : cases) {
@@ -116,13 +125,14 @@ TEST(AnalyseText, RecordsEachHeaderAsReadWithItsCountedLines) {
 TEST(AnalyseText, AppendsToTheListAcrossFilesAndNotesAccumulate) {
   ProcedureList list;
   AnalysisNotes notes;
-  analyseText(crlf({"Sub A()", "'SE****** Do Not Delete, required by Quillmere", "End Sub"}), list, notes);
+  analyseText(crlf({"Sub A()", "'SE****** Do Not Delete, required by Quillmere", "End Sub"}), list, notes,
+              "C:\\P\\One.bas");
   EXPECT_TRUE(notes.insertedCodeFound);
-  analyseText(crlf({"Sub A()", "End Sub", "Sub B()", "End Sub"}), list, notes);
+  analyseText(crlf({"Sub A()", "End Sub", "Sub B()", "End Sub"}), list, notes, "C:\\P\\Two.bas");
   EXPECT_TRUE(notes.insertedCodeFound) << "a clean file never clears the flag";
   ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list.find("Sub A()"), 0u);
-  EXPECT_EQ(list.find("Sub B()"), 2u);
+  EXPECT_EQ(list.positionsOf("c:\\p\\one.BAS"), std::vector<std::size_t>({0}));
+  EXPECT_EQ(list.positionsOf("C:\\P\\Two.bas"), std::vector<std::size_t>({1, 2}));
 }
 
 TEST(AnalyseText, NoticesInsertedCodeByItsSEMarkerOnly) {

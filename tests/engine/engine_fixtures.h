@@ -43,7 +43,7 @@ inline std::string caseName(std::string name) {
 inline void recordEveryHeader(std::string_view text, ProcedureList& list, std::int16_t lineCount = 50,
                               bool hasErrorHandling = false) {
   for (std::string_view line : splitLines(text)) {
-    if (isHeader(line)) list.append({std::string(line), hasErrorHandling, lineCount});
+    if (isHeader(line)) list.append("", {std::string(line), hasErrorHandling, lineCount});
   }
 }
 

@@ -45,6 +45,8 @@ struct InsertCase {
   // Records in list order; when absent every header of the input is recorded
   // as a long procedure without error handling.
   std::optional<std::vector<ProcedureRecord>> records = std::nullopt;
+  // Records that the analysis of another member made before this file's.
+  std::vector<ProcedureRecord> otherFileRecords = {};
   std::string onError = kShortOnError;
   std::string handler = kShortHandler;
 };
@@ -52,12 +54,15 @@ void PrintTo(const InsertCase& c, std::ostream* os) { *os << c.name; }
 
 InsertionOutcome insert(const InsertCase& c) {
   ProcedureList list;
+  for (const auto& record : c.otherFileRecords) list.append("C:\\Billing\\frmOther.frm", record);
   if (c.records) {
-    for (const auto& record : *c.records) list.append(record);
+    for (const auto& record : *c.records) list.append("C:\\Billing\\frmMain.frm", record);
   } else {
-    testing::recordEveryHeader(c.input, list);
+    for (std::string_view line : splitLines(c.input)) {
+      if (isHeader(line)) list.append("C:\\Billing\\frmMain.frm", {std::string(line), false, 50});
+    }
   }
-  const InsertionSources sources{c.onError, c.handler, c.minLines, "Billing", list};
+  const InsertionSources sources{c.onError, c.handler, c.minLines, "Billing", list, "c:\\billing\\FRMMAIN.frm"};
   auto pass = InsertionPass::prepare(sources, "frmMain.frm", c.skipIgnoreTagged, c.skipExistingHandlers);
   EXPECT_TRUE(pass.ok()) << pass.message();
   return pass->run(c.input);
@@ -161,11 +166,11 @@ INSTANTIATE_TEST_SUITE_P(
                    .input = join({{"' <ignore>", "Sub A()", "    x = 1", "End Sub"}}),
                    .expected = join({{"' <ignore>", "Sub A()"}, onErrorBlock("\"Sub A()\"", 0), {"    x = 1"},
                                      handlerBlock("Exit Sub"), {"End Sub"}})},
-        InsertCase{.name = "a header met in an earlier file answers with its record and number",
+        InsertCase{.name = "a header answers with its own file's record, numbered across every file",
                    .input = join({{"Private Sub Form_Load()", "    Init", "End Sub", "Private Sub cmdPrint_Click()",
                                    "    PrintOut", "End Sub"}}),
                    .expected = join({{"Private Sub Form_Load()"},
-                                     onErrorBlock("\"Private Sub Form_Load()\"", 0),
+                                     onErrorBlock("\"Private Sub Form_Load()\"", 2),
                                      {"    Init"},
                                      handlerBlock("Exit Sub"),
                                      {"End Sub", "Private Sub cmdPrint_Click()"},
@@ -175,25 +180,68 @@ INSTANTIATE_TEST_SUITE_P(
                                      {"End Sub"}}),
                    .summary = "2 out of 2",
                    .records = std::vector<ProcedureRecord>{{"Private Sub Form_Load()", false, 9},
-                                                           {"Private Sub cmdOK_Click()", false, 9},
-                                                           {"Private Sub Form_Load()", true, 0},
-                                                           {"Private Sub cmdPrint_Click()", false, 9}}},
-        InsertCase{.name = "the first record decides whether a shared header is skipped",
+                                                           {"Private Sub cmdPrint_Click()", false, 9}},
+                   .otherFileRecords = {{"Private Sub Form_Load()", true, 9}, {"Private Sub cmdOK_Click()", false, 9}}},
+        InsertCase{.name = "a header that only another file has is counted and left alone",
                    .input = join({{"Private Sub Form_Load()", "    Init", "End Sub"}}),
                    .summary = "0 out of 1",
-                   .records = std::vector<ProcedureRecord>{{"Private Sub Form_Load()", true, 9},
-                                                           {"Private Sub Form_Load()", false, 9}}},
-        InsertCase{.name = "second insertion without skipping puts a second pair of blocks beside the first",
-                   .input = kFirstInsertion,
-                   .expected = join({{"Private Sub cmdSave_Click()"},
-                                     onErrorBlock("\"Private Sub cmdSave_Click()\"", 0),
-                                     {kSS, "On Error GoTo EH ' \"Private Sub cmdSave_Click()\" #0", kSE,
-                                      "    SaveInvoice", kES},
-                                     {"Exit Sub", "EH: Report \"frmMain.frm\", \"Billing\"", kEE},
+                   .records = std::vector<ProcedureRecord>{},
+                   .otherFileRecords = {{"Private Sub Form_Load()", false, 9}}},
+        InsertCase{.name = "two identical headers of an If pair take the first and the second record",
+                   .input = join({{"#If VBA7 Then", "Private Sub Paint()", "#Else", "Private Sub Paint()", "#End If",
+                                   "    Draw", "End Sub"}}),
+                   .expected = join({{"#If VBA7 Then", "Private Sub Paint()", "#Else", "Private Sub Paint()"},
+                                     onErrorBlock("\"Private Sub Paint()\"", 1),
+                                     {"#End If", "    Draw"},
                                      handlerBlock("Exit Sub"),
                                      {"End Sub"}}),
+                   .summary = "1 out of 2",
+                   .records = std::vector<ProcedureRecord>{{"Private Sub Paint()", false, 0},
+                                                           {"Private Sub Paint()", false, 9}}},
+        InsertCase{.name = "second insertion without skipping finds its own label and adds nothing",
+                   .input = kFirstInsertion,
+                   .summary = "0 out of 1",
                    .skipExistingHandlers = false,
                    .records = std::vector<ProcedureRecord>{{"Private Sub cmdSave_Click()", true, 8}}},
+        InsertCase{.name = "a parameter, a Dim or a label that the blocks would add again leaves the procedure alone",
+                   .input = join({{"Sub A(ByVal eh$, n As Long)", "    x = 1", "End Sub", "Sub B()",
+                                   "    Dim x As Long, Eh As String", "End Sub", "Sub C()", "  10 eH:   ' retry",
+                                   "End Sub", "Sub D(ByVal ehx As Long)", "    Static y: Const EHX = 1", "End Sub"}}),
+                   .expected = join({{"Sub A(ByVal eh$, n As Long)", "    x = 1", "End Sub", "Sub B()",
+                                      "    Dim x As Long, Eh As String", "End Sub", "Sub C()", "  10 eH:   ' retry",
+                                      "End Sub", "Sub D(ByVal ehx As Long)"},
+                                     onErrorBlock("\"Sub D(ByVal ehx As Long)\"", 3),
+                                     {"    Static y: Const EHX = 1"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 4"},
+        InsertCase{.name = "a one-line procedure gets no block and the next procedure does",
+                   .input = join({{"Private Function Stub() As Long: End Function ' later", "Private x As Long",
+                                   "Sub A()", "    x = 1", "End Sub"}}),
+                   .expected = join({{"Private Function Stub() As Long: End Function ' later", "Private x As Long",
+                                      "Sub A()"},
+                                     onErrorBlock("\"Sub A()\"", 1),
+                                     {"    x = 1"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .summary = "1 out of 2"},
+        InsertCase{.name = "a colon and End Sub inside a string do not end the header's procedure",
+                   .input = join({{"Sub A(Optional s = \": End Sub\")", "    x = 1", "End Sub"}}),
+                   .expected = join({{"Sub A(Optional s = \": End Sub\")"},
+                                     onErrorBlock("\"Sub A(Optional s = \"\": End Sub\"\")\"", 0),
+                                     {"    x = 1"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}})},
+        InsertCase{.name = "the members of a Type or Enum block are no headers or end lines",
+                   .input = join({{"Private Type Rec", "sUB As Long", "End Type", "Enum Kinds", "Function = 1",
+                                   "End Sub", "End Enum", "Sub A()", "    x = 1", "End Sub"}}),
+                   .expected = join({{"Private Type Rec", "sUB As Long", "End Type", "Enum Kinds", "Function = 1",
+                                      "End Sub", "End Enum", "Sub A()"},
+                                     onErrorBlock("\"Sub A()\"", 0),
+                                     {"    x = 1"},
+                                     handlerBlock("Exit Sub"),
+                                     {"End Sub"}}),
+                   .records = std::vector<ProcedureRecord>{{"Sub A()", false, 9}}},
         InsertCase{.name = "second insertion skipping existing handlers changes nothing",
                    .input = kFirstInsertion,
                    .summary = "0 out of 1",
@@ -285,11 +333,90 @@ INSTANTIATE_TEST_SUITE_P(
                                      {"End Sub"}}),}),
     [](const auto& info) { return testing::caseName(info.param.name); });
 
+TEST(InsertionNameClash, SaysWhichProcedureKeepsWhichName) {
+  const std::string input = join({{"Private Sub Save(ByVal sModule$)", "    Store sModule", "End Sub",
+                                   "Public Function Load(Optional ByVal s As String = \"\") As Boolean",
+                                   "ErrorHandler: ' by hand", "End Function"}});
+  ProcedureList list;
+  testing::recordEveryHeader(input, list);
+  const InsertionSources sources{kDefaultOnError, kDefaultHandler, "0", "Billing", list};
+  auto pass = InsertionPass::prepare(sources, "modStore.bas", true, false);
+  ASSERT_TRUE(pass.ok());
+  const InsertionOutcome out = pass->run(input);
+  EXPECT_EQ(out.text, input);
+  ASSERT_EQ(out.clashes.size(), 2u);
+  EXPECT_EQ(out.clashes[0].procedure, "Save");
+  EXPECT_EQ(out.clashes[0].name, "smodule");
+  EXPECT_EQ(out.clashes[1].procedure, "Load");
+  EXPECT_EQ(out.clashes[1].name, "errorhandler");
+}
+
+struct ShortenCase {
+  std::string quoted;
+  std::size_t size;
+  std::optional<std::string> expected;
+};
+
+TEST(QuotedHeaderShortening, KeepsBothEndsAndEveryDoubledQuoteWhole) {
+  const std::vector<ShortenCase> cases = {
+      {"\"Sub Abcdefgh()\"", 11, "\"Sub...h()\""},
+      {"\"Sub Abcdefgh()\"", 12, "\"Sub ...h()\""},
+      {"\"Sub Abcdefgh()\"", 5, "\"...\""},
+      {"\"Sub Abcdefgh()\"", 4, std::nullopt},
+      {"\"Sub A()\"", 9, std::nullopt},
+      {"\"a\"\"bcdef\"\"g\"", 9, "\"a...\"\"g\""},
+      {"\"a\"\"bcdef\"\"g\"", 10, "\"a\"\"b...g\""},
+      {"\"a\"\"bcdef\"\"g\"", 11, "\"a\"\"...\"\"g\""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(shortenedQuotedHeader(c.quoted, c.size), c.expected) << c.quoted << " to " << c.size;
+  }
+}
+
+TEST(InsertionLongHeader, NoFilledLineIsLongerThanVbAccepts) {
+  // A header continued over many lines, with string defaults whose quotes
+  // must stay doubled, joins to far more than one line may hold.
+  std::vector<std::string> lines = {"Public Function Build( _"};
+  for (int i = 0; i < 60; ++i) {
+    lines.push_back("    Optional ByVal p" + std::to_string(i) + " As String = \"\"\"x\"\"\", _");
+  }
+  lines.push_back("    Optional ByVal last As Long) As String");
+  lines.push_back("    Build = p0");
+  lines.push_back("End Function");
+  std::string input;
+  for (const auto& line : lines) input += line + "\r\n";
+  ProcedureList list;
+  testing::recordEveryHeader(input, list);
+  const InsertionSources sources{kDefaultOnError, kDefaultHandler, "0", "Billing", list};
+  auto pass = InsertionPass::prepare(sources, "modBuild.bas", true, false);
+  ASSERT_TRUE(pass.ok());
+  const InsertionOutcome out = pass->run(input);
+  ASSERT_EQ(out.summary(), "1 out of 1");
+  bool sawProcedureConstant = false;
+  for (std::string_view line : splitLines(out.text)) {
+    if (line.rfind("Const sPROCEDURE", 0) != 0) continue;
+    sawProcedureConstant = true;
+    EXPECT_EQ(line.size(), kLongestStyleLine);
+    const std::string_view literal = line.substr(line.find('"'));
+    EXPECT_EQ(literal.back(), '"');
+    EXPECT_NE(literal.find("..."), std::string_view::npos);
+    // Inside the literal every double quote stands doubled.
+    const std::string_view inner = literal.substr(1, literal.size() - 2);
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+      if (inner[i] != '"') continue;
+      ASSERT_LT(i + 1, inner.size());
+      EXPECT_EQ(inner[i + 1], '"') << inner;
+      ++i;
+    }
+  }
+  EXPECT_TRUE(sawProcedureConstant);
+}
+
 TEST(InsertionDefaultStyle, WritesTheStyleAroundOneProcedureExactly) {
   const std::string input = join({{"Private Sub cmdPrint_Click()", "' prints the invoice", "    PrintInvoice",
                                    "End Sub"}});
   ProcedureList list;
-  list.append({"Private Sub cmdOK_Click()", false, 4});
+  list.append("frmOther.frm", {"Private Sub cmdOK_Click()", false, 4});
   testing::recordEveryHeader(input, list);
   const InsertionSources sources{kDefaultOnError, kDefaultHandler, "0", "Billing", list};
   auto pass = InsertionPass::prepare(sources, "frmInvoice.frm", true, true);

@@ -160,6 +160,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {local("s$") + local("n%")}},
         DumpCase{"static locals", crlf({"Sub A()", "    Static nCalls As Long", kTag, "End Sub"}),
                  {local("nCalls")}},
+        DumpCase{"declarations inside an If block in any branch are not reported",
+                 crlf({"Sub A()", "#If DEBUGGING Then", "  Dim t As Long", "  #If Win64 Then", "    Dim p As Long",
+                       "  #End If", "#Else", "  Dim u As Long", "#End   If", "Dim n As Long", kTag, "End Sub"}),
+                 {local("n")}},
+        DumpCase{"Type and Enum members are neither locals nor headers",
+                 crlf({"Sub A(x)", "Dim n As Long", "End Sub", "Private Type Rec", "    sUB As Long",
+                       "    Dim2 As Long", "End Type", "Enum E", "  Function", "End Enum", kTag}),
+                 {local("x") + local("n")}},
         DumpCase{"commented declaration is not reported", crlf({"Sub A()", "'Dim n As Long", kTag, "End Sub"}),
                  {kNoLocals}, false},
         DumpCase{"bytes of other lines pass through",
@@ -272,13 +280,30 @@ INSTANTIATE_TEST_SUITE_P(
                          "Public Event Changed(a As Long, b As Long)"}),
                    "", 0},
         PublicCase{"public event and constant lists give nothing", "modUtil.bas",
-                   crlf({"Attribute VB_Name = \"modUtil\"", "Public Const A = 1, B = 2", "Public Event Done"}), "", 0}),
+                   crlf({"Attribute VB_Name = \"modUtil\"", "Public Const A = 1, B = 2", "Public Event Done"}), "", 0},
+        PublicCase{"public variables under an If block are left out", "modUtil.bas",
+                   crlf({"Attribute VB_Name = \"modUtil\"", "#If False Then", "Public gOld As Long", "#Else",
+                         "Public gNew As Long, gNewer As Long", "#End If", "Public gKept As Long"}),
+                   publicLine("modUtil.gKept"), 1}),
     [](const auto& info) {
       std::string name = info.param.name;
       for (char& c : name)
         if (!isalnum(static_cast<unsigned char>(c))) c = '_';
       return name;
     });
+
+TEST(ModuleFunction, ReportsNoParameterOfAScopedPropertyAndNothingUnderAnIf) {
+  const std::string input = crlf({"Attribute VB_Name = \"cThunk\"", "Private mKept As Long", "#If VBA7 Then",
+                                  "Private mPtr As Long", "#End If",
+                                  "Private Property Let X(pThunk As IUnknown, Optional ByVal Index As Long, ByVal v As Long)",
+                                  "End Property", "Private Static Function F(a As Long, b As Long) As Long",
+                                  "End Function"});
+  const Dumped out = dump(input, "cThunk.cls", true);
+  EXPECT_NE(out.text.find(moduleLine("mKept")), std::string::npos);
+  for (const char* phantom : {"mPtr", "Index", "pThunk", "a", "b", "v"}) {
+    EXPECT_EQ(out.text.find("sVariableReport(" + std::string(phantom) + ","), std::string::npos) << phantom;
+  }
+}
 
 TEST(ClassModule, KeepsItsModuleFunctionAndLocals) {
   const std::string input = crlf({"Attribute VB_Name = \"clsInvoice\"", "Private mAmount As Currency",

@@ -130,7 +130,9 @@ TEST(TheProgram, EndsWithTheStatusItsHelpGives) {
     EXPECT_EQ(ended.status, c.status) << what << "\n" << ended.out << ended.err;
     EXPECT_NE(ended.out.find(c.printed), std::string::npos) << what << "\n" << ended.out;
     EXPECT_TRUE(ended.err.starts_with(c.reported)) << what << "\n" << ended.err;
-    if (c.reported.empty()) EXPECT_EQ(ended.err, "") << what;
+    if (c.reported.empty()) {
+      EXPECT_EQ(ended.err, "") << what;
+    }
   }
   // The roll back gave the project back before the last run, which changed all but the read-only member.
   EXPECT_EQ(RunBench::read(member), original.at("projects/examples/Billing/modUtil.bas"));

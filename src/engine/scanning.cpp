@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace qm {
@@ -130,10 +129,6 @@ std::optional<std::string> vbNameAttribute(std::string_view line) {
   }
   if (const std::size_t blank = value.find(' '); blank != std::string::npos) value.erase(blank, 1);
   return value;
-}
-
-std::string scratchPath(std::string_view programFolder, std::string_view name) {
-  return joinPath(programFolder, name);
 }
 
 }  // namespace qm

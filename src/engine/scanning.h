@@ -78,8 +78,4 @@ bool closesIgnore(std::string_view trimmed, std::size_t width = 9);
 // line.
 std::optional<std::string> vbNameAttribute(std::string_view line);
 
-// The program's folder joined with a scratch file's name ("WorkingFile",
-// "linenumbertemp", "dumptemp").
-std::string scratchPath(std::string_view programFolder, std::string_view name);
-
 }  // namespace qm

@@ -41,11 +41,6 @@ class FileSystem {
   virtual Result<std::string> readFile(std::string_view path) const = 0;
   // Creates or atomically replaces `path`.
   virtual Status writeFile(std::string_view path, std::string_view content) = 0;
-  // Creates or overwrites a scratch file: a file only this program reads
-  // back, so it is neither made durable nor written beside and renamed.
-  virtual Status writeScratchFile(std::string_view path, std::string_view content) {
-    return writeFile(path, content);
-  }
   // Atomically replaces `target` by a copy of `source`.
   virtual Status copyFile(std::string_view source, std::string_view target) = 0;
   // The same, without waiting for the disk: for many copies that are made
@@ -108,7 +103,6 @@ class NativeFileSystem final : public FileSystem {
 
   Result<std::string> readFile(std::string_view path) const override;
   Status writeFile(std::string_view path, std::string_view content) override;
-  Status writeScratchFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
   Status copyFileUnflushed(std::string_view source, std::string_view target) override;
   Status flushFolder(std::string_view folder) override;

@@ -315,20 +315,6 @@ Status NativeFileSystem::writeFile(std::string_view path, std::string_view conte
   return replaceAtomically(*index_, resolve(*index_, path), path, content, 0644);
 }
 
-Status NativeFileSystem::writeScratchFile(std::string_view path, std::string_view content) {
-  const std::string native = resolve(*index_, path);
-  struct stat info;
-  const bool isNew = !statPath(native, info);
-  const std::string folderKey = FolderIndex::folderKeyOf(native);
-  const struct timespec folderBefore = FolderIndex::modifiedTime(folderKey);
-  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return Status::failure(describe("Cannot write", path, errno));
-  Status status = writeAll(fd, content, path);
-  if (::close(fd) != 0 && status.ok()) status = Status::failure(describe("Cannot write", path, errno));
-  if (isNew) index_->noteAdded(folderKey, std::string(bareName(native)), folderBefore);
-  return status;
-}
-
 namespace {
 
 Status copyReplacing(NativeFileSystem& files, NativeFileSystem::FolderIndex& index, std::string_view source,

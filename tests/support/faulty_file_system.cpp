@@ -42,11 +42,6 @@ Status FaultyFileSystem::writeFile(std::string_view path, std::string_view conte
   return real_.writeFile(path, content);
 }
 
-Status FaultyFileSystem::writeScratchFile(std::string_view path, std::string_view content) {
-  if (failsMutation(Operation::Write, path)) return cutOff(path, content);
-  return real_.writeScratchFile(path, content);
-}
-
 Status FaultyFileSystem::copyFile(std::string_view source, std::string_view target) {
   if (failsMutation(Operation::Copy, target)) return cutOff(target, contentOf(source));
   return real_.copyFile(source, target);

@@ -32,7 +32,6 @@ class FaultyFileSystem final : public FileSystem {
 
   Result<std::string> readFile(std::string_view path) const override;
   Status writeFile(std::string_view path, std::string_view content) override;
-  Status writeScratchFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
   Status copyFileUnflushed(std::string_view source, std::string_view target) override;
   Status flushFolder(std::string_view folder) override;

@@ -1,8 +1,9 @@
-// Throughput of each rewriting pass on synthetic VB6 source, in memory and on
-// disk, against plain copying of the same files.
+// Throughput of each rewriting pass on synthetic VB6 source in memory, and,
+// for comparison, atomic copies of the files of a large project on disk. The
+// whole run on disk is measured by bench_end_to_end.
 //
 //   bench_passes                               every case at its default size
-//   bench_passes --benchmark_filter=Chain      the on-disk chain only
+//   bench_passes --benchmark_filter=CopyOnDisk the on-disk copies only
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -157,33 +158,6 @@ class DiskProject {
   GeneratedProject project_;
   fs::path root_;
 };
-
-void BM_ChainOnDisk(benchmark::State& state) {
-  DiskProject disk(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-  NativeFileSystem files;
-  Workspace ws{files, disk.programFolder(), disk.programFolder()};
-  const CodeStyle style = defaultStyle();
-  const std::set<std::string> userTypes;
-  for (auto _ : state) {
-    state.PauseTiming();
-    const std::string folder = disk.freshCopy();
-    state.ResumeTiming();
-    ProcedureList list;
-    AnalysisNotes notes;
-    DumpState dump;
-    for (const auto& member : disk.project().members) AnalyseFile(files, folder + member.relativePath, list, notes);
-    for (const auto& member : disk.project().members) {
-      const std::string path = folder + member.relativePath;
-      const std::string_view name = bareName(member.relativePath);
-      sInsertErrorHandling(ws, path, name, true, false, {style.onErrorText, style.handlerText, "0", "Generated", list, path});
-      AddVariableDump(ws, path, name, true, true, userTypes, dump);
-      sngAddLineNumbers(ws, path, 10, 5);
-    }
-  }
-  setThroughput(state, disk.project().totalBytes());
-  state.counters["lines"] = static_cast<double>(disk.project().totalLines());
-}
-BENCHMARK(BM_ChainOnDisk)->Args({2000, 1'000'000})->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_CopyOnDisk(benchmark::State& state) {
   DiskProject disk(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "engine/conditional_blocks.h"
-#include "engine/file_rewrite.h"
 #include "engine/scanning.h"
 #include "engine/statements.h"
 #include "engine/type_blocks.h"
@@ -361,21 +360,6 @@ InsertionOutcome InsertionPass::run(std::string_view text) const {
   std::string_view line;
   while (reader.next(line)) walk.line(line);
   return walk.finish();
-}
-
-Result<std::string> sInsertErrorHandling(Workspace& ws, std::string_view file, std::string_view moduleName,
-                                         bool skipIgnoreTagged, bool skipExistingHandlers,
-                                         const InsertionSources& sources, std::vector<NameClash>* clashes) {
-  auto pass = InsertionPass::prepare(sources, moduleName, skipIgnoreTagged, skipExistingHandlers);
-  if (!pass) return pass.status();
-  auto input = ws.files.readFile(file);
-  if (!input) return input.status();
-  InsertionOutcome outcome = pass->run(*input);
-  if (Status replaced = copyThroughScratch(ws, file, kWorkingFileName, outcome.text); !replaced) {
-    return replaced;
-  }
-  if (clashes) *clashes = std::move(outcome.clashes);
-  return outcome.summary();
 }
 
 std::string nameClashLine(std::string_view fileName, const NameClash& clash) {

@@ -3,11 +3,8 @@
 // HANDLER text just above its end line, each between a pair of marker lines
 // that the removal later finds again.
 //
-// InsertionPass does the work on text in memory; sInsertErrorHandling wraps
-// it for one file: read it, write the result to the scratch file
-// "WorkingFile" in the program's folder, and copy that over the file only
-// once the whole input has been read. Any failure before the copy leaves the
-// file as it was.
+// The pass works on text in memory and touches no file: the update run reads
+// each member once and writes its result once.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +17,6 @@
 #include "engine/procedure_names.h"
 #include "engine/tag_filling.h"
 #include "platform/status.h"
-#include "platform/workspace.h"
 
 namespace qm {
 
@@ -100,13 +96,6 @@ class InsertionPass {
   bool skipIgnoreTagged_;
   bool skipExistingHandlers_;
 };
-
-// Rewrites `file` through the scratch file and returns "a out of b"; the
-// procedures left alone for a clashing name go to `clashes` when given.
-Result<std::string> sInsertErrorHandling(Workspace& ws, std::string_view file, std::string_view moduleName,
-                                         bool skipIgnoreTagged, bool skipExistingHandlers,
-                                         const InsertionSources& sources,
-                                         std::vector<NameClash>* clashes = nullptr);
 
 // The summary line for a procedure left alone because of a clashing name.
 std::string nameClashLine(std::string_view fileName, const NameClash& clash);

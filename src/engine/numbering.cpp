@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <unordered_set>
 
-#include "engine/file_rewrite.h"
 #include "engine/scanning.h"
 #include "engine/statements.h"
 #include "engine/type_blocks.h"
@@ -15,11 +14,6 @@
 namespace qm {
 
 namespace {
-
-// VB's run-time error codes, negated into the result as the caller expects.
-constexpr float kFileNotFound = 53;
-constexpr float kFileAccessError = 75;
-constexpr float kInvalidArgument = 5;
 
 // Lines that never get a number, whatever their place; a line that is none
 // of these is a statement. VB refuses a number in front of a label.
@@ -66,11 +60,6 @@ void appendLineNumber(std::string& out, double number) {
   }
   const int length = std::snprintf(buffer, sizeof buffer, "%.0f", whole);
   out.append(buffer, static_cast<std::size_t>(length));
-}
-
-float fail(std::string* failure, std::string reason, float code) {
-  if (failure) *failure = std::move(reason);
-  return -code;
 }
 
 }  // namespace
@@ -144,26 +133,6 @@ NumberingOutcome NumberingPass::run(std::string_view text) const {
   }
   outcome.nextNumber = static_cast<float>(start + static_cast<double>(step) * increment_);
   return outcome;
-}
-
-float sngAddLineNumbers(Workspace& ws, std::string_view file, float start, std::int16_t increment,
-                        std::string* failure) {
-  if (increment <= 0) {
-    return fail(failure, "Line numbers need a positive increment, not " + decimal(increment), kInvalidArgument);
-  }
-  auto input = ws.files.readFile(file);
-  if (!input) {
-    return fail(failure, input.message(), ws.files.exists(file) ? kFileAccessError : kFileNotFound);
-  }
-  const NumberingOutcome outcome = NumberingPass(start, increment).run(*input);
-  if (outcome.alreadyNumbered || outcome.numberedLines == 0) {
-    removeLeftoverScratch(ws, kLineNumberScratchName);
-    return start;
-  }
-  if (Status replaced = copyThroughScratch(ws, file, kLineNumberScratchName, outcome.text); !replaced) {
-    return fail(failure, replaced.message(), kFileAccessError);
-  }
-  return outcome.nextNumber;
 }
 
 }  // namespace qm

@@ -7,17 +7,12 @@
 // Case, Dim or Const, lines already starting with a digit, continuation
 // lines, compiler directives and Attribute lines (VB refuses a number in
 // front of those), and the header and end lines themselves.
-//
-// NumberingPass works on text in memory; sngAddLineNumbers wraps it for one
-// file through the scratch file "linenumbertemp", which takes the file's
-// place only when at least one line was numbered.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "platform/workspace.h"
 
 namespace qm {
 
@@ -44,13 +39,5 @@ class NumberingPass {
   float start_;
   std::int16_t increment_;
 };
-
-// Numbers `file` in place. Returns the next number when lines were numbered;
-// `start` when the file was numbered already or has nothing to number (the
-// file is then unchanged); a negative number when anything failed, with the
-// reason in *failure. A non-positive increment would give duplicate or falling
-// numbers, which VB refuses, so it is a failure too.
-float sngAddLineNumbers(Workspace& ws, std::string_view file, float start, std::int16_t increment,
-                        std::string* failure = nullptr);
 
 }  // namespace qm

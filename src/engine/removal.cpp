@@ -1,6 +1,5 @@
 #include "engine/removal.h"
 
-#include "engine/file_rewrite.h"
 #include "engine/scanning.h"
 #include "platform/lines.h"
 #include "platform/text.h"
@@ -39,19 +38,6 @@ Result<RemovalOutcome> RemovalPass::run(std::string_view text) const {
                            " is never closed; file left unchanged");
   }
   return outcome;
-}
-
-Result<std::string> sDeleteInsertedCode(Workspace& ws, std::string_view file) {
-  auto input = ws.files.readFile(file);
-  if (!input) return input.status();
-  auto outcome = RemovalPass().run(*input);
-  if (!outcome) {
-    return Status::failure("Cannot remove inserted code from '" + std::string(file) + "': " + outcome.message());
-  }
-  if (Status replaced = copyThroughScratch(ws, file, kWorkingFileName, outcome->text); !replaced) {
-    return replaced;
-  }
-  return decimal(outcome->ssMarkers);
 }
 
 }  // namespace qm

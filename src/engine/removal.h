@@ -13,7 +13,6 @@
 #include <string_view>
 
 #include "platform/status.h"
-#include "platform/workspace.h"
 
 namespace qm {
 
@@ -26,9 +25,5 @@ class RemovalPass {
  public:
   Result<RemovalOutcome> run(std::string_view text) const;
 };
-
-// Rewrites `file` through the scratch file "WorkingFile" and returns the
-// count of SS markers in decimal. On failure the file is unchanged.
-Result<std::string> sDeleteInsertedCode(Workspace& ws, std::string_view file);
 
 }  // namespace qm

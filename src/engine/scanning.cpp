@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace qm {
@@ -135,10 +134,6 @@ std::string unquotedValue(std::string_view value) {
   }
   if (const std::size_t blank = out.find(' '); blank != std::string::npos) out.erase(blank, 1);
   return out;
-}
-
-std::string scratchPath(std::string_view programFolder, std::string_view name) {
-  return joinPath(programFolder, name);
 }
 
 }  // namespace qm

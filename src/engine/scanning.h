@@ -82,8 +82,4 @@ std::optional<std::string> vbNameAttribute(std::string_view line);
 // a project file uses: every double quote goes, then the first blank.
 std::string unquotedValue(std::string_view value);
 
-// The program's folder joined with a scratch file's name ("WorkingFile",
-// "linenumbertemp", "dumptemp").
-std::string scratchPath(std::string_view programFolder, std::string_view name);
-
 }  // namespace qm

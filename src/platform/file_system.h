@@ -5,11 +5,17 @@
 // matched without regard to case against its folder's entries, as Windows
 // would. Every replacement of a file is atomic: the new content is written
 // beside the target, flushed, and renamed over it, so a failure leaves the
-// target either as it was or completely rewritten.
+// target either as it was or completely rewritten. A replaced file keeps its
+// permissions, and a target that is a symbolic link keeps its link: the file
+// it points to is the one replaced, beside itself.
+//
+// Many replacements can share two flushes instead of one each: stage every
+// new content beside its target, flush, commit every staged file, flush.
 //
 // Tests wrap a FileSystem to inject failures (see tests/faulty_file_system.h).
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +31,7 @@ struct DirEntry {
   bool isFolder = false;
   bool isHidden = false;  // names starting with "." on this platform
   bool isLink = false;    // a symbolic link; isFolder tells what it points to
+  std::int64_t modifiedNanoseconds = 0;  // last change, since the epoch (listings only)
 };
 
 class FileSystem {
@@ -34,11 +41,6 @@ class FileSystem {
   virtual Result<std::string> readFile(std::string_view path) const = 0;
   // Creates or atomically replaces `path`.
   virtual Status writeFile(std::string_view path, std::string_view content) = 0;
-  // Creates or overwrites a scratch file: a file only this program reads
-  // back, so it is neither made durable nor written beside and renamed.
-  virtual Status writeScratchFile(std::string_view path, std::string_view content) {
-    return writeFile(path, content);
-  }
   // Atomically replaces `target` by a copy of `source`.
   virtual Status copyFile(std::string_view source, std::string_view target) = 0;
   // The same, without waiting for the disk: for many copies that are made
@@ -48,6 +50,16 @@ class FileSystem {
   }
   // Waits until everything written into `folder` is on the disk.
   virtual Status flushFolder(std::string_view /*folder*/) { return {}; }
+
+  // Writes `content` beside `target` (beside the file a link points to)
+  // under a fresh hidden name, with the permissions the target has, without
+  // waiting for the disk; returns the staged file's path. `target` is left
+  // as it is; a read-only target is refused here already.
+  virtual Result<std::string> stageBeside(std::string_view target, std::string_view content) = 0;
+  // Renames a staged file over its target (the file a link points to).
+  virtual Status commitStaged(std::string_view staged, std::string_view target) = 0;
+  // Removes a staged file that will not be committed.
+  virtual Status discardStaged(std::string_view staged) = 0;
   // Puts `source` in `target`'s place (rename); `source` is gone afterwards.
   virtual Status moveFile(std::string_view source, std::string_view target) = 0;
   virtual Status removeFile(std::string_view path) = 0;
@@ -69,6 +81,12 @@ class FileSystem {
   // The path in the native form, resolved case-insensitively where needed.
   virtual std::string nativePath(std::string_view path) const = 0;
 
+  // The place `path` names as the file system sees it, in native form:
+  // symbolic links followed, "." and ".." taken out, each existing component
+  // spelled as its folder lists it; a missing tail is kept as written. Two
+  // paths name the same place exactly when their resolved paths are equal.
+  virtual std::string resolvedPath(std::string_view path) const = 0;
+
   // Convenience built on the above.
   bool exists(std::string_view path) const { return lookUp(path).has_value(); }
   bool isFile(std::string_view path) const;
@@ -85,10 +103,12 @@ class NativeFileSystem final : public FileSystem {
 
   Result<std::string> readFile(std::string_view path) const override;
   Status writeFile(std::string_view path, std::string_view content) override;
-  Status writeScratchFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
   Status copyFileUnflushed(std::string_view source, std::string_view target) override;
   Status flushFolder(std::string_view folder) override;
+  Result<std::string> stageBeside(std::string_view target, std::string_view content) override;
+  Status commitStaged(std::string_view staged, std::string_view target) override;
+  Status discardStaged(std::string_view staged) override;
   Status moveFile(std::string_view source, std::string_view target) override;
   Status removeFile(std::string_view path) override;
   Status createFolder(std::string_view path) override;
@@ -97,6 +117,7 @@ class NativeFileSystem final : public FileSystem {
   std::vector<DirEntry> list(std::string_view folder, std::string_view pattern) const override;
   std::string longName(std::string_view path) const override;
   std::string nativePath(std::string_view path) const override;
+  std::string resolvedPath(std::string_view path) const override;
 
   // Listings of the folders searched for a name in another case, so that
   // creating many files in one folder does not read the folder each time.

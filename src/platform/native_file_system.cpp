@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <unordered_map>
 
@@ -201,34 +202,73 @@ Status writeAll(int fd, std::string_view content, std::string_view path) {
 
 enum class Flush { Now, Later };
 
-Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string& native, std::string_view shown,
-                         std::string_view content, mode_t mode, Flush flush = Flush::Now) {
+// The file a write to `native` replaces: the file a symbolic link points to
+// (so the link stays and everyone sharing the file sees the change), else
+// `native` itself. A link that points nowhere is replaced itself.
+std::string writeTarget(const std::string& native) {
   struct stat info;
-  const bool isNew = !statPath(native, info);
-  if (!isNew) {
+  if (!statPath(native, info) || !S_ISLNK(info.st_mode)) return native;
+  char* real = ::realpath(native.c_str(), nullptr);
+  if (real == nullptr) return native;
+  std::string out(real);
+  std::free(real);
+  return out;
+}
+
+std::string stagedName(const std::string& target) {
+  return std::string(folderOf(target)) + "." + std::string(bareName(target)) + ".qm-XXXXXX";
+}
+
+// Writes `content` into a fresh hidden file beside the file that `native`
+// will replace, with that file's permissions (`mode` for a new one).
+Result<std::string> stage(NativeFileSystem::FolderIndex& index, const std::string& native, std::string_view shown,
+                          std::string_view content, mode_t mode, Flush flush) {
+  const std::string target = writeTarget(native);
+  struct stat info;
+  if (statPath(target, info)) {
     if (S_ISDIR(info.st_mode)) return Status::failure(describe("Cannot replace", shown, EISDIR));
     if (isReadOnly(info)) return Status::failure("Cannot replace '" + std::string(shown) + "': the file is read-only");
     mode = info.st_mode & 07777;
   }
-  const std::string folder(folderOf(native));
-  const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(native);
+  const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(target);
   const struct timespec folderBefore = NativeFileSystem::FolderIndex::modifiedTime(folderKey);
-  std::string temp = folder + "." + std::string(bareName(native)) + ".qm-XXXXXX";
+  std::string temp = stagedName(target);
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Status::failure(describe("Cannot write", shown, errno));
+  index.noteAdded(folderKey, std::string(bareName(temp)), folderBefore);
   Status status = writeAll(fd, content, shown);
   if (status.ok() && flush == Flush::Now && ::fsync(fd) != 0) status = Status::failure(describe("Cannot write", shown, errno));
-  if (status.ok()) ::fchmod(fd, mode);
+  if (status.ok() && ::fchmod(fd, mode) != 0) status = Status::failure(describe("Cannot write", shown, errno));
   if (::close(fd) != 0 && status.ok()) status = Status::failure(describe("Cannot write", shown, errno));
-  if (status.ok() && ::rename(temp.c_str(), native.c_str()) != 0) {
-    status = Status::failure(describe("Cannot replace", shown, errno));
-  }
   if (!status.ok()) {
     ::unlink(temp.c_str());
-  } else if (isNew) {
-    index.noteAdded(folderKey, std::string(bareName(native)), folderBefore);
+    return status;
   }
-  return status;
+  return temp;
+}
+
+Status commit(NativeFileSystem::FolderIndex& index, const std::string& temp, const std::string& native,
+              std::string_view shown) {
+  const std::string target = writeTarget(native);
+  struct stat info;
+  if (statPath(target, info) && isReadOnly(info)) {
+    return Status::failure("Cannot replace '" + std::string(shown) + "': the file is read-only");
+  }
+  const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(target);
+  const struct timespec folderBefore = NativeFileSystem::FolderIndex::modifiedTime(folderKey);
+  if (::rename(temp.c_str(), target.c_str()) != 0) return Status::failure(describe("Cannot replace", shown, errno));
+  index.noteAdded(folderKey, std::string(bareName(target)), folderBefore);
+  index.noteRemoved(folderKey, std::string(bareName(temp)), NativeFileSystem::FolderIndex::modifiedTime(folderKey));
+  return {};
+}
+
+Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string& native, std::string_view shown,
+                         std::string_view content, mode_t mode, Flush flush = Flush::Now) {
+  auto staged = stage(index, native, shown, content, mode, flush);
+  if (!staged) return staged.status();
+  Status committed = commit(index, *staged, native, shown);
+  if (!committed) ::unlink(staged->c_str());
+  return committed;
 }
 
 }  // namespace
@@ -275,20 +315,6 @@ Status NativeFileSystem::writeFile(std::string_view path, std::string_view conte
   return replaceAtomically(*index_, resolve(*index_, path), path, content, 0644);
 }
 
-Status NativeFileSystem::writeScratchFile(std::string_view path, std::string_view content) {
-  const std::string native = resolve(*index_, path);
-  struct stat info;
-  const bool isNew = !statPath(native, info);
-  const std::string folderKey = FolderIndex::folderKeyOf(native);
-  const struct timespec folderBefore = FolderIndex::modifiedTime(folderKey);
-  const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return Status::failure(describe("Cannot write", path, errno));
-  Status status = writeAll(fd, content, path);
-  if (::close(fd) != 0 && status.ok()) status = Status::failure(describe("Cannot write", path, errno));
-  if (isNew) index_->noteAdded(folderKey, std::string(bareName(native)), folderBefore);
-  return status;
-}
-
 namespace {
 
 Status copyReplacing(NativeFileSystem& files, NativeFileSystem::FolderIndex& index, std::string_view source,
@@ -296,14 +322,14 @@ Status copyReplacing(NativeFileSystem& files, NativeFileSystem::FolderIndex& ind
   const std::string from = resolve(index, source);
   const std::string to = resolve(index, target);
   struct stat fromInfo, toInfo;
-  if (statPath(from, fromInfo) && statPath(to, toInfo) && fromInfo.st_dev == toInfo.st_dev &&
+  if (::stat(from.c_str(), &fromInfo) == 0 && ::stat(to.c_str(), &toInfo) == 0 && fromInfo.st_dev == toInfo.st_dev &&
       fromInfo.st_ino == toInfo.st_ino) {
     return {};  // a file copied onto itself is already where it should be
   }
   auto content = files.readFile(source);
   if (!content) return content.status();
   mode_t mode = 0644;
-  if (statPath(from, fromInfo)) mode = fromInfo.st_mode & 07777;
+  if (::stat(from.c_str(), &fromInfo) == 0) mode = fromInfo.st_mode & 07777;
   return replaceAtomically(index, to, target, *content, mode, flush);
 }
 
@@ -326,6 +352,19 @@ Status NativeFileSystem::flushFolder(std::string_view folder) {
   const int error = errno;
   ::close(fd);
   if (result != 0) return Status::failure(describe("Cannot flush folder", folder, error));
+  return {};
+}
+
+Result<std::string> NativeFileSystem::stageBeside(std::string_view target, std::string_view content) {
+  return stage(*index_, resolve(*index_, target), target, content, 0644, Flush::Later);
+}
+
+Status NativeFileSystem::commitStaged(std::string_view staged, std::string_view target) {
+  return commit(*index_, std::string(staged), resolve(*index_, target), target);
+}
+
+Status NativeFileSystem::discardStaged(std::string_view staged) {
+  if (::unlink(std::string(staged).c_str()) != 0) return Status::failure(describe("Cannot delete", staged, errno));
   return {};
 }
 
@@ -397,7 +436,11 @@ std::vector<DirEntry> NativeFileSystem::list(std::string_view folder, std::strin
     if (!full.empty() && full.back() != '/') full.push_back('/');
     full += entry.name;
     struct stat info;
-    entry.isFolder = ::stat(full.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (::stat(full.c_str(), &info) == 0) {
+      entry.isFolder = S_ISDIR(info.st_mode);
+      entry.modifiedNanoseconds =
+          static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    }
     entry.isHidden = name[0] == '.';
     entry.isLink = statPath(full, info) && S_ISLNK(info.st_mode);
     out.push_back(std::move(entry));
@@ -405,6 +448,42 @@ std::vector<DirEntry> NativeFileSystem::list(std::string_view folder, std::strin
   ::closedir(dir);
   std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
   return out;
+}
+
+std::string NativeFileSystem::resolvedPath(std::string_view path) const {
+  std::string native = resolve(*index_, withoutTrailingSeparator(path));
+  if (native.empty() || native[0] != '/') {
+    char* here = ::getcwd(nullptr, 0);
+    native = std::string(here != nullptr ? here : "") + "/" + native;
+    std::free(here);
+  }
+  // The longest leading part that exists goes through realpath (links and
+  // ".." as the file system follows them); the missing rest is kept, with
+  // "." and ".." taken out as written.
+  std::vector<std::string> missing;
+  std::string existing = native;
+  for (;;) {
+    if (char* real = ::realpath(existing.c_str(), nullptr)) {
+      existing = real;
+      std::free(real);
+      break;
+    }
+    const std::size_t slash = existing.find_last_of('/');
+    if (slash == std::string::npos || existing == "/") break;
+    missing.push_back(existing.substr(slash + 1));
+    existing = slash == 0 ? "/" : existing.substr(0, slash);
+  }
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    if (it->empty() || *it == ".") continue;
+    if (*it == "..") {
+      const std::size_t slash = existing.find_last_of('/');
+      existing = slash == 0 || slash == std::string::npos ? "/" : existing.substr(0, slash);
+      continue;
+    }
+    if (existing.back() != '/') existing.push_back('/');
+    existing += *it;
+  }
+  return existing;
 }
 
 std::string NativeFileSystem::longName(std::string_view path) const {

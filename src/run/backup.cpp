@@ -53,18 +53,31 @@ bool hasDotComponent(std::string_view path) {
   return false;
 }
 
-// The location is the project's folder, or one of its backup folders or a
-// folder below one: a new copy there would overwrite the project's files or
-// mix with a backup that a roll back restores from.
-bool isProtectedLocation(std::string_view location, std::string_view projectFolder) {
+std::string withSlash(std::string path) {
+  if (path.empty() || path.back() != '/') path.push_back('/');
+  return path;
+}
+
+// The location, as the file system sees it, is the project's folder, lies in
+// one of its backup folders, or holds a file the run will change: a new copy
+// there would overwrite the project's files or mix with a backup that a roll
+// back restores from.
+bool isProtectedLocation(const FileSystem& files, std::string_view location, std::string_view projectFolder,
+                         const std::vector<std::string>& changedFiles) {
   if (projectFolder.empty()) return false;
-  const std::string place = comparablePath(location);
-  const std::string project = comparablePath(projectFolder);
+  const std::string place = files.resolvedPath(location);
+  const std::string project = files.resolvedPath(projectFolder);
   if (place == project) return true;
-  const std::string prefix = project == "/" ? project : project + "/";
-  if (!startsWith(place, prefix)) return false;
-  const std::string_view rest = std::string_view(place).substr(prefix.size());
-  return isBackupName(rest.substr(0, rest.find('/')));
+  const std::string prefix = withSlash(project);
+  if (startsWith(place, prefix)) {
+    const std::string_view rest = std::string_view(place).substr(prefix.size());
+    if (isBackupName(rest.substr(0, rest.find('/')))) return true;
+  }
+  const std::string inside = withSlash(place);
+  for (const std::string& file : changedFiles) {
+    if (startsWith(files.resolvedPath(file), inside)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -91,11 +104,12 @@ std::string newCopyDefaultLocation(std::string_view projectFolder, const Clock& 
 
 bool isBackupName(std::string_view name) { return wildcardMatch("backup on*", name); }
 
-std::int16_t iCheckFolder(FileSystem& files, std::string_view sFolder, std::string_view projectFolder) {
+std::int16_t iCheckFolder(FileSystem& files, std::string_view sFolder, std::string_view projectFolder,
+                          const std::vector<std::string>& changedFiles) {
   std::string_view folder = sFolder;
   if (!folder.empty() && isSeparator(folder.back())) folder.remove_suffix(1);
   if (trimSpaces(folder).empty()) return 0;
-  if (isProtectedLocation(folder, projectFolder)) return 0;
+  if (isProtectedLocation(files, folder, projectFolder, changedFiles)) return 0;
   if (auto entry = files.lookUp(folder)) return entry->isFolder ? 1 : 0;
   if (!files.createFolder(folder)) return 0;
   // Should the trial folder refuse to go away, it exists now and is usable.
@@ -120,6 +134,14 @@ Result<std::string> createBackupFolder(FileSystem& files, std::string_view proje
 
 bool samePath(std::string_view a, std::string_view b) { return comparablePath(a) == comparablePath(b); }
 
+bool liesDirectlyInResolved(const FileSystem& files, std::string_view path, std::string_view folder) {
+  const std::string resolved = files.resolvedPath(path);
+  const std::size_t slash = resolved.find_last_of('/');
+  if (slash == std::string::npos || slash + 1 == resolved.size()) return false;
+  const std::string parent = slash == 0 ? std::string("/") : resolved.substr(0, slash);
+  return parent == files.resolvedPath(folder);
+}
+
 bool liesDirectlyIn(std::string_view path, std::string_view folder) {
   if (hasDotComponent(path) || bareName(path).empty()) return false;
   return comparablePath(folderOf(path)) == comparablePath(folder);
@@ -133,22 +155,17 @@ std::vector<std::string> topLevelFiles(const FileSystem& files, std::string_view
   return names;
 }
 
-ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder) {
+ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder,
+                             const std::set<std::string>& leaveOut) {
   ProjectCopy report;
   for (const std::string& name : topLevelFiles(files, sourceFolder)) {
+    if (leaveOut.count(toLower(name)) > 0) continue;
     Status copied = files.copyFileUnflushed(joinPath(sourceFolder, name), joinPath(destinationFolder, name));
     if (copied) {
       report.copied.push_back(name);
     } else {
       report.failed.push_back(FileFailure{name, copied.message()});
     }
-  }
-  // The copies are what a roll back restores, so they must be on the disk
-  // before any file they protect is changed; one flush does for all of them.
-  if (report.copied.empty()) return report;
-  if (Status flushed = files.flushFolder(destinationFolder); !flushed) {
-    for (const std::string& name : report.copied) report.failed.push_back(FileFailure{name, flushed.message()});
-    report.copied.clear();
   }
   return report;
 }

@@ -2,9 +2,11 @@
 // added.
 //
 // A Backup run copies the project's top-level files into a new dated folder
-// inside the project's folder ("Backup on 05 Dec at 14-03-27"); a NewCopy
-// run copies them into a folder the user chose. Sub-folders are never
-// copied. The uninstall record "uninstall.dat" in the destination lists the
+// inside the project's folder ("Backup on 05 Dec at 14-03-27"), and every
+// member it will change from a sub-folder or from outside the project's
+// folder too (see member_places.h and outside_record.h); a NewCopy run
+// copies the top-level files and every member into a folder the user chose.
+// The uninstall record "uninstall.dat" in the destination lists the
 // extra files that runs copied into the project, one header line per run,
 // so that a roll back can delete them again. Only files that did not stand
 // there before are ever listed: a roll back must never delete a file the
@@ -12,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,12 +45,20 @@ bool isBackupName(std::string_view name);
 
 // The folder check of a new-copy location:
 //   0  the folder cannot be used: an empty text, a name that cannot be
-//      created (invalid, parent missing, no permission), an existing file,
-//      the project's own folder, or a place inside one of its backup folders;
+//      created (invalid, parent missing, no permission), an existing file;
+//      or, with links, "." and ".." and letter case resolved as the file
+//      system sees them, the project's own folder, a place inside one of its
+//      backup folders, or a folder that holds (at any depth) one of
+//      `changedFiles`, the files the run will change;
 //   1  a folder of that name exists;
 //   2  nothing of that name exists, but it can be created (it was created
 //      and removed again to find out).
-std::int16_t iCheckFolder(FileSystem& files, std::string_view sFolder, std::string_view projectFolder);
+std::int16_t iCheckFolder(FileSystem& files, std::string_view sFolder, std::string_view projectFolder,
+                          const std::vector<std::string>& changedFiles = {});
+
+// True when `path`, resolved as the file system sees it, names an entry
+// directly inside `folder` resolved the same way.
+bool liesDirectlyInResolved(const FileSystem& files, std::string_view path, std::string_view folder);
 
 // Creates the dated backup folder inside `projectFolder`. When a folder of
 // that name exists already (two runs within one second), " (2)", " (3)"...
@@ -77,10 +88,13 @@ struct ProjectCopy {
 // files; read-only files are included.
 std::vector<std::string> topLevelFiles(const FileSystem& files, std::string_view folder);
 
-// Copies every top-level file of `sourceFolder` into `destinationFolder`
-// under the same name, replacing files of that name. A file that cannot be
-// copied is reported and the others are still copied.
-ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder);
+// Copies every top-level file of `sourceFolder` (but those named in
+// `leaveOut`, lower-cased) into `destinationFolder` under the same name,
+// replacing files of that name, without waiting for the disk: the caller
+// flushes once when all its copies are made. A file that cannot be copied is
+// reported and the others are still copied.
+ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder,
+                             const std::set<std::string>& leaveOut = {});
 
 // "uninstall.dat" in one destination folder, appended to line by line. Each
 // change rewrites the whole file atomically, so the record on disk always

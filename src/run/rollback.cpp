@@ -1,10 +1,15 @@
 #include "run/rollback.h"
 
+#include <map>
 #include <set>
 
+#include "platform/folder_lock.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "project/member_lines.h"
 #include "run/backup.h"
+#include "run/member_places.h"
+#include "run/outside_record.h"
 #include "settings/registry.h"
 
 namespace qm {
@@ -50,10 +55,71 @@ void restoreFiles(RollbackContext& context, const std::string& backupFolder, con
 
 bool isDeletableRecordLine(const FileSystem& files, std::string_view line, const ProjectState& project,
                            const std::set<std::string>& backedUpNames) {
-  if (!liesDirectlyIn(line, project.projectFolder)) return false;
   const auto entry = files.lookUp(line);
-  if (!entry || entry->isFolder || entry->isLink) return false;
+  if (!entry || entry->isFolder || entry->isLink || entry->isHidden) return false;
+  if (!liesDirectlyInResolved(files, line, project.projectFolder)) return false;
   return backedUpNames.count(toLower(entry->name)) == 0;
+}
+
+// The restored project file's members, by their folded, lower-cased path.
+std::map<std::string, std::string> restoredMembers(RollbackContext& context, const ProjectState& project,
+                                                   RollbackOutcome& outcome) {
+  std::map<std::string, std::string> members;
+  auto text = context.files.readFile(project.projectFile);
+  if (!text) {
+    outcome.failures.push_back(text.message());
+    return members;
+  }
+  for (const std::string& member : allMemberPaths(*text)) members.emplace(toLower(foldedPath(member)), member);
+  return members;
+}
+
+void restoreMember(RollbackContext& context, const std::string& copy, const ProjectState& project,
+                   const std::string& member, RollbackOutcome& outcome) {
+  Status copied = context.files.copyFile(copy, project.projectFolder + member);
+  if (copied) {
+    outcome.restored.push_back(member);
+  } else {
+    outcome.failures.push_back(copied.message());
+  }
+}
+
+// The copies of members in sub-folders, each back to its place.
+void restoreSubFolderMembers(RollbackContext& context, const std::string& backupFolder,
+                             const std::map<std::string, std::string>& members, const ProjectState& project,
+                             RollbackOutcome& outcome) {
+  for (const auto& [folded, member] : members) {
+    bool outside = false;
+    const std::string relative = foldedPath(member, &outside);
+    if (outside || relative.find('\\') == std::string::npos) continue;
+    const std::string copy = joinPath(backupFolder, relative);
+    if (context.files.isFile(copy)) restoreMember(context, copy, project, member, outcome);
+  }
+}
+
+// The copies of members from outside the project's folder, each back to the
+// member path its record line gives, when the restored project lists it.
+void restoreOutsideMembers(RollbackContext& context, const std::string& backupFolder,
+                           const std::map<std::string, std::string>& members, const ProjectState& project,
+                           RollbackOutcome& outcome) {
+  const std::string recordPath = joinPath(backupFolder, kOutsideRecordName);
+  if (!context.files.isFile(recordPath)) return;
+  auto text = context.files.readFile(recordPath);
+  if (!text) {
+    outcome.failures.push_back(text.message());
+    return;
+  }
+  for (const OutsideCopy& line : outsideCopiesIn(*text)) {
+    bool leaves = false;
+    const std::string copy = foldedPath(line.copy, &leaves);
+    const auto member = members.find(toLower(foldedPath(line.member)));
+    if (member == members.end() || leaves || !startsWith(toLower(copy), toLower(std::string(kOutsideFolderName)) + "\\")) {
+      outcome.failures.push_back("Cannot restore '" + line.member + "' from '" + line.copy +
+                                 "': the restored project file does not list it as a member");
+      continue;
+    }
+    restoreMember(context, joinPath(backupFolder, copy), project, member->second, outcome);
+  }
 }
 
 void deleteRecordedFiles(RollbackContext& context, const std::string& backupFolder,
@@ -109,6 +175,19 @@ std::vector<std::string> bListBackups(const FileSystem& files, std::string_view 
   return entries;
 }
 
+std::string newestBackup(const FileSystem& files, std::string_view projectFolder) {
+  std::string newest;
+  std::int64_t newestTime = 0;
+  for (const DirEntry& entry : files.list(projectFolder, "backup on*")) {
+    if (!entry.isFolder) continue;
+    if (newest.empty() || entry.modifiedNanoseconds > newestTime) {
+      newest = replaceAll(entry.name, "-", ":");
+      newestTime = entry.modifiedNanoseconds;
+    }
+  }
+  return newest;
+}
+
 std::string backupFolderOf(std::string_view projectFolder, std::string_view entry) {
   return std::string(projectFolder) + replaceAll(entry, ":", "-");
 }
@@ -117,6 +196,13 @@ RollbackOutcome rollBack(RollbackContext& context, const ProjectState& project, 
                          bool& bShowWarning) {
   RollbackOutcome outcome;
   if (!askToGoOn(context, bShowWarning)) return outcome;
+  // A roll back in the middle of a run would mix the two; the run's lock
+  // keeps them apart.
+  const FolderLock lock = FolderLock::take(context.files, project.projectFolder);
+  if (!lock.held()) {
+    outcome.refusal = lock.message() + ". No files were restored.";
+    return outcome;
+  }
   outcome.performed = true;
 
   context.progress.setValue(0);
@@ -124,8 +210,14 @@ RollbackOutcome rollBack(RollbackContext& context, const ProjectState& project, 
   context.progress.setVisible(true);
 
   const std::string backupFolder = backupFolderOf(project.projectFolder, backupEntry);
-  const std::vector<std::string> names = topLevelFiles(context.files, backupFolder);
+  std::vector<std::string> names = topLevelFiles(context.files, backupFolder);
+  std::erase_if(names, [](const std::string& name) { return toLower(name) == toLower(kOutsideRecordName); });
   restoreFiles(context, backupFolder, names, project, outcome);
+  if (!names.empty()) {
+    const auto members = restoredMembers(context, project, outcome);
+    restoreSubFolderMembers(context, backupFolder, members, project, outcome);
+    restoreOutsideMembers(context, backupFolder, members, project, outcome);
+  }
   deleteRecordedFiles(context, backupFolder, names, project, outcome);
 
   // The bar ends full: its maximum is the file count + 1, or 1 without files.

@@ -1,14 +1,20 @@
 // Roll back: restores a project from one of the backup folders that Backup
 // runs left in its folder. The backup's top-level files are copied over the
-// project's, and the extra files that the run recorded in the backup's
-// "uninstall.dat" are deleted again.
+// project's; then the copies of members in sub-folders go back to their
+// places, and the copies of members from outside the project's folder to
+// the member paths the backup's record gives; finally the extra files that
+// the run recorded in the backup's "uninstall.dat" are deleted again.
 //
-// A record is only trusted as far as it can be: a line is deleted only when
-// it names an ordinary file directly inside the project's folder (no other
-// folder, no "." or "..", no symbolic link) that the backup does not hold
-// itself (the backup holds what stood in the project before the run, which
-// is never the run's addition). So a tampered or stale record cannot delete
-// anything outside the project, nor a file the user had before.
+// Records are only trusted as far as they can be. A copy goes back only to
+// a path that the restored project file lists as a member, so a tampered
+// record can make the roll back write nowhere else. A line of
+// "uninstall.dat" is deleted only when it names an ordinary, visible file
+// that lies, with links, "." and ".." and letter case resolved as the file
+// system sees them, directly in the project's folder, and that the backup
+// does not hold itself (the backup holds what stood in the project before
+// the run, which is never the run's addition). So a tampered or stale
+// record cannot delete anything outside the project, nor a file the user
+// had before.
 #pragma once
 
 #include <functional>
@@ -33,6 +39,10 @@ std::vector<std::string> bListBackups(const FileSystem& files, std::string_view 
 // every ":" turned back into "-".
 std::string backupFolderOf(std::string_view projectFolder, std::string_view entry);
 
+// The entry of the backup made last (the folder changed last), or "" when
+// the project has none.
+std::string newestBackup(const FileSystem& files, std::string_view projectFolder);
+
 struct RollbackContext {
   FileSystem& files;
   ProgressDisplay& progress;  // barRollBack
@@ -45,10 +55,11 @@ struct RollbackContext {
 };
 
 struct RollbackOutcome {
-  bool performed = false;             // false when the user cancelled the warning
-  std::vector<std::string> restored;  // bare names copied back
+  bool performed = false;             // false when the user cancelled the warning or it was refused
+  std::string refusal;                // why it did not start (another run holds the project)
+  std::vector<std::string> restored;  // top-level names, then member paths as listed, copied back
   std::vector<std::string> deleted;   // full paths of the recorded files deleted
-  std::vector<std::string> failures;  // one message per copy or delete that failed
+  std::vector<std::string> failures;  // one message per file that could not be restored or deleted
 };
 
 // The roll back command. Asks first through the warning dialog while

@@ -15,7 +15,7 @@ struct RunOptions {
   bool skipExistingHandlers = true;
   std::string minLines = "0";  // the text of the minimum-lines box, read by the insertion
   bool addLineNumbers = false;
-  float lineNumberStart = 10;
+  float lineNumberStart = 10;  // not a number when the box's text is none
   bool variableDump = false;
   SaveMode saveMode = SaveMode::Backup;
   std::string newLocation;

@@ -1,16 +1,24 @@
 #include "run/update_run.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
 #include <set>
 
 #include "engine/insertion.h"
 #include "engine/numbering.h"
 #include "engine/removal.h"
+#include "platform/folder_lock.h"
+#include "platform/lines.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "project/member_lines.h"
 #include "project/project_file.h"
 #include "run/backup.h"
 #include "run/compile.h"
+#include "run/member_places.h"
+#include "run/outside_record.h"
 #include "vardump/global_variables.h"
 
 namespace qm {
@@ -29,6 +37,13 @@ std::vector<std::string> nonEmptyEntries(const std::vector<std::string>& entries
 
 std::string failed(std::string_view why) { return "Failed: " + std::string(why); }
 
+// A result written beside its target, waiting for the batch's rename.
+struct StagedResult {
+  std::string name;    // as the summary names the file
+  std::string staged;  // the file written beside the target
+  std::string target;
+};
+
 class UpdateRun {
  public:
   explicit UpdateRun(RunContext& context) : c_(context) {}
@@ -41,9 +56,14 @@ class UpdateRun {
     c_.progress.setVisible(true);
     const std::int64_t start = c_.clock.monotonicMilliseconds();
 
-    if (prepareDestination()) {
-      copyProject();
+    if (optionsUsable() && lockProject() && prepareDestination()) {
+      if (isNewCopy()) {
+        copyWholeProject();
+      } else {
+        backUpChangedFiles();
+      }
       for (const std::string& path : c_.options.selectedFiles) processFile(path);
+      writeResults();
       addExtraFiles();
       writeGlobalVariables();
       if (c_.options.compile) compile();
@@ -87,22 +107,45 @@ class UpdateRun {
 
   bool isNewCopy() const { return c_.options.saveMode == SaveMode::NewCopy; }
   FileSystem& files() { return c_.workspace.files; }
-
-  std::string workingFile() const {
-    return c_.workspace.workingFilePath();
-  }
+  const std::string& projectFolder() const { return c_.project.projectFolder; }
 
   // Where extra files and the global variables module go.
-  const std::string& additionsFolder() const { return isNewCopy() ? destination_ : c_.project.projectFolder; }
+  const std::string& additionsFolder() const { return isNewCopy() ? destination_ : projectFolder(); }
 
   std::vector<std::string> extraFiles() const { return nonEmptyEntries(c_.currentStyle().files); }
 
-  // In a Backup run a top-level file whose backup copy failed has no copy to
-  // go back to, so it is not changed in place. In a new copy, a file whose
-  // copy failed is not this project's file at the destination.
+  // A selected file's path as the project file gives it.
+  std::string listedPath(std::string_view path) const {
+    return startsWith(path, projectFolder()) ? std::string(path.substr(projectFolder().size()))
+                                             : std::string(bareName(path));
+  }
+
+  // The module the run writes afresh; processing it as a member would make
+  // it grow with every run.
+  bool isGeneratedModule(std::string_view path) const {
+    return toLower(bareName(path)) == toLower(kGlobalVariablesFileName) && liesDirectlyIn(path, projectFolder());
+  }
+
+  // The selected files the run will read and may change.
+  std::vector<std::string> filesToProcess() {
+    std::vector<std::string> out;
+    for (const std::string& path : c_.options.selectedFiles) {
+      if (files().isFile(path) && !isGeneratedModule(path)) out.push_back(path);
+    }
+    return out;
+  }
+
+  // A top-level file of the folder the run changes in place whose copy at
+  // the destination failed: in a Backup run it has no copy to go back to,
+  // in a new copy it is not this project's file at the destination.
   bool unprotected(std::string_view path) const {
-    const std::string& folder = isNewCopy() ? destination_ : c_.project.projectFolder;
+    const std::string& folder = isNewCopy() ? destination_ : projectFolder();
     return liesDirectlyIn(path, folder) && uncopied_.count(toLower(bareName(path))) > 0;
+  }
+  // In a Backup run: the file has a copy in the backup folder.
+  bool backedUp(const std::string& path) const {
+    if (liesDirectlyIn(path, projectFolder())) return !unprotected(path);
+    return backedUp_.count(path) > 0;
   }
   std::string unprotectedReason(std::string_view name) const {
     return std::string("no copy of ") + std::string(name) +
@@ -110,141 +153,346 @@ class UpdateRun {
            ", so it is left as it was";
   }
 
-  // ------------------------------------------------------------ steps
+  // Creates the folders between the destination and `target`, one level at a time.
+  Status makeFoldersFor(const std::string& target) {
+    const std::string_view folder = withoutTrailingSeparator(folderOf(target));
+    if (folder.size() <= destination_.size() || files().isFolder(folder)) return {};
+    if (Status parent = makeFoldersFor(std::string(folder)); !parent) return parent;
+    return files().createFolder(folder);
+  }
 
-  bool prepareDestination() {
-    if (!isNewCopy()) {
-      auto folder = createBackupFolder(files(), c_.project.projectFolder, c_.clock);
-      if (!folder) return refuseDestination("The backup folder could not be created: " + folder.message());
-      destination_ = *folder;
-      resultProjectFile_ = c_.project.projectFile;
-      return true;
+  // ------------------------------------------------------------ before anything is touched
+
+  bool optionsUsable() {
+    if (c_.options.action == RunAction::Add) {
+      if (auto threshold = insertionThreshold(c_.options.minLines); !threshold) {
+        return refuse(threshold.message() + ".");
+      }
     }
-    const std::int16_t check = iCheckFolder(files(), c_.options.newLocation, c_.project.projectFolder);
-    if (check == 0) return refuseDestination("The chosen destination folder was not valid.");
-    destination_ = withTrailingSeparator(c_.options.newLocation);
-    resultProjectFile_ = destination_ + std::string(bareName(c_.project.projectFile));
-    if (check == 2) {
-      Status created = files().createFolder(withoutTrailingSeparator(destination_));
-      if (!created)
-        return refuseDestination("The chosen destination folder could not be created: " + created.message());
+    if (c_.options.addLineNumbers && !std::isfinite(c_.options.lineNumberStart)) {
+      return refuse("The first line number is not a number.");
     }
     return true;
   }
 
-  bool refuseDestination(std::string_view why) {
-    failLine(why);
-    line("No files were modified.");
+  bool lockProject() {
+    lock_ = FolderLock::take(files(), projectFolder());
+    if (lock_.held()) return true;
+    outcome_.refusal = lock_.message() + ". No files were modified.";
+    line(outcome_.refusal);
     yield();
-    outcome_.destinationRefused = true;
+    ++outcome_.failures;
+    outcome_.refused = true;
     return false;
   }
 
-  void copyProject() {
-    const ProjectCopy copy = copyProjectFiles(files(), c_.project.projectFolder, destination_);
+  bool prepareDestination() {
+    if (!isNewCopy()) {
+      auto folder = createBackupFolder(files(), projectFolder(), c_.clock);
+      if (!folder) return refuse("The backup folder could not be created: " + folder.message());
+      destination_ = *folder;
+      resultProjectFile_ = c_.project.projectFile;
+      return true;
+    }
+    const std::int16_t check = iCheckFolder(files(), c_.options.newLocation, projectFolder(), filesToProcess());
+    if (check == 0) return refuse("The chosen destination folder was not valid.");
+    destination_ = withTrailingSeparator(c_.options.newLocation);
+    resultProjectFile_ = destination_ + std::string(bareName(c_.project.projectFile));
+    if (check == 2) {
+      Status created = files().createFolder(withoutTrailingSeparator(destination_));
+      if (!created) return refuse("The chosen destination folder could not be created: " + created.message());
+    }
+    return true;
+  }
+
+  bool refuse(std::string_view why) {
+    outcome_.refusal = std::string(why);
+    failLine(why);
+    line("No files were modified.");
+    yield();
+    outcome_.refused = true;
+    return false;
+  }
+
+  // ------------------------------------------------------------ protecting the project
+
+  void reportCopyFailures(const ProjectCopy& copy) {
     for (const FileFailure& failure : copy.failed) {
       uncopied_.insert(toLower(failure.name));
       failLine("Copying " + failure.name + (isNewCopy() ? " to the new folder..." : " to the backup folder...") +
                failed(failure.message));
     }
+  }
+
+  std::set<std::string> topLevelNames() const {
+    std::set<std::string> names;
+    for (const std::string& name : topLevelFiles(c_.workspace.files, projectFolder())) names.insert(toLower(name));
+    return names;
+  }
+
+  // Backup: the top-level files, and every file to be changed from a
+  // sub-folder or from outside the project's folder, all made durable by
+  // one flush before any file they protect changes.
+  void backUpChangedFiles() {
+    const ProjectCopy copy = copyProjectFiles(files(), projectFolder(), destination_);
+    reportCopyFailures(copy);
+    std::vector<std::string> listed;
+    for (const std::string& path : filesToProcess()) listed.push_back(listedPath(path));
+    std::vector<OutsideCopy> outside;
+    for (const MemberPlace& place : placeMembers(listed, projectFolder(), kOutsideFolderName, topLevelNames())) {
+      if (!place.outside && place.relative.find('\\') == std::string::npos) continue;  // a top-level file
+      const std::string target = joinPath(destination_, place.relative);
+      Status copied = makeFoldersFor(target);
+      if (copied) copied = files().copyFileUnflushed(place.source, target);
+      if (!copied) {
+        failLine("Copying " + shownPath(place.listed) + " to the backup folder..." + failed(copied.message()));
+        continue;
+      }
+      backedUp_.insert(place.source);
+      if (place.outside) outside.push_back({place.relative, place.listed});
+    }
+    if (!outside.empty()) {
+      if (Status recorded = files().writeFile(joinPath(destination_, kOutsideRecordName), outsideRecordText(outside));
+          !recorded) {
+        // Without the record a roll back could not find the copies' places.
+        failLine("Writing " + std::string(kOutsideRecordName) + "..." + failed(recorded.message()));
+        for (const OutsideCopy& copyOf : outside) backedUp_.erase(projectFolder() + copyOf.member);
+      }
+    }
+    if (Status flushed = files().flushFolder(destination_); !flushed) {
+      failLine("Copying the project to the backup folder..." + failed(flushed.message()));
+      for (const std::string& name : copy.copied) uncopied_.insert(toLower(name));
+      backedUp_.clear();
+    }
     advance();
   }
+
+  // NewCopy: every top-level file and every member the project file lists,
+  // with its companion file, at its own path inside the copy; the members
+  // the run processes are written there by the run itself. Members from
+  // outside the project's folder move inside the copy, and the copy's
+  // project file names them there.
+  void copyWholeProject() {
+    auto projectText = files().readFile(c_.project.projectFile);
+    const std::vector<std::string> listed = projectText ? allMemberPaths(*projectText) : std::vector<std::string>();
+    const std::vector<MemberPlace> places = placeMembers(listed, projectFolder(), "", topLevelNames());
+    std::set<std::string> processed;
+    for (const std::string& path : filesToProcess()) processed.insert(toLower(foldedPath(listedPath(path))));
+    const bool rewriteProject = std::any_of(places.begin(), places.end(), [](const MemberPlace& p) { return p.outside; });
+
+    std::set<std::string> leaveOut;
+    for (const MemberPlace& place : places) {
+      if (!place.outside && processed.count(toLower(place.relative)) > 0) leaveOut.insert(toLower(place.relative));
+    }
+    if (rewriteProject) leaveOut.insert(toLower(bareName(c_.project.projectFile)));
+    reportCopyFailures(copyProjectFiles(files(), projectFolder(), destination_, leaveOut));
+
+    for (const MemberPlace& place : places) {
+      newCopyPlaces_[toLower(foldedPath(place.listed))] = place.relative;
+      const bool topLevel = !place.outside && place.relative.find('\\') == std::string::npos;
+      if (topLevel) continue;  // copied with the top-level files
+      copyCompanion(place);
+      if (processed.count(toLower(foldedPath(place.listed))) == 0) copyMember(place.source, place.relative, place.listed);
+    }
+    if (rewriteProject && projectText) writeCopiedProjectFile(*projectText, places);
+    if (Status flushed = files().flushFolder(destination_); !flushed) {
+      failLine("Copying the project to the new folder..." + failed(flushed.message()));
+    }
+    advance();
+  }
+
+  void copyMember(const std::string& source, const std::string& relative, std::string_view shown) {
+    const auto found = files().lookUp(source);
+    if (!found || found->isFolder) {
+      failLine(shownPath(shown) + "...Not found");
+      return;
+    }
+    const std::string target = joinPath(destination_, std::string(folderOf(relative)) + found->name);
+    Status copied = makeFoldersFor(target);
+    if (copied) copied = files().copyFileUnflushed(source, target);
+    if (!copied) failLine("Copying " + shownPath(shown) + " to the new folder..." + failed(copied.message()));
+  }
+
+  void copyCompanion(const MemberPlace& place) {
+    const std::string_view extension = companionExtension(place.listed);
+    if (extension.empty()) return;
+    const std::string source = withExtension(place.source, extension);
+    if (files().isFile(source)) copyMember(source, withExtension(place.relative, extension), withExtension(place.listed, extension));
+  }
+
+  void writeCopiedProjectFile(const std::string& projectText, const std::vector<MemberPlace>& places) {
+    std::string text;
+    text.reserve(projectText.size() + 64);
+    for (std::string_view projectLine : splitLines(projectText)) {
+      const auto member = memberLineOf(projectLine);
+      const auto place = member ? std::find_if(places.begin(), places.end(),
+                                               [&](const MemberPlace& p) { return p.outside && p.listed == member->path; })
+                                : places.end();
+      appendLine(text, place != places.end() ? withMemberPath(projectLine, *member, place->relative)
+                                             : std::string(projectLine));
+    }
+    if (Status written = files().writeFile(resultProjectFile_, text); !written) {
+      uncopied_.insert(toLower(bareName(resultProjectFile_)));
+      failLine("Copying " + std::string(bareName(resultProjectFile_)) + " to the new folder..." +
+               failed(written.message()));
+    }
+  }
+
+  // ------------------------------------------------------------ each file
 
   void processFile(const std::string& path) {
     const auto entry = files().lookUp(path);
     if (!entry || entry->isFolder) return;  // gone since the project was read: passed over
+    if (isGeneratedModule(path)) return;
     const std::string& name = entry->name;
 
     line("Creating backup of " + name + "...");
     yield();
-    if (!isNewCopy() && unprotected(path)) {
+    if (!isNewCopy() && !backedUp(path)) {
       failAdd(failed(unprotectedReason(name)));
       return;
     }
-    const std::string working = workingFile();
-    if (Status copied = makeWorkingCopy(path, working); !copied) {
-      failAdd(failed(copied.message()));
+    auto source = files().readFile(path);
+    if (!source) {
+      failAdd(failed(source.message()));
       return;
     }
     add("Done");
     advance();
 
-    if (transform(path, name, working) && addVariableDump(name, working)) {
-      addLineNumbers(name, working);
-      save(name, working, isNewCopy() ? destination_ + name : path);
-    }
-    removeWorkingFile(working);
+    std::optional<std::string> result = transform(path, name, *source);
+    if (result && c_.options.action == RunAction::Add) addVariableDump(name, *result);
+    if (result) addLineNumbers(name, *result);
+    // A new copy holds every member: one that could not be processed goes
+    // there as it was.
+    if (result || isNewCopy()) save(name, path, *source, result ? *result : *source);
   }
 
-  // The working file is written afresh rather than copied, so that it never
-  // takes over a read-only mark from its source: the passes must be able to
-  // replace it, and the run to delete it.
-  Status makeWorkingCopy(const std::string& source, const std::string& working) {
-    auto text = files().readFile(source);
-    if (!text) return text.status();
-    return files().writeScratchFile(working, *text);
+  // The insertion's inputs for one member. The one place they are gathered.
+  // `member` is the selected file's path, as the analysis recorded its procedures under.
+  InsertionSources insertionSources(const CodeStyle& style, const std::string& member) const {
+    return InsertionSources{style.onErrorText, style.handlerText, c_.options.minLines, c_.project.projectName,
+                            c_.procedures, member};
   }
 
-  bool transform(const std::string& member, const std::string& name, const std::string& working) {
+  std::optional<std::string> transform(const std::string& path, const std::string& name, const std::string& text) {
     line("Analysing " + name + "...");
     yield();
-    Result<std::string> result = std::string();
+    std::string summary;
+    std::string result;
     std::vector<NameClash> clashes;
     if (c_.options.action == RunAction::Add) {
       const CodeStyle& style = c_.currentStyle();
-      const InsertionSources sources{style.onErrorText, style.handlerText, c_.options.minLines, c_.project.projectName,
-                                     c_.procedures, member};
-      result = sInsertErrorHandling(c_.workspace, working, name, c_.options.skipIgnoreTagged,
-                                    c_.options.skipExistingHandlers, sources, &clashes);
+      auto pass = InsertionPass::prepare(insertionSources(style, path), name, c_.options.skipIgnoreTagged,
+                                         c_.options.skipExistingHandlers);
+      if (!pass) {
+        failAdd(failed(pass.message()));
+        return std::nullopt;
+      }
+      InsertionOutcome outcome = pass->run(text);
+      summary = outcome.summary();
+      result = std::move(outcome.text);
+      clashes = std::move(outcome.clashes);
     } else {
-      result = sDeleteInsertedCode(c_.workspace, working);
+      auto outcome = RemovalPass().run(text);
+      if (!outcome) {
+        failAdd(failed("Cannot remove inserted code from '" + path + "': " + outcome.message()));
+        return std::nullopt;
+      }
+      summary = decimal(outcome->ssMarkers);
+      result = std::move(outcome->text);
     }
-    if (!result) {
-      failAdd(failed(result.message()));
-      return false;
-    }
-    add("Done (" + *result + " procedures updated)");
+    add("Done (" + summary + " procedures updated)");
     for (const NameClash& clash : clashes) line(nameClashLine(name, clash));
     advance();
-    return true;
+    return result;
   }
 
-  bool addVariableDump(const std::string& name, const std::string& working) {
-    if (c_.options.action != RunAction::Add) return true;
-    auto result = AddVariableDump(c_.workspace, working, name, c_.options.skipIgnoreTagged, c_.options.variableDump,
-                                  c_.notes.userTypes, c_.dump);
-    if (!result) {
-      // Unexpanded dump tags would not compile, so the file keeps its old text.
-      failLine("Adding the variable dump to " + name + "..." + failed(result.message()));
-      return false;
-    }
+  void addVariableDump(const std::string& name, std::string& text) {
+    const DumpOptions options{name, c_.options.skipIgnoreTagged, c_.options.variableDump, &c_.notes.userTypes};
+    text = VariableDumpPass(options).run(text, c_.dump);
     advance();
-    return true;
   }
 
-  void addLineNumbers(const std::string& name, const std::string& working) {
+  void addLineNumbers(const std::string& name, std::string& text) {
     if (!c_.options.addLineNumbers) return;
     line("Adding line numbers to " + name + "...");
-    std::string why;
-    const float next = sngAddLineNumbers(c_.workspace, working, c_.options.lineNumberStart, kLineNumberIncrement, &why);
-    if (next > 0) {
-      add("Success");
-    } else {
-      failAdd(why.empty() ? std::string("Failed") : failed(why));
-    }
+    NumberingOutcome numbered = NumberingPass(c_.options.lineNumberStart, kLineNumberIncrement).run(text);
+    if (!numbered.alreadyNumbered && numbered.numberedLines > 0) text = std::move(numbered.text);
+    add("Success");
     advance();
   }
 
-  void save(const std::string& name, const std::string& working, const std::string& target) {
-    if (Status saved = files().copyFile(working, target); !saved) {
-      failLine("Saving " + name + "..." + failed(saved.message()));
-    }
+  // A processed member's path inside the new copy: as the copy places it,
+  // or, should the project file not have been readable, inside the copy all
+  // the same (never beside it through a leading "..\").
+  std::string newCopyPlace(const std::string& path) const {
+    const std::string listed = listedPath(path);
+    const auto place = newCopyPlaces_.find(toLower(foldedPath(listed)));
+    if (place != newCopyPlaces_.end()) return place->second;
+    const std::vector<MemberPlace> alone = placeMembers({listed}, projectFolder(), "", {});
+    return alone.empty() ? std::string(bareName(path)) : alone.front().relative;
   }
 
-  void removeWorkingFile(const std::string& working) {
-    if (!files().exists(working)) return;
-    if (Status removed = files().removeFile(working); !removed) {
-      failLine("Deleting the working file " + std::string(kRunWorkingFileName) + "..." + failed(removed.message()));
+  // Writes the result beside its target; the batch renames it into place.
+  void save(const std::string& name, const std::string& path, const std::string& source, const std::string& result) {
+    std::string target = path;
+    if (isNewCopy()) {
+      target = joinPath(destination_, std::string(folderOf(newCopyPlace(path))) + name);
+      if (Status made = makeFoldersFor(target); !made) {
+        failLine("Saving " + name + "..." + failed(made.message()));
+        return;
+      }
+    } else if (result == source) {
+      return;  // nothing to change: the file is not written at all
+    }
+    auto staged = files().stageBeside(target, result);
+    if (!staged) {
+      failLine("Saving " + name + "..." + failed(staged.message()));
+      return;
+    }
+    staged_.push_back({name, *staged, target});
+  }
+
+  std::vector<std::string> stagedFolders() const {
+    std::vector<std::string> folders;
+    for (const StagedResult& result : staged_) {
+      std::string folder(folderOf(result.target));
+      if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(std::move(folder));
+    }
+    return folders;
+  }
+
+  Status flushFolders(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+      if (Status flushed = files().flushFolder(folder); !flushed) return flushed;
+    }
+    return {};
+  }
+
+  // The batch: every result is beside its target; one flush makes them
+  // durable, the renames put them in place, one more flush makes the
+  // renames durable.
+  void writeResults() {
+    if (staged_.empty()) return;
+    const std::vector<std::string> folders = stagedFolders();
+    if (Status flushed = flushFolders(folders); !flushed) {
+      for (const StagedResult& result : staged_) {
+        (void)files().discardStaged(result.staged);  // a leftover is hidden and never read
+        failLine("Saving " + result.name + "..." + failed(flushed.message()));
+      }
+      staged_.clear();
+      return;
+    }
+    for (const StagedResult& result : staged_) {
+      if (Status committed = files().commitStaged(result.staged, result.target); !committed) {
+        (void)files().discardStaged(result.staged);
+        failLine("Saving " + result.name + "..." + failed(committed.message()));
+      }
+    }
+    staged_.clear();
+    if (Status flushed = flushFolders(folders); !flushed) {
+      failLine("Saving the changed files..." + failed(flushed.message()));
     }
   }
 
@@ -285,7 +533,7 @@ class UpdateRun {
   void addExtraFile(UninstallRecord& record, const std::string& entry) {
     const auto found = files().lookUp(entry);
     if (!found || found->isFolder) {
-      line(shownPath(entry) + "...Not found");
+      failLine(shownPath(entry) + "...Not found");
       yield();
       advance();
       return;
@@ -352,9 +600,13 @@ class UpdateRun {
   RunOutcome outcome_;
   int maximum_ = 1;
   int value_ = 0;
+  FolderLock lock_;                 // held from the checks to the end of the run
   std::string destination_;         // ends with a separator
   std::string resultProjectFile_;   // the project file the additions go into
-  std::set<std::string> uncopied_;  // lower-cased names whose copy at the destination failed
+  std::set<std::string> uncopied_;  // lower-cased top-level names whose copy at the destination failed
+  std::set<std::string> backedUp_;  // Backup: files below or outside the project's folder with a copy
+  std::map<std::string, std::string> newCopyPlaces_;  // NewCopy: lower-cased folded member path -> its path in the copy
+  std::vector<StagedResult> staged_;
 };
 
 }  // namespace

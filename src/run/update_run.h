@@ -1,17 +1,27 @@
-// The update run: what the Begin command does. It protects the project
-// (a dated backup folder or a new copy), passes every selected file through
-// the working file "TempDataFile" (insert or remove error handling, the
-// variable dump, line numbers) and back, copies the code style's extra files
-// into the project and records them, writes "GlobalVariables.bas" when the
-// variable dump asks for it, optionally starts a compilation, and reports
-// every step as a summary line, ending with "Update completed in ...
-// seconds.".
+// The update run: what the Begin command does. It checks its options,
+// locks the project's folder against a second run, protects the project (a
+// dated backup folder holding a copy of every file the run will change, or a
+// new copy of the whole project that opens on its own), reads each selected
+// member once, inserts or removes error handling, adds the variable dump and
+// line numbers to the text in memory, and writes the result once; then it
+// copies the code style's extra files into the project and records them,
+// writes "GlobalVariables.bas" when the variable dump asks for it,
+// optionally starts a compilation, and reports every step as a summary line,
+// ending with "Update completed in ... seconds.".
+//
+// No file of a fixed name is written on the way, so runs from any current
+// folder never meet. The results are written in a batch: each beside its
+// target, one flush, every rename, one flush; the backup copies are on the
+// disk before the first of them. After a crash at any moment every file is
+// as it was or completely rewritten, and a file whose bytes would not change
+// is not written at all.
 //
 // A file operation that fails is reported in the summary with the file and
 // the reason; that file is left exactly as it was and the run goes on with
-// the next one. In a Backup run a top-level file whose backup copy could not
-// be made is never changed in place. Nothing is reported as done that did
-// not happen.
+// the next one. A file whose backup copy could not be made is never changed.
+// Nothing is reported as done that did not happen. The generated
+// "GlobalVariables.bas" is never processed as a member: the run writes it
+// afresh.
 //
 // The run talks to the world only through the services in RunContext. It
 // does not hide the Begin button (the caller does, before calling) and does
@@ -60,8 +70,11 @@ struct RunContext {
 
 struct RunOutcome {
   bool endedWithTimingLine = false;
-  bool destinationRefused = false;  // nothing was read, copied or written
-  int failures = 0;                 // failure lines written to the summary, a failed compiler start included
+  // The run could not start (unusable options, another run on the project,
+  // an unusable destination): nothing was read, copied or written.
+  bool refused = false;
+  std::string refusal;  // why, when refused
+  int failures = 0;  // "Failed" and "Not found" lines written to the summary, a failed compiler start included
 
   // Lets callers ask `if (runUpdate(context))`, as for a plain boolean.
   operator bool() const { return endedWithTimingLine; }  // NOLINT(google-explicit-constructor)

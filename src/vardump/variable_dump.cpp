@@ -3,7 +3,6 @@
 #include <limits>
 #include <vector>
 
-#include "engine/file_rewrite.h"
 #include "engine/conditional_blocks.h"
 #include "engine/scanning.h"
 #include "engine/tags.h"
@@ -183,29 +182,6 @@ std::string VariableDumpPass::run(std::string_view text, DumpState& state) const
   FileDump dump(options_, state, text.size());
   dump.read(text);
   return dump.finish();
-}
-
-Result<int> AddVariableDump(Workspace& ws, std::string_view workingFile, std::string_view fileName,
-                            bool skipIgnoreTagged, bool variableDumpOption,
-                            const std::set<std::string>& userTypes, DumpState& state) {
-  auto text = ws.files.readFile(workingFile);
-  if (!text) return text.status();
-
-  // Remember where the state stood, so that a file whose dump does not reach
-  // the disk adds nothing to the global module.
-  const std::size_t linesBefore = state.globalLines.size();
-  const std::int16_t countBefore = state.globalCount;
-  const bool usedBefore = state.localDumpUsed;
-
-  const DumpOptions options{fileName, skipIgnoreTagged, variableDumpOption, &userTypes};
-  const std::string dumped = VariableDumpPass(options).run(*text, state);
-  if (Status replaced = copyThroughScratch(ws, workingFile, kDumpScratchName, dumped); !replaced) {
-    state.globalLines.resize(linesBefore);
-    state.globalCount = countBefore;
-    state.localDumpUsed = usedBefore;
-    return replaced;
-  }
-  return static_cast<int>(state.globalCount);
 }
 
 }  // namespace qm

@@ -22,12 +22,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/status.h"
-#include "platform/workspace.h"
 
 namespace qm {
-
-inline constexpr std::string_view kDumpScratchName = "dumptemp";
 
 // The dump state of one update run: cleared when the run starts, filled file
 // by file, read by the writer of "GlobalVariables.bas".
@@ -54,12 +50,5 @@ class VariableDumpPass {
  private:
   DumpOptions options_;
 };
-
-// Rewrites the working file through the scratch file "dumptemp" in the
-// program's folder and returns the run's public-variable count so far. On
-// failure the working file and `state` are as they were.
-Result<int> AddVariableDump(Workspace& ws, std::string_view workingFile, std::string_view fileName,
-                            bool skipIgnoreTagged, bool variableDumpOption,
-                            const std::set<std::string>& userTypes, DumpState& state);
 
 }  // namespace qm

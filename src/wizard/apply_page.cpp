@@ -41,9 +41,13 @@ bool ApplyPage::cmdBegin_Click() {
   if (options.action == RunAction::Add && !editor_.holdsUsableStyle()) {
     // Inserting texts that are not the named style's would be reported as
     // procedures updated; say instead that the style could not be read.
-    txtSummary.appendLine("The code style " + editor_.styleName() + " could not be read.");
+    const std::string refusal = "The code style " + editor_.styleName() + " could not be read.";
+    txtSummary.appendLine(refusal);
     txtSummary.appendLine("No files were modified.");
     session_.lastRunCompleted = false;
+    session_.lastRun = RunOutcome{};
+    session_.lastRun.refused = true;
+    session_.lastRun.refusal = refusal;
     return false;
   }
   RunContext context{services_.workspace,
@@ -61,7 +65,8 @@ bool ApplyPage::cmdBegin_Click() {
                      session_.vbLocation,
                      services_.clock,
                      services_.launcher};
-  session_.lastRunCompleted = runUpdate(context).endedWithTimingLine;
+  session_.lastRun = runUpdate(context);
+  session_.lastRunCompleted = session_.lastRun.endedWithTimingLine;
   barMain.visible = false;
   projectPage_.reloadProject();
   return session_.lastRunCompleted;

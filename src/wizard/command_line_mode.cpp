@@ -3,11 +3,13 @@
 // the run cannot come to its end.
 #include "wizard/command_line_mode.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "project/project_file.h"
+#include "run/rollback.h"
 #include "styles/style_file.h"
 #include "wizard/wizard.h"
 
@@ -56,8 +58,8 @@ void applySwitches(Wizard& window, const CommandLine& commandLine) {
   page.chkIgnoreTags.ticked = !commandLine.hasSwitch('t');
 }
 
-bool runRequest(Wizard& window, const CommandLine& commandLine) {
-  if (!openRequestedProject(window, commandLine)) return false;
+// True when the run started (it may still have failed steps).
+bool pressButtons(Wizard& window, const CommandLine& commandLine) {
   window.cmdLoad2_Click();
   if (commandLine.hasSwitch('a') && window.filesPage.cmdSelectAll.caption == kSelectAll) {
     window.filesPage.cmdSelectAll_Click();
@@ -68,26 +70,77 @@ bool runRequest(Wizard& window, const CommandLine& commandLine) {
   return window.applyPage.cmdBegin_Click();
 }
 
-}  // namespace
-
-CommandLineOutcome RunCommandLine(Wizard& window, const CommandLine& commandLine) {
-  Workspace& workspace = window.workspace();
-  bool completed = false;
-  try {
-    completed = runRequest(window, commandLine);
-  } catch (const std::exception&) {
-    completed = false;  // reported by the log below, as every other failure is
-  }
+CommandLineOutcome notStarted(Workspace& workspace, std::string_view commandText, std::string reason) {
   CommandLineOutcome outcome;
-  if (completed) return outcome;
-  outcome.exitStatus = 1;
-  const auto written = writeCommandLineFailure(workspace, commandLine.asReceived());
+  outcome.exitStatus = kExitNotStarted;
+  outcome.reason = std::move(reason);
+  const auto written = writeCommandLineFailure(workspace, commandText);
   if (written) {
     outcome.failureLog = *written;
   } else {
     outcome.logFailure = written.message();
   }
   return outcome;
+}
+
+}  // namespace
+
+CommandLineOutcome RunCommandLine(Wizard& window, const CommandLine& commandLine) {
+  Workspace& workspace = window.workspace();
+  bool opened = false;
+  bool completed = false;
+  std::string reason;
+  try {
+    opened = openRequestedProject(window, commandLine);
+    if (opened) completed = pressButtons(window, commandLine);
+  } catch (const std::exception& error) {
+    completed = false;  // reported by the log below, as every other failure is
+    reason = error.what();
+  }
+  if (!opened && reason.empty()) reason = "the project named after /p could not be opened";
+  if (opened && !completed && reason.empty()) reason = window.session.lastRun.refusal;
+  if (!completed || window.session.lastRun.refused) {
+    return notStarted(workspace, commandLine.asReceived(), reason.empty() ? window.session.lastRun.refusal : reason);
+  }
+  CommandLineOutcome outcome;
+  if (window.session.lastRun.failures > 0) outcome.exitStatus = kExitStepFailed;
+  return outcome;
+}
+
+CommandLineOutcome RunRollbackCommand(Wizard& window, std::string_view projectPath, std::string_view backup,
+                                      std::string_view commandText, SummarySink& lines) {
+  Workspace& workspace = window.workspace();
+  const FileSystem& files = workspace.files;
+  const std::string project = sGetLongFileName(files, pathFromWorkingFolder(projectPath, workspace.workingFolder));
+  const auto listed = project.empty() ? std::nullopt : files.lookUp(project);
+  if (!listed || !window.projectPage.chooseProject(project, listed->name)) {
+    return notStarted(workspace, commandText, "cannot open the project " + std::string(projectPath));
+  }
+  // The list shows "14:03:27" where the folder is named "14-03-27"; either is taken.
+  const std::string wanted = backup.empty() ? newestBackup(files, window.session.project.projectFolder)
+                                            : replaceAll(backup, "-", ":");
+  DropDownList& list = window.projectPage.rollBack.cmbBackups;
+  const auto entry = std::find_if(list.entries.begin(), list.entries.end(),
+                                  [&wanted](const std::string& e) { return equalsNoCase(e, wanted); });
+  if (wanted.empty() || entry == list.entries.end()) {
+    return notStarted(workspace, commandText,
+                      backup.empty() ? "the project has no backup" : "the project has no backup named " + std::string(backup));
+  }
+  list.selected = static_cast<std::size_t>(entry - list.entries.begin());
+  // Nobody is there to answer the warning; the choice is not stored.
+  const bool showWarning = window.session.bShowWarning;
+  window.session.bShowWarning = false;
+  window.projectPage.cmdRollback_Click();
+  window.session.bShowWarning = showWarning;
+
+  const RollbackOutcome& outcome = window.session.lastRollback;
+  if (!outcome.performed) return notStarted(workspace, commandText, outcome.refusal);
+  for (const std::string& name : outcome.restored) lines.appendLine("Restored " + name);
+  for (const std::string& path : outcome.deleted) lines.appendLine("Deleted " + path);
+  for (const std::string& failure : outcome.failures) lines.appendLine("Failed: " + failure);
+  CommandLineOutcome result;
+  if (!outcome.failures.empty()) result.exitStatus = kExitStepFailed;
+  return result;
 }
 
 }  // namespace qm

@@ -2,25 +2,49 @@
 // the project named by "/p", then presses the wizard's own buttons in the
 // order a person would (Next, Select All, Next, the options from the
 // switches, Next, Begin), so the run does exactly what the wizard does. When
-// the project cannot be opened, or the run does not come to its end, the
-// failure log in the program's folder is the only report.
+// the project cannot be opened, or the run cannot start, the failure log in
+// the program's folder is written and the reason is handed back.
+//
+// A roll back without a window presses the first page's Roll back in the
+// same way, on the named backup or the newest one, without asking.
+//
+// The exit statuses, for scripts:
+//   0  every step succeeded;
+//   1  the run could not start (the project could not be opened, an option
+//      was unusable, another run held the project, the destination was
+//      refused): nothing was changed;
+//   2  the run went to its end, but some step failed (a "Failed" or "Not
+//      found" line); every file it did not report is as it should be.
 #pragma once
 
 #include <string>
 
+#include "run/run_services.h"
 #include "settings/command_line.h"
 
 namespace qm {
 
 class Wizard;
 
+inline constexpr int kExitSucceeded = 0;
+inline constexpr int kExitNotStarted = 1;
+inline constexpr int kExitStepFailed = 2;
+
 struct CommandLineOutcome {
-  int exitStatus = 0;      // 0: the run ended with its timing line; 1: the failure log was written
+  int exitStatus = kExitSucceeded;
   std::string failureLog;  // the log's path when it was written
   std::string logFailure;  // why the log itself could not be written, if it could not
+  std::string reason;      // why the run could not start
 };
 
 // Runs the whole unattended request on a window that has loaded.
 CommandLineOutcome RunCommandLine(Wizard& window, const CommandLine& commandLine);
+
+// Rolls `projectPath` back from `backup` (as the backup list shows it, or as
+// its folder is named; the newest backup when empty) on a window that has
+// loaded, asking nothing. Every restored, deleted or failed file is written
+// to `lines` as a line of its own. `commandText` goes into the failure log.
+CommandLineOutcome RunRollbackCommand(Wizard& window, std::string_view projectPath, std::string_view backup,
+                                      std::string_view commandText, SummarySink& lines);
 
 }  // namespace qm

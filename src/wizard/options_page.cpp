@@ -3,6 +3,8 @@
 // the style list's commands (which the style library carries out).
 #include "wizard/options_page.h"
 
+#include <limits>
+
 #include "run/backup.h"
 #include "settings/registry.h"
 #include "wizard/number_box.h"
@@ -95,9 +97,10 @@ RunOptions OptionsPage::readRunOptions() const {
   options.minLines = txtIgnore.text;
   options.addLineNumbers = chkNumbers.ticked;
   // The box's check has normally run; a text that still reads as no number
-  // (Begin pressed without the box losing the focus) starts from the default.
+  // (Begin pressed without the box losing the focus) is passed on as such,
+  // and the run refuses it before it touches anything.
   const auto start = singleFromText(txtStartFrom.text);
-  options.lineNumberStart = start ? *start : 10.0F;
+  options.lineNumberStart = start ? *start : std::numeric_limits<float>::quiet_NaN();
   options.variableDump = chkVarDump.ticked;
   options.saveMode = optBackup.selected ? SaveMode::Backup : SaveMode::NewCopy;
   options.newLocation = txtNewLoc.text;

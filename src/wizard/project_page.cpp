@@ -133,9 +133,10 @@ void ProjectPage::cmdRollback_Click() {
   RollbackContext context{services_.workspace.files, rollBack.barRollBack, services_.dialogs, services_.yield,
                           services_.settings,        services_.clock,
                           [this](bool shown) { rollBack.picDoneRolling.visible = shown; }};
-  const RollbackOutcome outcome =
-      qm::rollBack(context, session_.project, rollBack.cmbBackups.text(), session_.bShowWarning);
+  session_.lastRollback = qm::rollBack(context, session_.project, rollBack.cmbBackups.text(), session_.bShowWarning);
+  const RollbackOutcome& outcome = session_.lastRollback;
   session_.bProceed = outcome.performed;
+  if (!outcome.refusal.empty()) services_.dialogs.messageBox(outcome.refusal, "Roll back");
   if (!outcome.performed) return;
   if (!outcome.failures.empty()) {
     std::string message = "Some files could not be restored:";

@@ -15,6 +15,8 @@
 #include "engine/analysis.h"
 #include "engine/procedure_list.h"
 #include "project/project_state.h"
+#include "run/rollback.h"
+#include "run/update_run.h"
 #include "vardump/variable_dump.h"
 
 namespace qm {
@@ -30,6 +32,8 @@ struct Session {
   bool bShowWarning = true;      // the roll back asks first; the warning window can clear it
   bool bProceed = false;         // the warning window's answer
   bool lastRunCompleted = false;  // the last Begin ended with its timing line
+  RunOutcome lastRun;             // what the last Begin came to
+  RollbackOutcome lastRollback;   // what the last Roll back came to
   int busy = 0;                  // long work in progress (see BusyScope)
 
   bool isBusy() const { return busy > 0; }

@@ -34,8 +34,9 @@ int pageHelpTopic(WizardPage page);
 // What the start-up decided.
 struct StartUpOutcome {
   bool showWindow = true;  // false: command-line mode ran and the program ends
-  int exitStatus = 0;      // command-line mode: 0 when the run completed, 1 when it failed
+  int exitStatus = 0;      // command-line mode: see command_line_mode.h
   std::string failureLog;  // command-line mode: the failure log written, if any
+  std::string reason;      // command-line mode: why the run could not start, if it could not
 };
 
 class Wizard {

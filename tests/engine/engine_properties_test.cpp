@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
 
 #include "engine/analysis.h"
@@ -14,11 +13,8 @@
 #include "engine/numbering.h"
 #include "engine/removal.h"
 #include "engine_fixtures.h"
-#include "platform/file_system.h"
 #include "platform/lines.h"
 #include "platform/text.h"
-#include "support/faulty_file_system.h"
-#include "support/temp_folder.h"
 
 namespace qm {
 namespace {
@@ -350,53 +346,6 @@ TEST(EngineProperties, NumberingOnlyPutsNumbersInFrontOfStatements) {
     checkOnlyNumbersAdded(allSamples()[i], i);
     // A full run: insertion without skipping, then the numbers.
     checkOnlyNumbersAdded(insertDefaultStyle(allSamples()[i], kSettings[1]).text, i);
-  }
-}
-
-// Runs `pass` against a file through a file system that fails every
-// mutating operation from the n-th on, for every n until one run succeeds
-// untouched, and checks that the file is always either the original or the
-// complete result, and that a reported failure always means the original.
-void checkFailureSafety(const std::string& original, const std::string& complete,
-                        const std::function<bool(Workspace&, const std::string& file)>& pass) {
-  for (int n = 0;; ++n) {
-    testing::TempFolder temp;
-    temp.makeFolder("program");
-    temp.write("Form1.frm", original);
-    testing::FaultyFileSystem faulty;
-    faulty.failFromMutation(n);
-    Workspace ws{faulty, temp.path() + "program", temp.path()};
-    const bool succeeded = pass(ws, temp.file("Form1.frm"));
-    ASSERT_TRUE(temp.exists("Form1.frm")) << "failing from mutation " << n;
-    const std::string now = temp.read("Form1.frm");
-    if (succeeded) {
-      ASSERT_EQ(now, complete) << "failing from mutation " << n;
-    } else {
-      ASSERT_EQ(now, original) << "failing from mutation " << n;
-    }
-    if (faulty.mutations() <= n) return;  // nothing failed this time: every step was covered
-  }
-}
-
-TEST(EngineProperties, NoPassLeavesItsFileHalfWritten) {
-  for (std::uint32_t seed : {3u, 17u, 42u}) {
-    std::string original = SourceGenerator(seed).file();
-    original += "Sub Last()\r\n    x = 1\r\nEnd Sub\r\n";  // something for every pass to change
-    ProcedureList list;
-    AnalysisNotes notes;
-    analyseText(original, list, notes);
-    const InsertionSources sources{kDefaultOnError, kDefaultHandler, "0", "Billing", list};
-    const std::string inserted = InsertionPass::prepare(sources, "Form1.frm", true, false)->run(original).text;
-
-    checkFailureSafety(original, inserted, [&](Workspace& ws, const std::string& file) {
-      return sInsertErrorHandling(ws, file, "Form1.frm", true, false, sources).ok();
-    });
-    checkFailureSafety(inserted, RemovalPass().run(inserted)->text, [](Workspace& ws, const std::string& file) {
-      return sDeleteInsertedCode(ws, file).ok();
-    });
-    checkFailureSafety(original, numbered(original), [](Workspace& ws, const std::string& file) {
-      return sngAddLineNumbers(ws, file, 10, 5) > 0;
-    });
   }
 }
 

@@ -6,9 +6,6 @@
 
 #include "engine/tag_filling.h"
 #include "engine_fixtures.h"
-#include "platform/file_system.h"
-#include "support/faulty_file_system.h"
-#include "support/temp_folder.h"
 
 namespace qm {
 namespace {
@@ -494,54 +491,6 @@ TEST(TagFilling, SurvivesCopies) {
   std::string out;
   copy.appendFilled(out, {"", "", "", "3", ""});
   EXPECT_EQ(out, "a3b");
-}
-
-class InsertionFile : public ::testing::Test {
- protected:
-  testing::TempFolder temp;
-  NativeFileSystem native;
-  Workspace ws{native, temp.path() + "program", temp.path()};
-  ProcedureList list;
-  const std::string input = join({{"Private Sub Form_Load()", "    Init", "End Sub"}});
-
-  void SetUp() override {
-    temp.makeFolder("program");
-    temp.write("frmMain.frm", input);
-    testing::recordEveryHeader(input, list);
-  }
-  InsertionSources sources(std::string_view minLines = "0") const {
-    return {kShortOnError, kShortHandler, minLines, "Billing", list};
-  }
-};
-
-TEST_F(InsertionFile, ReplacesTheFileAndLeavesNoScratchFile) {
-  const auto result = sInsertErrorHandling(ws, temp.file("frmMain.frm"), "frmMain.frm", true, true, sources());
-  ASSERT_TRUE(result.ok()) << result.message();
-  EXPECT_EQ(*result, "1 out of 1");
-  EXPECT_EQ(temp.read("frmMain.frm"),
-            join({{"Private Sub Form_Load()"}, onErrorBlock("\"Private Sub Form_Load()\"", 0), {"    Init"},
-                  handlerBlock("Exit Sub"), {"End Sub"}}));
-  EXPECT_FALSE(temp.exists("program/WorkingFile"));
-}
-
-TEST_F(InsertionFile, AnUnusableMinimumOrAMissingFileIsAFailureThatChangesNothing) {
-  const auto unusable = sInsertErrorHandling(ws, temp.file("frmMain.frm"), "frmMain.frm", true, true, sources("ten"));
-  EXPECT_FALSE(unusable.ok());
-  EXPECT_EQ(temp.read("frmMain.frm"), input);
-  EXPECT_FALSE(temp.exists("program/WorkingFile"));
-  const auto missing = sInsertErrorHandling(ws, temp.file("frmOther.frm"), "frmOther.frm", true, true, sources());
-  EXPECT_FALSE(missing.ok());
-  EXPECT_NE(missing.message().find("frmOther.frm"), std::string::npos) << missing.message();
-}
-
-TEST_F(InsertionFile, AFailedReplacementLeavesTheFileAsItWas) {
-  testing::FaultyFileSystem faulty([](testing::Operation op, const std::string& path) {
-    return op == testing::Operation::Write && path.find("frmMain.frm") != std::string::npos;
-  });
-  Workspace faultyWs{faulty, ws.programFolder, ws.workingFolder};
-  const auto result = sInsertErrorHandling(faultyWs, temp.file("frmMain.frm"), "frmMain.frm", true, true, sources());
-  EXPECT_FALSE(result.ok());
-  EXPECT_EQ(temp.read("frmMain.frm"), input);
 }
 
 }  // namespace

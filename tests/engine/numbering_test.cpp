@@ -4,9 +4,6 @@
 
 #include "engine/insertion.h"
 #include "engine_fixtures.h"
-#include "platform/file_system.h"
-#include "support/faulty_file_system.h"
-#include "support/temp_folder.h"
 
 namespace qm {
 namespace {
@@ -228,66 +225,6 @@ TEST(LineNumberText, IsPlainDigitsAtAnySize) {
   EXPECT_EQ(lineNumberText(10000000), "10000000");
   EXPECT_EQ(lineNumberText(123456789), "123456789");
   EXPECT_EQ(lineNumberText(10.5), "10");  // a fraction would not be a line number
-}
-
-class NumberingFile : public ::testing::Test {
- protected:
-  testing::TempFolder temp;
-  NativeFileSystem native;
-  Workspace ws{native, temp.path() + "program", temp.path()};
-  const std::string input = join({{"Sub A()", "    x = 1", "    y = 2", "    z = 3", "End Sub"}});
-  std::string failure;
-
-  void SetUp() override {
-    temp.makeFolder("program");
-    temp.write("Module1.bas", input);
-  }
-};
-
-TEST_F(NumberingFile, PutsTheNumberedTextInPlaceAndReturnsTheNextNumber) {
-  EXPECT_EQ(sngAddLineNumbers(ws, temp.file("Module1.bas"), 10, 5, &failure), 25);
-  EXPECT_EQ(temp.read("Module1.bas"),
-            join({{kMarker, "Sub A()", "10     x = 1", "15     y = 2", "20     z = 3", "End Sub"}}));
-  EXPECT_FALSE(temp.exists("program/linenumbertemp"));
-  EXPECT_EQ(failure, "");
-}
-
-TEST_F(NumberingFile, ANumberedFileIsNotNumberedAgain) {
-  ASSERT_EQ(sngAddLineNumbers(ws, temp.file("Module1.bas"), 10, 5), 25);
-  const std::string once = temp.read("Module1.bas");
-  EXPECT_EQ(sngAddLineNumbers(ws, temp.file("Module1.bas"), 100, 5), 100);
-  EXPECT_EQ(temp.read("Module1.bas"), once);
-}
-
-TEST_F(NumberingFile, NothingToNumberLeavesTheFileAndNoScratchFile) {
-  const std::string declarations = join({{"Attribute VB_Name = \"modGlobals\"", "Public gCount As Long"}});
-  temp.write("modGlobals.bas", declarations);
-  temp.write("program/linenumbertemp", "left by an earlier failure");
-  EXPECT_EQ(sngAddLineNumbers(ws, temp.file("modGlobals.bas"), 10, 5), 10);
-  EXPECT_EQ(temp.read("modGlobals.bas"), declarations);
-  EXPECT_FALSE(temp.exists("program/linenumbertemp"));
-}
-
-TEST_F(NumberingFile, AMissingFileGivesANegativeResultAndTheReason) {
-  EXPECT_LT(sngAddLineNumbers(ws, temp.file("Gone.bas"), 10, 5, &failure), 0);
-  EXPECT_NE(failure.find("Gone.bas"), std::string::npos) << failure;
-}
-
-TEST_F(NumberingFile, ANonPositiveIncrementIsRefused) {
-  EXPECT_LT(sngAddLineNumbers(ws, temp.file("Module1.bas"), 10, 0, &failure), 0);
-  EXPECT_NE(failure.find("increment"), std::string::npos) << failure;
-  EXPECT_LT(sngAddLineNumbers(ws, temp.file("Module1.bas"), 10, -5), 0);
-  EXPECT_EQ(temp.read("Module1.bas"), input);
-}
-
-TEST_F(NumberingFile, AFailedReplacementLeavesTheFileAsItWas) {
-  testing::FaultyFileSystem faulty([](testing::Operation op, const std::string& path) {
-    return op == testing::Operation::Write && path.find("Module1.bas") != std::string::npos;
-  });
-  Workspace faultyWs{faulty, ws.programFolder, ws.workingFolder};
-  EXPECT_LT(sngAddLineNumbers(faultyWs, temp.file("Module1.bas"), 10, 5, &failure), 0);
-  EXPECT_FALSE(failure.empty());
-  EXPECT_EQ(temp.read("Module1.bas"), input);
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "engine_fixtures.h"
-#include "platform/file_system.h"
-#include "support/temp_folder.h"
 
 namespace qm {
 namespace {
@@ -98,38 +96,6 @@ INSTANTIATE_TEST_SUITE_P(
                       UnclosedCase{"ES after a closed block",
                                    join({{"Sub A()", kSS, kSE, "    x = 1", kES, "Exit Sub", "End Sub"}}), 5}),
     [](const auto& info) { return testing::caseName(info.param.name); });
-
-class RemovalFile : public ::testing::Test {
- protected:
-  testing::TempFolder temp;
-  NativeFileSystem native;
-  Workspace ws{native, temp.path() + "program", temp.path()};
-  void SetUp() override { temp.makeFolder("program"); }
-};
-
-TEST_F(RemovalFile, ReplacesTheFileAndReturnsTheCount) {
-  temp.write("Module1.bas", join({{"Sub A()", kSS, "On Error GoTo H", kSE, "    x = 1", "End Sub"}}));
-  const auto result = sDeleteInsertedCode(ws, temp.file("Module1.bas"));
-  ASSERT_TRUE(result.ok()) << result.message();
-  EXPECT_EQ(*result, "1");
-  EXPECT_EQ(temp.read("Module1.bas"), join({{"Sub A()", "    x = 1", "End Sub"}}));
-  EXPECT_FALSE(temp.exists("program/WorkingFile"));
-}
-
-TEST_F(RemovalFile, AnUnclosedBlockLeavesTheFileUnchanged) {
-  const std::string input = join({{"Sub A()", kSS, "    x = 1", "End Sub", "Sub B()", "    y = 2", "End Sub"}});
-  temp.write("Module1.bas", input);
-  const auto result = sDeleteInsertedCode(ws, temp.file("Module1.bas"));
-  ASSERT_FALSE(result.ok());
-  EXPECT_NE(result.message().find("Module1.bas"), std::string::npos) << result.message();
-  EXPECT_NE(result.message().find("line 2 is never closed"), std::string::npos) << result.message();
-  EXPECT_EQ(temp.read("Module1.bas"), input);
-  EXPECT_FALSE(temp.exists("program/WorkingFile"));
-}
-
-TEST_F(RemovalFile, AMissingFileIsAFailure) {
-  EXPECT_FALSE(sDeleteInsertedCode(ws, temp.file("Gone.bas")).ok());
-}
 
 }  // namespace
 }  // namespace qm

@@ -1,14 +1,16 @@
-// The built program itself, started as a scheduled job would start it:
-// `quillmere /p Billing.vbp /a /b /l /v /e /t` from a working folder, with a
-// program folder and a settings store of its own. It must print the summary
-// as it goes, end with status 0, and leave the project exactly as the same
-// run made through the wizard's logic leaves it. Skipped when the program
-// has not been built beside this test.
+// The built program itself, started as a scheduled job would start it: from
+// a working folder, with a program folder and a settings store of its own.
+// `quillmere /p Billing.vbp /a /b /l /v /e /t` must print the summary as it
+// goes, end with status 0, and leave the project exactly as the same run made
+// through the wizard's logic leaves it; a run that cannot start, a roll back
+// and a run with a failed step end with the statuses the help gives. Skipped
+// when the program has not been built beside this test.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "integration/run_bench.h"
 
@@ -16,6 +18,47 @@ namespace qm::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+std::string quoted(const std::string& text) { return "'" + text + "'"; }
+
+struct Ended {
+  int status = -1;
+  std::string out, err;
+};
+
+// The program as a scheduled job starts it: from the bench's working folder,
+// with a program folder and a settings store of its own.
+class Program {
+ public:
+  // Nothing when the program has not been built beside this test
+  // (build/src/app/quillmere, beside build/tests/test_integration).
+  static std::optional<Program> in(const RunBench& bench) {
+    std::error_code error;
+    const fs::path built =
+        fs::read_symlink("/proc/self/exe", error).parent_path().parent_path() / "src/app/quillmere";
+    if (error || !fs::is_regular_file(built, error)) return std::nullopt;
+    fs::copy_file(built, bench.path("program/quillmere"));
+    fs::create_directories(bench.path("home"));
+    return Program(bench);
+  }
+
+  Ended run(const std::vector<std::string>& words) const {
+    const std::string home = bench_.path("home");
+    std::string command = "cd " + quoted(bench_.path("work")) + " && HOME=" + quoted(home) +
+                          " XDG_CONFIG_HOME=" + quoted(home + "/.config") +
+                          " XDG_DATA_HOME=" + quoted(home + "/.local/share") + " " +
+                          quoted(bench_.path("program/quillmere"));
+    for (const std::string& word : words) command += " " + quoted(word);
+    command += " > " + quoted(bench_.path("out.txt")) + " 2> " + quoted(bench_.path("err.txt"));
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, RunBench::read(bench_.path("out.txt")),
+            RunBench::read(bench_.path("err.txt"))};
+  }
+
+ private:
+  explicit Program(const RunBench& bench) : bench_(bench) {}
+  const RunBench& bench_;
+};
 
 TEST(TheProgram, MakesTheFullRunAsTheWizardDoes) {
   // build/src/app/quillmere, beside build/tests/test_integration.
@@ -25,22 +68,14 @@ TEST(TheProgram, MakesTheFullRunAsTheWizardDoes) {
 
   const std::vector<std::string> fullRun = {"/a", "/b", "/l", "/v", "/e", "/t"};
   auto bench = RunBench::example();
-  const std::string program = bench->path("program/quillmere");
-  fs::copy_file(built, program);
-  const std::string home = bench->path("home");
-  fs::create_directories(home);
-  auto quoted = [](const std::string& text) { return "'" + text + "'"; };
-  std::string command = "cd " + quoted(bench->path("work")) + " && HOME=" + quoted(home) +
-                        " XDG_CONFIG_HOME=" + quoted(home + "/.config") +
-                        " XDG_DATA_HOME=" + quoted(home + "/.local/share") + " " + quoted(program) + " /p " +
-                        quoted(bench->projectFile);
-  for (const std::string& word : fullRun) command += " " + word;
-  command += " > " + quoted(bench->path("out.txt")) + " 2> " + quoted(bench->path("err.txt"));
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status)) << command;
-  EXPECT_EQ(WEXITSTATUS(status), 0) << RunBench::read(bench->path("err.txt"));
+  const auto program = Program::in(*bench);
+  if (!program) GTEST_SKIP() << "the quillmere program is not built";
+  std::vector<std::string> words = {"/p", bench->projectFile};
+  words.insert(words.end(), fullRun.begin(), fullRun.end());
+  const Ended ended = program->run(words);
+  EXPECT_EQ(ended.status, 0) << ended.err;
 
-  const std::string printed = RunBench::read(bench->path("out.txt"));
+  const std::string& printed = ended.out;
   EXPECT_TRUE(printed.starts_with("Creating backup of frmMain.frm...Done\nAnalysing frmMain.frm...Done (6 out of 6"))
       << printed;
   EXPECT_NE(printed.find("\nAdding line numbers to modShared.bas...Success\nUpdate completed in "), std::string::npos)
@@ -57,6 +92,50 @@ TEST(TheProgram, MakesTheFullRunAsTheWizardDoes) {
     EXPECT_EQ(RunBench::read(bench->path(file)), RunBench::read(wizard->path(file))) << file;
   }
   EXPECT_FALSE(fs::exists(bench->path("work/TempDataFile"))) << "the working file does not stay";
+}
+
+// Each way a command ends has the status that --help and the README give it.
+TEST(TheProgram, EndsWithTheStatusItsHelpGives) {
+  auto bench = RunBench::example();
+  const auto program = Program::in(*bench);
+  if (!program) GTEST_SKIP() << "the quillmere program is not built";
+  const std::string project = bench->projectFile;
+  const std::string member = bench->projectFolder + "modUtil.bas";
+  const auto original = bench->files();
+
+  struct Case {
+    std::vector<std::string> words;
+    int status;
+    std::string printed;   // a line the program prints on standard output
+    std::string reported;  // what it says on standard error
+  };
+  const Case cases[] = {
+      {{"/p", project, "/a", "/b", "/i", "abc"}, 1, "No files were modified.\n",
+       "quillmere: The minimum number of lines 'abc' is not a number.\n"},
+      {{"--rollback", project}, 1, "", "quillmere: the project has no backup\n"},
+      {{"/p", project, "/a", "/b", "/l"}, 0, "Adding line numbers to modUtil.bas...Success\n", ""},
+      {{"--rollback", project, "Backup on 01 Jan at 00:00:00"}, 1, "",
+       "quillmere: the project has no backup named Backup on 01 Jan at 00:00:00\n"},
+      {{"--rollback", project}, 0, "Restored ..\\Shared\\modShared.bas\n", ""},
+      {{"/p", project, "/a", "/b", "/l", "<read-only>"}, 2, "Saving modUtil.bas...Failed: Cannot replace '", ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> words = c.words;
+    if (words.back() == "<read-only>") {
+      words.pop_back();
+      fs::permissions(member, fs::perms::owner_read);
+    }
+    const Ended ended = program->run(words);
+    const std::string what = ::testing::PrintToString(words);
+    EXPECT_EQ(ended.status, c.status) << what << "\n" << ended.out << ended.err;
+    EXPECT_NE(ended.out.find(c.printed), std::string::npos) << what << "\n" << ended.out;
+    EXPECT_TRUE(ended.err.starts_with(c.reported)) << what << "\n" << ended.err;
+    if (c.reported.empty()) {
+      EXPECT_EQ(ended.err, "") << what;
+    }
+  }
+  // The roll back gave the project back before the last run, which changed all but the read-only member.
+  EXPECT_EQ(RunBench::read(member), original.at("projects/examples/Billing/modUtil.bas"));
 }
 
 }  // namespace

@@ -100,7 +100,9 @@ TEST_F(NativeFiles, NamesAddedAndRemovedMeanwhileAreSeenUnderAnyCase) {
   const std::string forms = temp.path() + "Billing\\Forms\\";
   ASSERT_FALSE(files.exists(forms + "FRMABOUT.FRM"));  // the folder's names are now known
   ASSERT_TRUE(files.writeFile(forms + "frmAbout.frm", "A\r\n").ok());
-  ASSERT_TRUE(files.writeScratchFile(forms + "frmLogin.frm", "L\r\n").ok());
+  const auto staged = files.stageBeside(forms + "frmLogin.frm", "L\r\n");
+  ASSERT_TRUE(staged.ok()) << staged.message();
+  ASSERT_TRUE(files.commitStaged(*staged, forms + "frmLogin.frm").ok());
   temp.write("Billing/Forms/frmOther.frm", "O\r\n");  // written by another program
   EXPECT_EQ(files.lookUp(forms + "FRMABOUT.FRM")->name, "frmAbout.frm");
   EXPECT_EQ(files.lookUp(forms + "frmlogin.FRM")->name, "frmLogin.frm");

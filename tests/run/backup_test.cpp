@@ -118,54 +118,6 @@ TEST(SamePath, IgnoresSeparatorsDotsAndCase) {
   EXPECT_FALSE(samePath("/p/Billing/a.bas", "/p/Billing/b.bas"));
 }
 
-class FolderCheck : public ::testing::Test {
- protected:
-  FolderCheck() {
-    folder.write("Billing/Billing.vbp", "Type=Exe\r\n");
-    folder.makeFolder("Billing/Backup on 05 Dec at 14-03-27");
-    folder.makeFolder("Existing");
-    folder.write("AFile", "x");
-  }
-  std::int16_t check(const std::string& location) { return iCheckFolder(files, location, project()); }
-  std::string project() const { return folder.file("Billing/"); }
-  TempFolder folder;
-  NativeFileSystem files;
-};
-
-// 1: an existing folder, used as it is; 2: a folder that can be made (tried
-// and taken away again); 0: refused.
-TEST_F(FolderCheck, TellsUsableFromRefusedLocationsAndLeavesNothingBehind) {
-  const std::string backup = project() + "Backup on 05 Dec at 14-03-27";
-  const std::vector<std::pair<std::string, std::int16_t>> cases = {
-      {folder.file("Existing"), 1},
-      {folder.file("Existing") + "\\", 1},
-      {folder.file("existing"), 1},
-      {folder.file("New copy"), 2},
-      {project() + "New copy created 05 Dec at 14-03-27", 2},
-      {"", 0},
-      {"   ", 0},
-      {"\\", 0},
-      {folder.file("Missing/Copy"), 0},
-      {folder.file("AFile"), 0},
-      {folder.file("AFile/Copy"), 0},
-      // the project's own folder in every spelling
-      {project(), 0},
-      {folder.file("Billing"), 0},
-      {folder.file("BILLING"), 0},
-      {folder.file("Billing/./"), 0},
-      {folder.file("Existing/../Billing"), 0},
-      // a place inside a backup folder
-      {backup, 0},
-      {backup + "\\Copy", 0},
-      {project() + "backup on 06 Dec at 10-00-00", 0},
-  };
-  for (const auto& [location, expected] : cases) EXPECT_EQ(check(location), expected) << "[" << location << "]";
-  EXPECT_FALSE(folder.exists("New copy"));
-  EXPECT_FALSE(folder.exists("Billing/New copy created 05 Dec at 14-03-27"));
-  EXPECT_FALSE(folder.exists("Missing"));
-  EXPECT_FALSE(folder.exists("Billing/Backup on 05 Dec at 14-03-27/Copy"));
-}
-
 TEST(BackupFolder, TwoRunsWithinOneSecondGetTwoFolders) {
   TempFolder folder;
   NativeFileSystem files;
@@ -226,19 +178,6 @@ TEST(ProjectCopy, AFileThatCannotBeCopiedIsReportedAndTheRestGoOn) {
   EXPECT_EQ(copy.failed[0].name, "b.bas");
   EXPECT_NE(copy.failed[0].message.find("b.bas"), std::string::npos);
   EXPECT_FALSE(folder.exists("d/b.bas"));
-}
-
-TEST(ProjectCopy, CopiesThatCannotBeFlushedToDiskCountAsNotMade) {
-  TempFolder folder;
-  testing::FaultyFileSystem files(
-      [](testing::Operation op, const std::string&) { return op == testing::Operation::Flush; });
-  folder.write("p/a.bas", "a");
-  folder.write("p/b.bas", "b");
-  folder.makeFolder("d");
-  const ProjectCopy copy = copyProjectFiles(files, folder.file("p/"), folder.file("d/"));
-  EXPECT_TRUE(copy.copied.empty());
-  ASSERT_EQ(copy.failed.size(), 2u);
-  EXPECT_NE(copy.failed[0].message.find("injected"), std::string::npos);
 }
 
 }  // namespace

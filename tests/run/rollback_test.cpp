@@ -127,26 +127,6 @@ TEST_F(RollBack, OkStoresTheChoiceOnlyWithDontShowAgain) {
   EXPECT_EQ(dialogs.warnings, 2);
 }
 
-TEST_F(RollBack, ATamperedRecordCannotDeleteAnythingButTheRunsOwnAdditions) {
-  folder.write("Outside.txt", "outside the project");
-  folder.write("Payroll/Forms/frmPay.frm", "in a sub-folder");
-  ASSERT_EQ(::symlink(folder.file("Outside.txt").c_str(), folder.file("Payroll/Link.bas").c_str()), 0);
-  record({folder.file("Outside.txt"), project.projectFolder + "../Outside.txt",
-          project.projectFolder + "Forms/frmPay.frm", project.projectFolder + "Forms",
-          project.projectFolder + "Link.bas", project.projectFolder + "./Notes.txt",
-          project.projectFolder + "modPay.bas", project.projectFolder + "Payroll.vbp",
-          project.projectFolder + "Missing.bas", "Notes.txt", project.projectFolder + "ErrorLog.bas"});
-  const RollbackOutcome outcome = roll();
-  EXPECT_EQ(outcome.deleted, (std::vector<std::string>{project.projectFolder + "ErrorLog.bas"}));
-  EXPECT_TRUE(outcome.failures.empty());
-  EXPECT_EQ(folder.read("Outside.txt"), "outside the project");
-  EXPECT_TRUE(folder.exists("Payroll/Forms/frmPay.frm"));
-  EXPECT_TRUE(folder.exists("Payroll/Link.bas"));
-  EXPECT_TRUE(folder.exists("Payroll/Notes.txt"));
-  EXPECT_EQ(folder.read("Payroll/modPay.bas"), original.at("modPay.bas"));
-  EXPECT_EQ(folder.read("Payroll/Payroll.vbp"), original.at("Payroll.vbp"));
-}
-
 TEST_F(RollBack, AMissingBackupFolderStillEndsWithThePanel) {
   const RollbackOutcome outcome = roll("Backup on 01 Jan at 00:00:00");
   EXPECT_TRUE(outcome.performed);

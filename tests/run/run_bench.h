@@ -110,12 +110,13 @@ class RunBench {
     return lines.empty() ? std::string() : lines.back();
   }
 
-  // Every top-level ordinary file of a folder (relative to the root) with its bytes.
+  // Every visible top-level ordinary file of a folder (relative to the root) with its bytes.
   std::map<std::string, std::string> topLevel(const std::string& relativeFolder) const {
     std::map<std::string, std::string> out;
     for (const auto& item : std::filesystem::directory_iterator(root.file(relativeFolder))) {
       if (!item.is_regular_file()) continue;
       const std::string name = item.path().filename().string();
+      if (name.starts_with(".")) continue;  // what a write cut off by the disk leaves beside its target
       out[name] = root.read(relativeFolder + "/" + name);
     }
     return out;

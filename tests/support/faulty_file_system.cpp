@@ -27,30 +27,49 @@ Result<std::string> FaultyFileSystem::readFile(std::string_view path) const {
   return real_.readFile(path);
 }
 
+std::string FaultyFileSystem::contentOf(std::string_view path) const {
+  auto text = real_.readFile(path);
+  return text ? *text : std::string();
+}
+
+Status FaultyFileSystem::cutOff(std::string_view target, std::string_view content) {
+  (void)real_.stageBeside(target, content.substr(0, content.size() / 2));
+  return injected(target);
+}
+
 Status FaultyFileSystem::writeFile(std::string_view path, std::string_view content) {
-  if (failsMutation(Operation::Write, path)) return injected(path);
+  if (failsMutation(Operation::Write, path)) return cutOff(path, content);
   return real_.writeFile(path, content);
 }
 
-Status FaultyFileSystem::writeScratchFile(std::string_view path, std::string_view content) {
-  if (failsMutation(Operation::Write, path)) return injected(path);
-  return real_.writeScratchFile(path, content);
-}
-
 Status FaultyFileSystem::copyFile(std::string_view source, std::string_view target) {
-  if (failsMutation(Operation::Copy, target)) return injected(target);
+  if (failsMutation(Operation::Copy, target)) return cutOff(target, contentOf(source));
   return real_.copyFile(source, target);
 }
 
 Status FaultyFileSystem::copyFileUnflushed(std::string_view source, std::string_view target) {
-  if (failsMutation(Operation::Copy, target)) return injected(target);
+  if (failsMutation(Operation::Copy, target)) return cutOff(target, contentOf(source));
   return real_.copyFileUnflushed(source, target);
 }
 
-// A flush writes nothing of its own, so it only fails by rule.
 Status FaultyFileSystem::flushFolder(std::string_view folder) {
-  if (fails(Operation::Flush, folder)) return injected(folder);
+  if (failsMutation(Operation::Flush, folder)) return injected(folder);
   return real_.flushFolder(folder);
+}
+
+Result<std::string> FaultyFileSystem::stageBeside(std::string_view target, std::string_view content) {
+  if (failsMutation(Operation::Write, target)) return cutOff(target, content);
+  return real_.stageBeside(target, content);
+}
+
+Status FaultyFileSystem::commitStaged(std::string_view staged, std::string_view target) {
+  if (failsMutation(Operation::Move, target)) return injected(target);
+  return real_.commitStaged(staged, target);
+}
+
+Status FaultyFileSystem::discardStaged(std::string_view staged) {
+  if (failsMutation(Operation::Remove, staged)) return injected(staged);
+  return real_.discardStaged(staged);
 }
 
 Status FaultyFileSystem::moveFile(std::string_view source, std::string_view target) {

@@ -1,5 +1,11 @@
 // A file system that forwards to the real one but fails on demand, to show
 // that no pass loses or truncates a file when the disk lets it down.
+//
+// It fails the way a disk does: a write that fails has written part of its
+// content first, and the file it was writing stays behind cut off (as after
+// a full disk or a crash), so a caller that trusts that file is caught out.
+// Every write, copy, rename, removal, folder change and flush counts as a
+// change to the disk; reads only fail by rule.
 #pragma once
 
 #include <functional>
@@ -26,10 +32,12 @@ class FaultyFileSystem final : public FileSystem {
 
   Result<std::string> readFile(std::string_view path) const override;
   Status writeFile(std::string_view path, std::string_view content) override;
-  Status writeScratchFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
   Status copyFileUnflushed(std::string_view source, std::string_view target) override;
   Status flushFolder(std::string_view folder) override;
+  Result<std::string> stageBeside(std::string_view target, std::string_view content) override;
+  Status commitStaged(std::string_view staged, std::string_view target) override;
+  Status discardStaged(std::string_view staged) override;
   Status moveFile(std::string_view source, std::string_view target) override;
   Status removeFile(std::string_view path) override;
   Status createFolder(std::string_view path) override;
@@ -40,10 +48,15 @@ class FaultyFileSystem final : public FileSystem {
   }
   std::string longName(std::string_view path) const override { return real_.longName(path); }
   std::string nativePath(std::string_view path) const override { return real_.nativePath(path); }
+  std::string resolvedPath(std::string_view path) const override { return real_.resolvedPath(path); }
 
  private:
   bool fails(Operation op, std::string_view path) const;
   bool failsMutation(Operation op, std::string_view path);
+  // What a write that fails part way leaves: the first half of `content` in
+  // the file being written beside `target`.
+  Status cutOff(std::string_view target, std::string_view content);
+  std::string contentOf(std::string_view path) const;
 
   NativeFileSystem real_;
   Rule rule_;

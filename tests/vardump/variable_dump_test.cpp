@@ -5,7 +5,6 @@
 #include "engine/scanning.h"
 #include "platform/file_system.h"
 #include "platform/lines.h"
-#include "support/faulty_file_system.h"
 #include "support/temp_folder.h"
 #include "vardump/variable_dump.h"
 
@@ -461,80 +460,6 @@ TEST(ReportedNames, ArePlainInTheExampleProject) {
        it != std::sregex_iterator(); ++it) {
     EXPECT_EQ(reportableModules.count((*it)[1].str()), 1u) << "qualified by " << (*it)[1].str();
   }
-}
-
-// --- the file on disk ------------------------------------------------------------------
-
-class AddVariableDumpTest : public ::testing::Test {
- protected:
-  testing::TempFolder program;
-  testing::TempFolder work;
-  const std::string input = crlf({"Attribute VB_Name = \"modMain\"", "Public gTotal As Long", "Sub A(ByVal n)",
-                                  "Dim k As Long", "<Variable_Dump>", "End Sub"});
-  std::string working() const { return work.file("TempDataFile"); }
-};
-
-TEST_F(AddVariableDumpTest, RewritesTheWorkingFileAndLeavesNoScratchFile) {
-  NativeFileSystem files;
-  Workspace ws{files, program.path(), work.path()};
-  for (const bool option : {true, false}) {
-    work.write("TempDataFile", input);
-    program.write("dumptemp", "left by an interrupted call");
-    DumpState state;
-    auto result = AddVariableDump(ws, working(), "modMain.bas", false, option, {}, state);
-    ASSERT_TRUE(result.ok()) << result.message();
-    EXPECT_EQ(*result, 1);  // public variables count whether or not the module function is wanted
-    EXPECT_EQ(work.read("TempDataFile"), dump(input, "modMain.bas", option).text);
-    EXPECT_FALSE(program.exists("dumptemp"));
-    EXPECT_TRUE(state.localDumpUsed);
-  }
-}
-
-TEST_F(AddVariableDumpTest, AMissingWorkingFileFailsAndAddsNothing) {
-  NativeFileSystem files;
-  Workspace ws{files, program.path(), work.path()};
-  DumpState state;
-  auto result = AddVariableDump(ws, working(), "modMain.bas", false, true, {}, state);
-  EXPECT_FALSE(result.ok());
-  EXPECT_NE(result.message().find("TempDataFile"), std::string::npos) << result.message();
-  EXPECT_EQ(state.globalCount, 0);
-}
-
-TEST_F(AddVariableDumpTest, AFailureAnywhereLeavesTheWorkingFileWholeAndTheStateUnchanged) {
-  const std::string expected = dump(input, "modMain.bas", true).text;
-  for (int failAt = 0; failAt < 4; ++failAt) {
-    testing::FaultyFileSystem files;
-    files.failFromMutation(failAt);
-    Workspace ws{files, program.path(), work.path()};
-    work.write("TempDataFile", input);
-    DumpState state;
-    state.globalLines = publicLine("modEarlier.x");
-    state.globalCount = 1;
-    auto result = AddVariableDump(ws, working(), "modMain.bas", false, true, {}, state);
-    const std::string after = work.read("TempDataFile");
-    if (result.ok()) {
-      EXPECT_EQ(after, expected) << "failing from mutation " << failAt;
-      EXPECT_EQ(state.globalCount, 2);
-    } else {
-      EXPECT_EQ(after, input) << "failing from mutation " << failAt;
-      EXPECT_EQ(state.globalLines, publicLine("modEarlier.x"));
-      EXPECT_EQ(state.globalCount, 1);
-      EXPECT_FALSE(state.localDumpUsed);
-    }
-    EXPECT_TRUE(failAt >= 2 || !result.ok()) << "the scratch write and the copy must both succeed";
-  }
-}
-
-TEST_F(AddVariableDumpTest, AnUnreadableWorkingFileIsLeftAlone) {
-  testing::FaultyFileSystem files([](testing::Operation op, const std::string&) {
-    return op == testing::Operation::Read;
-  });
-  Workspace ws{files, program.path(), work.path()};
-  work.write("TempDataFile", input);
-  DumpState state;
-  EXPECT_FALSE(AddVariableDump(ws, working(), "modMain.bas", false, true, {}, state).ok());
-  EXPECT_EQ(work.read("TempDataFile"), input);
-  EXPECT_FALSE(program.exists("dumptemp"));
 }
 
 }  // namespace

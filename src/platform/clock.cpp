@@ -1,46 +1,6 @@
 #include "platform/clock.h"
 
-#include <langinfo.h>
-#include <locale.h>
-#include <time.h>
-
-#include <chrono>
-#include <thread>
-
 namespace qm {
-
-namespace {
-
-// A locale object for one category built from the environment, as
-// setlocale(category, "") would choose it, without touching the process's
-// global locale.
-class UserLocale {
- public:
-  explicit UserLocale(int categoryMask) : locale_(::newlocale(categoryMask, "", static_cast<locale_t>(0))) {}
-  ~UserLocale() {
-    if (locale_ != static_cast<locale_t>(0)) ::freelocale(locale_);
-  }
-  UserLocale(const UserLocale&) = delete;
-  UserLocale& operator=(const UserLocale&) = delete;
-
-  bool loaded() const { return locale_ != static_cast<locale_t>(0); }
-  locale_t get() const { return locale_; }
-
- private:
-  locale_t locale_;
-};
-
-// Month names end up in folder names, which the backup list maps between
-// "-" and ":"; separators and colons would break either.
-std::string withoutPathCharacters(std::string text) {
-  std::string out;
-  for (char c : text) {
-    if (c != '/' && c != '\\' && c != ':') out.push_back(c);
-  }
-  return out;
-}
-
-}  // namespace
 
 std::string englishMonthAbbreviation(int month) {
   static constexpr const char* kNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -49,50 +9,15 @@ std::string englishMonthAbbreviation(int month) {
   return kNames[month - 1];
 }
 
-std::int64_t SystemClock::monotonicMilliseconds() const {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-LocalDateTime SystemClock::now() const {
-  const time_t seconds = ::time(nullptr);
-  struct tm parts {};
-  ::localtime_r(&seconds, &parts);
-  LocalDateTime out;
-  out.year = parts.tm_year + 1900;
-  out.month = parts.tm_mon + 1;
-  out.day = parts.tm_mday;
-  out.hour = parts.tm_hour;
-  out.minute = parts.tm_min;
-  out.second = parts.tm_sec;
-  return out;
-}
-
-std::string SystemClock::monthAbbreviation(int month) const {
-  const std::string english = englishMonthAbbreviation(month);
-  if (english.empty()) return english;
-  UserLocale locale(LC_TIME_MASK);
-  if (!locale.loaded()) return english;
-  struct tm parts {};
-  parts.tm_mon = month - 1;
-  parts.tm_mday = 1;
-  parts.tm_year = 100;
-  char buffer[64];
-  const std::size_t length = ::strftime_l(buffer, sizeof buffer, "%b", &parts, locale.get());
-  std::string name = withoutPathCharacters(std::string(buffer, length));
-  return name.empty() ? english : name;
-}
-
-std::string SystemClock::decimalSeparator() const {
-  UserLocale locale(LC_NUMERIC_MASK);
-  if (!locale.loaded()) return ".";
-  const char* separator = ::nl_langinfo_l(RADIXCHAR, locale.get());
-  if (separator == nullptr || separator[0] == '\0') return ".";
-  return separator;
-}
-
-void SystemClock::sleepMilliseconds(int milliseconds) {
-  if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+// Month names end up in folder names, which the backup list maps between
+// "-" and ":"; a separator, a colon or a character Windows refuses in a name
+// would break either.
+std::string monthNameForFolders(std::string_view localName, int month) {
+  std::string out;
+  for (char c : localName) {
+    if (std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos) out.push_back(c);
+  }
+  return out.empty() ? englishMonthAbbreviation(month) : out;
 }
 
 }  // namespace qm

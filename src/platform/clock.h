@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace qm {
 
@@ -33,9 +34,9 @@ class Clock {
   virtual void sleepMilliseconds(int milliseconds) = 0;
 };
 
-// The machine's clock and the user's locale (LC_TIME, LC_NUMERIC and their
-// usual overrides), read at every call; English names and "." when the
-// locale cannot be loaded.
+// The machine's clock and the user's locale (LC_TIME and LC_NUMERIC, or the
+// user's locale settings on Windows), read at every call; English names and
+// "." when the locale gives none.
 class SystemClock final : public Clock {
  public:
   std::int64_t monotonicMilliseconds() const override;
@@ -47,5 +48,10 @@ class SystemClock final : public Clock {
 
 // "Jan" .. "Dec"; "" outside 1..12.
 std::string englishMonthAbbreviation(int month);
+
+// A locale's name for `month` as it may stand in a folder name: without
+// path separators, colons and the other characters a file name cannot hold;
+// the English name when nothing is left.
+std::string monthNameForFolders(std::string_view localName, int month);
 
 }  // namespace qm

@@ -29,7 +29,7 @@ namespace qm {
 struct DirEntry {
   std::string name;  // as the folder lists it
   bool isFolder = false;
-  bool isHidden = false;  // names starting with "." on this platform
+  bool isHidden = false;  // names starting with "." on POSIX systems, the hidden attribute on Windows
   bool isLink = false;    // a symbolic link; isFolder tells what it points to
   std::int64_t modifiedNanoseconds = 0;  // last change, since the epoch (listings only)
 };
@@ -81,10 +81,11 @@ class FileSystem {
   // The path in the native form, resolved case-insensitively where needed.
   virtual std::string nativePath(std::string_view path) const = 0;
 
-  // The place `path` names as the file system sees it, in native form:
-  // symbolic links followed, "." and ".." taken out, each existing component
-  // spelled as its folder lists it; a missing tail is kept as written. Two
-  // paths name the same place exactly when their resolved paths are equal.
+  // The place `path` names as the file system sees it, as an absolute native
+  // path with "/" between its components on every system: symbolic links
+  // followed, "." and ".." taken out, each existing component spelled as its
+  // folder lists it; a missing tail is kept as written. Two paths name the
+  // same place exactly when their resolved paths are equal.
   virtual std::string resolvedPath(std::string_view path) const = 0;
 
   // Convenience built on the above.
@@ -119,8 +120,10 @@ class NativeFileSystem final : public FileSystem {
   std::string nativePath(std::string_view path) const override;
   std::string resolvedPath(std::string_view path) const override;
 
-  // Listings of the folders searched for a name in another case, so that
-  // creating many files in one folder does not read the folder each time.
+  // The system back end's own bookkeeping: on POSIX systems the listings of
+  // the folders searched for a name in another case, so that creating many
+  // files in one folder does not read the folder each time; on Windows the
+  // files that still wait for a flush.
   struct FolderIndex;
 
  private:

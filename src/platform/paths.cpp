@@ -32,14 +32,6 @@ std::string withTrailingSeparator(std::string_view folder) {
   return out;
 }
 
-std::string shownPath(std::string_view path) {
-  std::string out(path);
-  for (char& c : out) {
-    if (isSeparator(c)) c = '/';
-  }
-  return out;
-}
-
 static bool matchFrom(std::string_view p, std::string_view n) {
   // Iterative matcher with single-star backtracking: linear in practice.
   std::size_t pi = 0, ni = 0, star = std::string_view::npos, mark = 0;

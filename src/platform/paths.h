@@ -25,9 +25,10 @@ std::string_view withoutTrailingSeparator(std::string_view path);
 // The folder with a trailing "\" added when it has none.
 std::string withTrailingSeparator(std::string_view folder);
 
-// The path as people on this system read it: every separator the native
-// "/", whichever kind the path was put together with (a project's members
-// are named with "\", the folders the system gives with "/").
+// The path as people on this system read it: every separator the system's
+// own ("/" on POSIX systems, "\" on Windows), whichever kind the path was put
+// together with (a project's members are named with "\", the folders a POSIX
+// system gives with "/").
 std::string shownPath(std::string_view path);
 
 // Windows wildcard match ("*" and "?"), ignoring ASCII case. "*.*" matches

@@ -1,7 +1,6 @@
-// The per-user folders of this platform (the XDG base directories) and the
-// creation of a folder together with its missing parents. Used by the
-// settings file and by the program's folder; nothing outside platform/
-// needs to know where these live.
+// Where this program may keep files of its own, and the creation of folders.
+// Used by the program's folder, the settings and the project lock; nothing
+// outside platform/ needs to know where these live on each system.
 #pragma once
 
 #include <string>
@@ -11,12 +10,17 @@
 
 namespace qm {
 
-// $HOME, or the account's home folder when HOME is unset; with a trailing "/".
-std::string homeFolder();
-// $XDG_CONFIG_HOME (default ~/.config), with a trailing "/".
-std::string userConfigFolder();
-// $XDG_DATA_HOME (default ~/.local/share), with a trailing "/".
-std::string userDataFolder();
+// The user's own folder for this program's data, with a trailing separator:
+// $XDG_DATA_HOME/quillmere/ (default ~/.local/share/quillmere/) on POSIX
+// systems, %LOCALAPPDATA%\Quillmere\ on Windows. Not created here.
+std::string programDataFolder();
+
+// The folder of the running executable, with a trailing separator; "" when
+// it cannot be found. `argv0` is consulted only where the system cannot say.
+std::string executableFolder(std::string_view argv0);
+
+// True when `folder` exists and this user may create files in it.
+bool isWritableFolder(std::string_view folder);
 
 // Creates `folder` (a native path) and every missing folder above it.
 Status makeFolders(std::string_view folder);

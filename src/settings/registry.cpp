@@ -1,7 +1,7 @@
 #include "settings/registry.h"
 
 #include "platform/product.h"
-#include "platform/reg_file_settings.h"
+#include "platform/user_settings.h"
 
 namespace qm {
 

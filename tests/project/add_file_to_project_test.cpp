@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -127,14 +126,14 @@ TEST_F(AddFileToProjectTest, AMissingMemberOrProjectFailsAndChangesNothing) {
 TEST_F(AddFileToProjectTest, AReadOnlyProjectIsRefusedUnchangedAndNoScratchRemains) {
   temp.write("Billing.vbp", kProject);
   temp.write("GlobalVariables.bas", crlf({"Attribute VB_Name = \"GlobalVariables\""}));
-  ASSERT_EQ(::chmod(temp.file("Billing.vbp").c_str(), 0444), 0);
+  temp.setReadOnly("Billing.vbp");
   Workspace workspace{files, temp.path(), temp.path()};
   Status status = AddFileToProject(workspace, temp.path() + "Billing.vbp", temp.path() + "GlobalVariables.bas");
   EXPECT_FALSE(status.ok());
   EXPECT_NE(status.message().find("Billing.vbp"), std::string::npos) << status.message();
   EXPECT_EQ(temp.read("Billing.vbp"), kProject);
   EXPECT_EQ(projectFolderEntries(), (std::vector<std::string>{"Billing.vbp", "GlobalVariables.bas"}));
-  ::chmod(temp.file("Billing.vbp").c_str(), 0644);
+  temp.setReadOnly("Billing.vbp", false);
 }
 
 TEST(AddFileToProjectFaults, AFailingStepLeavesTheProjectAsItWas) {

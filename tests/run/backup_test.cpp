@@ -1,7 +1,6 @@
 #include "run/backup.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "platform/file_system.h"
 #include "support/faulty_file_system.h"
@@ -149,7 +148,7 @@ TEST(ProjectCopy, CopiesTopLevelOrdinaryFilesOnly) {
   folder.write("p/.hidden", "h");
   folder.write("p/Forms/frmMain.frm", "VERSION 5.00\r\n");
   folder.write("p/ReadOnly.cls", "ro");
-  ::chmod(folder.file("p/ReadOnly.cls").c_str(), 0444);
+  folder.setReadOnly("p/ReadOnly.cls");
   folder.makeFolder("d");
   folder.write("d/modUtil.bas", "older");
   folder.write("d/Other.txt", "stays");

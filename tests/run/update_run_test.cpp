@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -377,7 +376,7 @@ TEST(BackupRun, TwoRunsWithTheVariableDumpLeaveOneGlobalModuleLine) {
 TEST(FailingRun, AReadOnlySourceIsReportedAndLeftAsItWas) {
   RunBench bench;
   const std::string module = bench.root.read("Billing/modUtil.bas");
-  ASSERT_EQ(::chmod(bench.root.file("Billing/modUtil.bas").c_str(), 0444), 0);
+  bench.root.setReadOnly("Billing/modUtil.bas");
   const RunOutcome outcome = bench.run();
   EXPECT_EQ(outcome.failures, 1);
   auto expected = allFileLines(false);

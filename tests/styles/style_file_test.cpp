@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -175,11 +174,11 @@ TEST_F(StyleFiles, SavingWritesUnderTheNameAsGiven) {
 
 TEST_F(StyleFiles, AFailedSaveLeavesTheOldFile) {
   temp.write("Locked.style", emptyStyleText());
-  ASSERT_EQ(::chmod(temp.file("Locked.style").c_str(), 0444), 0);
+  temp.setReadOnly("Locked.style");
   CodeStyle style{"Locked.style", "a\r\n", "b\r\n", {}};
   EXPECT_FALSE(saveStyle(workspace, style, "Locked.style").ok());
   EXPECT_EQ(temp.read("Locked.style"), emptyStyleText());
-  ::chmod(temp.file("Locked.style").c_str(), 0644);
+  temp.setReadOnly("Locked.style", false);
 }
 
 TEST_F(StyleFiles, TheDefaultStyleIsWrittenOnlyWhenMissing) {

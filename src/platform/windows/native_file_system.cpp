@@ -4,9 +4,9 @@
 // the file system says so, not because this program searches for them.
 //
 // A replacement is written beside its target under a fresh name, flushed
-// with FlushFileBuffers, and put in the target's place by ReplaceFileW (which
-// keeps the target's attributes and permissions) or, for a new file, by
-// MoveFileExW with write-through. Read-only is the READONLY attribute.
+// with FlushFileBuffers, given the target's attributes, and renamed into the
+// target's place by MoveFileExW with write-through, which returns only once
+// the rename is on the disk. Read-only is the READONLY attribute.
 #include <windows.h>
 
 #include <algorithm>
@@ -20,8 +20,8 @@
 namespace qm {
 
 // The program's own bookkeeping for this file system: files written without
-// waiting for the disk, flushed together by flushFolder(), and the counter
-// that names staged files.
+// waiting for the disk, flushed together by flushFolder() (Windows flushes
+// files, not folders), and the counter that names staged files.
 struct NativeFileSystem::FolderIndex {
   std::unordered_set<std::wstring> unflushed;
   unsigned long nextStaged = 0;
@@ -56,27 +56,6 @@ std::wstring withoutLongPrefix(std::wstring path) {
   return path;
 }
 
-// The path of the file itself when `path` is a symbolic link (so that the
-// link stays and everyone sharing the file sees the change), else `path`.
-std::wstring writeTarget(const std::wstring& path) {
-  const auto attributes = attributesOf(path);
-  if (!attributes || (*attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
-  FileHandle file(::CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                                nullptr));
-  if (!file) return path;
-  std::wstring final(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = ::GetFinalPathNameByHandleW(file.get(), final.data(), static_cast<DWORD>(final.size()),
-                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0) return path;
-    if (length < final.size()) {
-      final.resize(length);
-      return withoutLongPrefix(final);
-    }
-    final.resize(length + 1);
-  }
-}
-
 std::wstring folderPart(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
@@ -85,6 +64,53 @@ std::wstring folderPart(const std::wstring& path) {
 std::wstring namePart(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+// The full path of an existing file or folder as the system finally reaches
+// it: links followed, each component as listed. Nothing when it cannot be opened.
+std::optional<std::wstring> finalPath(const std::wstring& path) {
+  FileHandle file(::CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                nullptr));
+  if (!file) return std::nullopt;
+  std::wstring out(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetFinalPathNameByHandleW(file.get(), out.data(), static_cast<DWORD>(out.size()),
+                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return std::nullopt;
+    if (length < out.size()) {
+      out.resize(length);
+      return withoutLongPrefix(out);
+    }
+    out.resize(length + 1);
+  }
+}
+
+bool isSymbolicLink(const WIN32_FIND_DATAW& found) {
+  return (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && found.dwReserved0 == IO_REPARSE_TAG_SYMLINK;
+}
+
+std::optional<WIN32_FIND_DATAW> listing(const std::wstring& path) {
+  WIN32_FIND_DATAW found;
+  const HANDLE search = ::FindFirstFileExW(path.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  ::FindClose(search);
+  return found;
+}
+
+// `path` with its name spelled as the folder lists it: a file replaced or
+// renamed onto keeps the name it is given, and the user's spelling must stay.
+std::wstring asListed(const std::wstring& path) {
+  const auto found = listing(path);
+  return found ? folderPart(path) + found->cFileName : path;
+}
+
+// The file a write to `path` replaces: the file a symbolic link points to
+// (so the link stays and everyone sharing the file sees the change), else
+// `path` itself, as listed.
+std::wstring writeTarget(const std::wstring& path) {
+  const auto found = listing(path);
+  if (!found) return path;
+  return isSymbolicLink(*found) ? finalPath(path).value_or(path) : folderPart(path) + found->cFileName;
 }
 
 Status writeAll(HANDLE file, std::string_view content, std::string_view shown) {
@@ -114,7 +140,8 @@ Result<std::wstring> stage(NativeFileSystem::FolderIndex& state, const std::wstr
                             std::to_wstring(::GetCurrentProcessId()) + L"-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::wstring staged = stem + std::to_wstring(state.nextStaged++);
-    FileHandle file(::CreateFileW(staged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+    // Hidden until it takes its target's place, like a file whose name starts with ".".
+    FileHandle file(::CreateFileW(staged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN,
                                   nullptr));
     if (!file) {
       const DWORD error = ::GetLastError();
@@ -136,17 +163,27 @@ Result<std::wstring> stage(NativeFileSystem::FolderIndex& state, const std::wstr
   return Status::failure(describe("Cannot write", shown, ERROR_FILE_EXISTS));
 }
 
-// Puts a staged file in the place of the file that `target` names.
+// The attributes a replacement takes over from the file it replaces.
+DWORD settable(DWORD attributes) {
+  constexpr DWORD kSettable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                              FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE;
+  const DWORD kept = attributes & kSettable;
+  return kept == 0 ? FILE_ATTRIBUTE_NORMAL : kept;
+}
+
+// Puts a staged file in the place of the file that `target` names, with
+// that file's attributes (a new file is an ordinary one).
 Status commit(NativeFileSystem::FolderIndex& state, const std::wstring& staged, const std::wstring& target,
               std::string_view shown) {
   const std::wstring real = writeTarget(target);
   const auto attributes = attributesOf(real);
   if (attributes && isReadOnlyAttribute(*attributes)) return readOnlyRefusal("Cannot replace", shown);
-  const bool replaced =
-      attributes ? ::ReplaceFileW(real.c_str(), staged.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                                  nullptr) != 0
-                 : ::MoveFileExW(staged.c_str(), real.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  if (!replaced) return Status::failure(describe("Cannot replace", shown, ::GetLastError()));
+  if (!::SetFileAttributesW(staged.c_str(), attributes ? settable(*attributes) : FILE_ATTRIBUTE_ARCHIVE)) {
+    return Status::failure(describe("Cannot replace", shown, ::GetLastError()));
+  }
+  if (!::MoveFileExW(staged.c_str(), real.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return Status::failure(describe("Cannot replace", shown, ::GetLastError()));
+  }
   if (state.unflushed.erase(staged) > 0) state.unflushed.insert(real);
   return {};
 }
@@ -167,23 +204,28 @@ Status replaceAtomically(NativeFileSystem::FolderIndex& state, const std::wstrin
 
 bool hasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
 
+// Windows counts 100-nanosecond steps from 1601; DirEntry counts nanoseconds from 1970.
+std::int64_t nanosecondsSince1970(const FILETIME& time) {
+  constexpr std::int64_t kStepsFrom1601To1970 = 116444736000000000;
+  const std::int64_t steps = (static_cast<std::int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  return (steps - kStepsFrom1601To1970) * 100;
+}
+
 DirEntry entryFrom(const WIN32_FIND_DATAW& found) {
   DirEntry entry;
+  entry.modifiedNanoseconds = nanosecondsSince1970(found.ftLastWriteTime);
   entry.name = windows::ansiFromWide(found.cFileName);
   entry.isFolder = isFolderAttribute(found.dwFileAttributes);
   entry.isHidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
-  entry.isLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
-                 found.dwReserved0 == IO_REPARSE_TAG_SYMLINK;
+  entry.isLink = isSymbolicLink(found);
   return entry;
 }
 
 // The entry as its folder lists it; nothing when it does not exist.
 std::optional<DirEntry> findEntry(const std::wstring& path) {
-  WIN32_FIND_DATAW found;
-  const HANDLE search = ::FindFirstFileExW(path.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
-  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-  ::FindClose(search);
-  return entryFrom(found);
+  const auto found = listing(path);
+  if (!found) return std::nullopt;
+  return entryFrom(*found);
 }
 
 // How much of a path names no folder entry of its own: a drive ("C:" and
@@ -204,16 +246,6 @@ std::size_t rootLength(std::string_view path) {
 
 NativeFileSystem::NativeFileSystem() : index_(std::make_unique<FolderIndex>()) {}
 NativeFileSystem::~NativeFileSystem() = default;
-
-bool FileSystem::isFile(std::string_view path) const {
-  auto entry = lookUp(path);
-  return entry && !entry->isFolder;
-}
-
-bool FileSystem::isFolder(std::string_view path) const {
-  auto entry = lookUp(path);
-  return entry && entry->isFolder;
-}
 
 std::string NativeFileSystem::nativePath(std::string_view path) const {
   std::string out(path);
@@ -242,15 +274,6 @@ Result<std::string> NativeFileSystem::readFile(std::string_view path) const {
 
 Status NativeFileSystem::writeFile(std::string_view path, std::string_view content) {
   return replaceAtomically(*index_, widePath(path), path, content, Flush::Now);
-}
-
-Status NativeFileSystem::writeScratchFile(std::string_view path, std::string_view content) {
-  FileHandle file(::CreateFileW(widePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return Status::failure(describe("Cannot write", path, ::GetLastError()));
-  Status status = writeAll(file.get(), content, path);
-  if (!file.close() && status.ok()) status = Status::failure(describe("Cannot write", path, ::GetLastError()));
-  return status;
 }
 
 namespace {
@@ -301,8 +324,25 @@ Status NativeFileSystem::flushFolder(std::string_view folder) {
   return status;
 }
 
+Result<std::string> NativeFileSystem::stageBeside(std::string_view target, std::string_view content) {
+  auto staged = stage(*index_, widePath(target), target, content, Flush::Later);
+  if (!staged) return staged.status();
+  return windows::ansiFromWide(*staged);
+}
+
+Status NativeFileSystem::commitStaged(std::string_view staged, std::string_view target) {
+  return commit(*index_, widePath(staged), widePath(target), target);
+}
+
+Status NativeFileSystem::discardStaged(std::string_view staged) {
+  const std::wstring wide = widePath(staged);
+  index_->unflushed.erase(wide);
+  if (!::DeleteFileW(wide.c_str())) return Status::failure(describe("Cannot delete", staged, ::GetLastError()));
+  return {};
+}
+
 Status NativeFileSystem::moveFile(std::string_view source, std::string_view target) {
-  const std::wstring to = widePath(target);
+  const std::wstring to = asListed(widePath(target));
   if (const auto attributes = attributesOf(to); attributes && isReadOnlyAttribute(*attributes)) {
     return readOnlyRefusal("Cannot replace", target);
   }
@@ -401,6 +441,43 @@ std::string NativeFileSystem::longName(std::string_view path) const {
     if (!entry) return {};
     out = candidate + entry->name;
   }
+  return out;
+}
+
+// "/" between the components, as on every system, so that callers compare
+// and cut resolved paths one way; Windows takes "/" as well as "\".
+std::string NativeFileSystem::resolvedPath(std::string_view path) const {
+  const std::wstring wide = widePath(withoutTrailingSeparator(path));
+  std::wstring full(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetFullPathNameW(wide.empty() ? L"." : wide.c_str(), static_cast<DWORD>(full.size()),
+                                            full.data(), nullptr);
+    if (length == 0) {
+      full = wide;
+      break;
+    }
+    if (length < full.size()) {
+      full.resize(length);
+      break;
+    }
+    full.resize(length + 1);
+  }
+  // The longest leading part that exists, as the system reaches it; the
+  // missing rest as written.
+  std::wstring existing = full;
+  std::wstring missing;
+  std::optional<std::wstring> reached;
+  while (!(reached = finalPath(existing))) {
+    const std::size_t slash = existing.find_last_of(L'\\');
+    if (slash == std::wstring::npos || slash + 1 >= existing.size()) break;
+    missing = existing.substr(slash) + missing;
+    existing = existing.substr(0, slash + (existing.find(L'\\') == slash ? 1 : 0));
+  }
+  std::wstring base = reached ? *reached : existing;
+  if (!base.empty() && base.back() == L'\\' && !missing.empty()) base.pop_back();
+  std::string out = windows::ansiFromWide(base + missing);
+  while (out.size() > 3 && out.back() == '\\') out.pop_back();
+  std::replace(out.begin(), out.end(), '\\', '/');
   return out;
 }
 

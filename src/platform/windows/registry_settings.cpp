@@ -100,6 +100,9 @@ std::optional<std::string> RegistrySettings::readString(std::string_view keyPath
   std::wstring text(data.size() / sizeof(wchar_t), L'\0');
   std::copy(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(text.size() * sizeof(wchar_t)),
             reinterpret_cast<BYTE*>(text.data()));
+  // The terminator that most writers store (and that the registry may add)
+  // is not part of the text.
+  if (!text.empty() && text.back() == L'\0') text.pop_back();
   return ansiFromWide(text);
 }
 

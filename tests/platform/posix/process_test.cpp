@@ -1,4 +1,4 @@
-#include "platform/process.h"
+#include "platform/posix/wine_launch.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

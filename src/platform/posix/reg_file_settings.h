@@ -11,7 +11,6 @@
 // leaves the file as it was.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -43,8 +42,5 @@ class RegFileSettings final : public SettingsBackend {
 // $XDG_CONFIG_HOME/<maker>/<product>.reg, with ~/.config when the variable is
 // unset, empty or not an absolute path.
 std::string userSettingsFilePath(std::string_view maker, std::string_view product);
-
-// This platform's store of per-user settings.
-std::unique_ptr<SettingsBackend> openUserSettings(std::string_view maker, std::string_view product);
 
 }  // namespace qm

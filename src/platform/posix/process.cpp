@@ -1,4 +1,6 @@
-#include "platform/process.h"
+// Starting the compiler on POSIX systems: posix_spawn with an argument
+// vector, through wine for a Windows program (see wine_launch.h).
+#include "platform/posix/wine_launch.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -138,10 +140,10 @@ std::string findOnPath(std::string_view program) {
   while (pos <= folders.size()) {
     std::size_t colon = folders.find(':', pos);
     if (colon == std::string_view::npos) colon = folders.size();
-    std::string folder(folders.substr(pos, colon - pos));
+    // An empty entry stands for the current folder.
+    const std::string_view folder = colon > pos ? folders.substr(pos, colon - pos) : std::string_view(".");
     pos = colon + 1;
-    if (folder.empty()) folder = ".";
-    const std::string candidate = folder + "/" + std::string(program);
+    const std::string candidate = std::string(folder) + "/" + std::string(program);
     if (isExecutableFile(candidate)) return candidate;
   }
   return {};

@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "run_bench.h"
+#include "run/run_bench.h"
 
 namespace qm {
 namespace {

@@ -1,4 +1,6 @@
-#include "platform/reg_file_settings.h"
+#include "platform/posix/reg_file_settings.h"
+
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,7 +10,9 @@
 
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/posix/xdg_folders.h"
 #include "platform/user_folders.h"
+#include "platform/user_settings.h"
 
 namespace qm {
 

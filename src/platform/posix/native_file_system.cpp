@@ -276,16 +276,6 @@ Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string
 NativeFileSystem::NativeFileSystem() : index_(std::make_unique<FolderIndex>()) {}
 NativeFileSystem::~NativeFileSystem() = default;
 
-bool FileSystem::isFile(std::string_view path) const {
-  auto entry = lookUp(path);
-  return entry && !entry->isFolder;
-}
-
-bool FileSystem::isFolder(std::string_view path) const {
-  auto entry = lookUp(path);
-  return entry && entry->isFolder;
-}
-
 std::string NativeFileSystem::nativePath(std::string_view path) const { return resolve(*index_, path); }
 
 Result<std::string> NativeFileSystem::readFile(std::string_view path) const {

@@ -58,10 +58,11 @@ TEST_F(Compilation, TheFirstRunAsksOnceAndTheNextCompilesWithoutAsking) {
 
   // The new copy's project file, not the one that was opened.
   ASSERT_EQ(bench.launcher.calls.size(), 1u);
-  EXPECT_EQ(bench.launcher.calls[0].executable, bench.root.file("VB98/VB6.EXE"));
+  // The launcher is given the paths in the system's own form.
+  EXPECT_EQ(bench.launcher.calls[0].executable, bench.files.nativePath(bench.root.file("VB98/VB6.EXE")));
   EXPECT_EQ(bench.launcher.calls[0].arguments,
-            (std::vector<ProcessArgument>{ProcessArgument::plain("/make"),
-                                          ProcessArgument::path(bench.root.file("Copy/Billing.vbp"))}));
+            (std::vector<ProcessArgument>{ProcessArgument::plain("/make"), ProcessArgument::path(bench.files.nativePath(
+                                                                               bench.root.file("Copy/Billing.vbp")))}));
 
   bench.run();
   EXPECT_EQ(bench.dialogs.messages.size(), 1u);
@@ -121,7 +122,8 @@ TEST_F(Compilation, ABackupRunCompilesTheProjectItChangedInPlace) {
   bench.vbLocation = bench.root.file("VB98/VB6.EXE");
   bench.run();
   ASSERT_EQ(bench.launcher.calls.size(), 1u);
-  EXPECT_EQ(bench.launcher.calls[0].arguments[1], ProcessArgument::path(bench.project.projectFile));
+  EXPECT_EQ(bench.launcher.calls[0].arguments[1],
+            ProcessArgument::path(bench.files.nativePath(bench.project.projectFile)));
 }
 
 TEST_F(Compilation, AStartThatFailsIsReportedInsteadOfDone) {

@@ -146,8 +146,10 @@ TEST_F(RollBack, WithoutARecordOnlyTheCopyTakesPlace) {
 }
 
 TEST_F(RollBack, ARecordIsOnlyReadUnderItsExactName) {
-  ::rename(folder.file(std::string(kFolder) + "/uninstall.dat").c_str(),
-           folder.file(std::string(kFolder) + "/UNINSTALL.DAT").c_str());
+  // Written afresh: a file system that ignores case would keep the old spelling.
+  const std::string record = folder.read(std::string(kFolder) + "/uninstall.dat");
+  ASSERT_EQ(::unlink(folder.file(std::string(kFolder) + "/uninstall.dat").c_str()), 0);
+  folder.write(std::string(kFolder) + "/UNINSTALL.DAT", record);
   const RollbackOutcome outcome = roll();
   EXPECT_TRUE(outcome.deleted.empty());
   EXPECT_TRUE(folder.exists("Payroll/ErrorLog.bas"));

@@ -36,9 +36,8 @@ inline CodeStyle benchStyle() {
 class RunBench {
  public:
   RunBench() {
-    namespace fs = std::filesystem;
-    fs::copy(exampleFolder(), root.file("Billing"), fs::copy_options::recursive);
-    fs::copy(exampleFolder() + "../Shared", root.file("Shared"), fs::copy_options::recursive);
+    root.copyFolder(exampleFolder(), "Billing");
+    root.copyFolder(exampleFolder() + "../Shared", "Shared");
     root.makeFolder("work");
     root.makeFolder("program");
     root.write("extras/ErrorLog.bas",

@@ -70,9 +70,9 @@ TEST(BackupRun, ThenRollBackGivesBackEveryTopLevelFileAndDeletesTheRecordedExtra
   EXPECT_EQ(outcome.failures, 1);  // the missing extra file
   const std::string project = bench.project.projectFolder;
   expectLines(bench.summary.lines(),
-              joined(allFileLines(true),
-                     {"Adding extra files ", project + "ErrorLog.bas", bench.extra("Missing.bas") + "...Not found",
-                      project + "ReadMe.txt", "Update completed in 0 seconds."}));
+              joined(allFileLines(true), {"Adding extra files ", shownPath(project + "ErrorLog.bas"),
+                                          shownPath(bench.extra("Missing.bas")) + "...Not found",
+                                          shownPath(project + "ReadMe.txt"), "Update completed in 0 seconds."}));
 
   // The backup holds the project as it was, and the run's record.
   auto backup = bench.topLevel(kBackup);
@@ -127,8 +127,8 @@ TEST(BackupRun, YieldsAfterEveryLineThatSaysSo) {
   bench.run();
   EXPECT_EQ(bench.yieldedAfter,
             (std::vector<std::string>{"Creating backup of modUtil.bas...", "Analysing modUtil.bas...",
-                                      "Adding extra files ", bench.project.projectFolder + "ErrorLog.bas",
-                                      bench.extra("Missing.bas") + "...Not found"}));
+                                      "Adding extra files ", shownPath(bench.project.projectFolder + "ErrorLog.bas"),
+                                      shownPath(bench.extra("Missing.bas")) + "...Not found"}));
   EXPECT_GE(bench.summary.scrolls(), static_cast<int>(bench.summary.lines().size()));
 }
 
@@ -186,9 +186,10 @@ TEST(BackupRun, AnExtraFileAlreadyInTheProjectIsNeitherCopiedOntoItselfNorRecord
   bench.style.files = {bench.project.projectFolder + "modUtil.bas"};
   const std::string module = bench.root.read("Billing/modUtil.bas");
   bench.run();
-  expectLines(bench.summary.lines(), joined(fileLines("clsInvoice.cls", false),
-                                            {"Adding extra files ", bench.project.projectFolder + "modUtil.bas",
-                                             "Update completed in 0 seconds."}));
+  expectLines(bench.summary.lines(),
+              joined(fileLines("clsInvoice.cls", false),
+                     {"Adding extra files ", shownPath(bench.project.projectFolder + "modUtil.bas"),
+                      "Update completed in 0 seconds."}));
   EXPECT_EQ(bench.root.read("Billing/modUtil.bas"), module);
   EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"), crlf({kHeader}));
   // The project already lists the module: no second member line.
@@ -272,9 +273,10 @@ TEST(NewCopyRun, IntoANewFolderLeavesTheProjectUntouched) {
 
   EXPECT_TRUE(bench.run());
   // The summary shows the copy's path with one kind of separator; the record keeps it as the run made it.
-  expectLines(bench.summary.lines(), joined(allFileLines(false), {"Adding extra files ",
-                                                                  bench.options.newLocation + "/ErrorLog.bas",
-                                                                  "Update completed in 0 seconds."}));
+  expectLines(
+      bench.summary.lines(),
+      joined(allFileLines(false), {"Adding extra files ", shownPath(bench.options.newLocation + "/ErrorLog.bas"),
+                                   "Update completed in 0 seconds."}));
   EXPECT_EQ(bench.topLevel("Billing"), original);
   EXPECT_EQ(OtherFiles::of(bench).form, before.form);
   EXPECT_EQ(OtherFiles::of(bench).shared, before.shared);
@@ -282,8 +284,8 @@ TEST(NewCopyRun, IntoANewFolderLeavesTheProjectUntouched) {
 
   const auto copied = bench.topLevel("Copy");
   // Processed files keep their places; one from outside moves inside.
-  for (const char* path : {"Copy/Forms/frmMain.frm", "Copy/modUtil.bas", "Copy/clsInvoice.cls",
-                           "Copy/Shared/modShared.bas"}) {
+  for (const char* path :
+       {"Copy/Forms/frmMain.frm", "Copy/modUtil.bas", "Copy/clsInvoice.cls", "Copy/Shared/modShared.bas"}) {
     EXPECT_NE(bench.root.read(path).find("'SS******"), std::string::npos) << path;
   }
   EXPECT_FALSE(copied.count("frmMain.frm"));
@@ -405,10 +407,11 @@ TEST(FailingRun, AFileWhoseBackupFailedIsNotChanged) {
       "it was";
   expected.insert(expected.begin(), {"Copying Billing.vbp to the backup folder...Failed: *Billing.vbp*",
                                      "Copying modUtil.bas to the backup folder...Failed: *modUtil.bas*"});
-  expected.insert(expected.end(), {"Adding extra files ",
-                                   "Adding ErrorLog.bas to the project...Failed: no copy of Billing.vbp was made in "
-                                   "the backup folder, so it is left as it was",
-                                   bench.project.projectFolder + "ErrorLog.bas", "Update completed in 0 seconds."});
+  expected.insert(expected.end(),
+                  {"Adding extra files ",
+                   "Adding ErrorLog.bas to the project...Failed: no copy of Billing.vbp was made in "
+                   "the backup folder, so it is left as it was",
+                   shownPath(bench.project.projectFolder + "ErrorLog.bas"), "Update completed in 0 seconds."});
   expectLines(bench.summary.lines(), expected);
   EXPECT_EQ(bench.root.read("Billing/modUtil.bas"), original.at("modUtil.bas"));
   EXPECT_EQ(bench.root.read("Billing/Billing.vbp"), original.at("Billing.vbp"));
@@ -460,8 +463,8 @@ TEST(FailingRun, AnExtraFileThatCannotBeCopiedIsNeitherRecordedNorAdded) {
   bench.run();
   expectLines(bench.summary.lines(),
               joined(fileLines("modUtil.bas", false),
-                     {"Adding extra files ", bench.extra("ErrorLog.bas") + "...Failed: *ErrorLog.bas*",
-                      bench.project.projectFolder + "ReadMe.txt", "Update completed in 0 seconds."}));
+                     {"Adding extra files ", shownPath(bench.extra("ErrorLog.bas")) + "...Failed: *ErrorLog.bas*",
+                      shownPath(bench.project.projectFolder + "ReadMe.txt"), "Update completed in 0 seconds."}));
   EXPECT_FALSE(bench.root.exists("Billing/ErrorLog.bas"));
   EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"),
             crlf({kHeader, bench.project.projectFolder + "ReadMe.txt"}));
@@ -478,7 +481,8 @@ TEST(FailingRun, AnExtraFileThatCannotBeRecordedIsTakenOutAgain) {
   bench.run();
   expectLines(bench.summary.lines(),
               joined(fileLines("modUtil.bas", false),
-                     {"Adding extra files ", bench.extra("ErrorLog.bas") + "...Failed: *uninstall.dat*taken out again",
+                     {"Adding extra files ",
+                      shownPath(bench.extra("ErrorLog.bas")) + "...Failed: *uninstall.dat*taken out again",
                       "Update completed in 0 seconds."}));
   EXPECT_FALSE(bench.root.exists("Billing/ErrorLog.bas"));
   EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"), crlf({kHeader}));

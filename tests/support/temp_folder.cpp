@@ -60,6 +60,13 @@ bool TempFolder::exists(std::string_view relative) const { return fs::exists(fil
 
 void TempFolder::makeFolder(std::string_view relative) const { fs::create_directories(file(relative)); }
 
+void TempFolder::copyFolder(std::string_view source, std::string_view relative) const {
+  fs::path from = fs::path(source).lexically_normal();
+  // Windows' C runtime finds no folder whose path ends in a separator.
+  if (!from.has_filename()) from = from.parent_path();
+  fs::copy(from, file(relative), fs::copy_options::recursive);
+}
+
 void TempFolder::setReadOnly(std::string_view relative, bool readOnly) const {
   constexpr auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
   fs::permissions(file(relative), readOnly ? writable : fs::perms::owner_write,

@@ -25,6 +25,9 @@ class TempFolder {
   std::string read(std::string_view relative) const;
   bool exists(std::string_view relative) const;
   void makeFolder(std::string_view relative) const;
+  // Copies the folder `source` (a trailing separator allowed) with all it
+  // holds to `relative`.
+  void copyFolder(std::string_view source, std::string_view relative) const;
   // Marks a file read-only as the system marks it (no write permission
   // bits, or Windows' read-only attribute), or writable again.
   void setReadOnly(std::string_view relative, bool readOnly = true) const;

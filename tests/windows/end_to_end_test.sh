@@ -54,9 +54,12 @@ grep -q "'SS\*\*\*\*\*\*" "$work/windows/copy/Billing/$accented_utf8/modDonnees.
 wine "$windows_program" --analyse "$windows_project" | tr -d '\r' >"$work/windows.report" ||
   fail "the Windows analysis failed"
 diff "$work/linux.report" "$work/windows.report" >&2 || fail "the analyses differ"
-grep -q "$(printf 'DONN\xe9ES')" "$work/windows.report" || fail "the analysis does not list the accented member"
+LC_ALL=C grep -q "$(printf 'DONN\xe9ES')" "$work/windows.report" || fail "the analysis does not list the accented member"
+# Names as wine keeps them: the ANSI names the Linux program made, in UTF-8.
+LC_ALL=C find "$work/linux/copy" -depth -name "*$(printf '[\x80-\xff]')*" | while read -r path; do
+  mv "$path" "$(dirname "$path")/$(basename "$path" | iconv -f CP1252 -t UTF-8)"
+done
 # Backup folders are named after the time of the run; their content counts.
-mv "$work/linux/copy/Billing/$accented_ansi" "$work/linux/copy/Billing/$accented_utf8"
 for side in linux windows; do
   backups=("$work/$side/copy/Billing/Backup on "*)
   [ ${#backups[@]} -eq 1 ] && [ -d "${backups[0]}" ] || fail "$side: expected one backup folder"

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "platform/paths.h"
 #include "wizard/apply_page.h"
 #include "wizard/wizard_fixture.h"
 
@@ -12,9 +13,13 @@ namespace {
 using ApplyPageTest = WizardTest;
 
 TEST(SummaryText, NamesTheFilesWithOneKindOfSeparatorAndTheStyle) {
+  // The system's own kind: "/" on POSIX systems, "\\" on Windows.
+  const std::string a = shownPath("/home/p/a.bas");
+  const std::string b = shownPath("/home/p/Forms/b.frm");
+  const std::string c = shownPath("/home/p/../Shared/c.bas");
   EXPECT_EQ(summaryText({"/home/p/a.bas", "/home/p/Forms\\b.frm", "/home/p/..\\Shared\\c.bas"}, "Simple.style"),
-            "Add error checking to the following files: \r\n/home/p/a.bas\r\n/home/p/Forms/b.frm\r\n"
-            "/home/p/../Shared/c.bas\r\nUsing the Simple.style style\r\n\r\nClick 'Begin' to begin the procedure...");
+            "Add error checking to the following files: \r\n" + a + "\r\n" + b + "\r\n" + c +
+                "\r\nUsing the Simple.style style\r\n\r\nClick 'Begin' to begin the procedure...");
   EXPECT_EQ(summaryText({}, "House.style"),
             "Add error checking to the following files: \r\nUsing the House.style style\r\n\r\n"
             "Click 'Begin' to begin the procedure...");

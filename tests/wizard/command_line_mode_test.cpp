@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <sstream>
+#include <thread>
 
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -38,7 +40,7 @@ class CommandLineMode : public WizardTest {
     const std::filesystem::path projects(root.path() + "projects");
     for (const auto& entry : std::filesystem::recursive_directory_iterator(projects)) {
       if (entry.is_regular_file()) {
-        const std::string relative = std::filesystem::relative(entry.path(), projects).string();
+        const std::string relative = std::filesystem::relative(entry.path(), projects).generic_string();
         out[relative] = root.read("projects/" + relative);
       }
     }
@@ -210,9 +212,11 @@ TEST_F(CommandLineMode, ARollBackTakesTheBackupByEitherOfItsNamesOrTheNewest) {
   ASSERT_EQ(run({"/r", "/b", "/a", "/l"}).exitStatus, kExitSucceeded);
   const auto removed = projectFiles();
   ASSERT_NE(removed, added);
-  // The newest is the folder changed last, whatever its name says.
-  const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-  std::filesystem::last_write_time(billingFolder() + "Backup on 05 Dec at 14-03-27", hourAgo);
+  // The newest is the folder changed last: a file made and removed in it
+  // changes a folder on every system (which may not set a folder's time).
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  root.write("projects/Billing/Backup on 05 Dec at 14-04-27/touch", "");
+  ASSERT_EQ(std::remove(root.file("projects/Billing/Backup on 05 Dec at 14-04-27/touch").c_str()), 0);
 
   struct Case {
     std::string backup;
@@ -308,7 +312,7 @@ TEST_F(CommandLineMode, EverySummaryLineIsEchoedAsItIsWritten) {
 TEST_F(CommandLineMode, ALoneProjectPathOpensTheFilesPage) {
   root.write("projects/Caps/CAPS.VBP", crlf({"Type=Exe", "Module=m; m.bas", "Name=\"Caps\""}));
   root.write("projects/Caps/m.bas", crlf({"Attribute VB_Name = \"m\"", "Sub A()", "End Sub"}));
-  const std::string caps = root.path() + "projects/Caps/CAPS.VBP";
+  const std::string caps = place("projects/Caps/CAPS.VBP");
   const StartUpOutcome outcome = start({"\"" + caps + "\""});
   EXPECT_TRUE(outcome.showWindow);
   EXPECT_EQ(wizard->currentPage, WizardPage::Files);
@@ -334,7 +338,7 @@ TEST_F(CommandLineMode, ARelativePathIsTakenFromTheWorkingFolder) {
   root.write("work/Inner/In.vbp", crlf({"Type=Exe", "Name=\"In\""}));
   const StartUpOutcome outcome = start({"/p", "Inner/In.vbp", "/b"});
   EXPECT_EQ(outcome.exitStatus, 0) << failureLog();
-  EXPECT_EQ(wizard->session.project.projectFile, root.path() + "work/Inner/In.vbp");
+  EXPECT_EQ(wizard->session.project.projectFile, place("work/Inner/In.vbp"));
 }
 
 }  // namespace

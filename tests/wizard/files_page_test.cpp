@@ -177,7 +177,7 @@ TEST_F(FilesPageTest, SortingKeepsTextsAndCapturesInTheNewOrder) {
   EXPECT_EQ(rowTexts(0), (std::vector<std::string>{"gone.bas", "m0.bas", "m2.bas"}));
   EXPECT_EQ(rowTexts(1), (std::vector<std::string>{"-1", "3", "12"}));
   wizard->cmdLoad3_Click();
-  const std::string folder = root.path() + "projects/Counts/";
+  const std::string folder = place("projects/Counts/");
   EXPECT_EQ(session().selectedFiles,
             (std::vector<std::string>{folder + "gone.bas", folder + "m0.bas", folder + "m2.bas"}));
 }

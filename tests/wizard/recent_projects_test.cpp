@@ -113,7 +113,7 @@ TEST_F(RecentProjectsPage, StartUpOpensTheMostRecentAndAPickMakesCurrentWithoutS
   p.cmbRecent.selected = 1;
   fire(p.cmbRecent.onClick);
   EXPECT_EQ(session().project.projectFile, other);
-  EXPECT_EQ(session().project.projectFolder, root.path() + "projects/Other/");
+  EXPECT_EQ(session().project.projectFolder, place("projects/Other/"));
   expectSeen({SEEN(p.lblTitles5, "Project details: Other.vbp")});
   EXPECT_EQ(settings.writes(), writes);
   wizard->cmdLoad2_Click();  // Next stores it first

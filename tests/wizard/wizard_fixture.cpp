@@ -9,7 +9,7 @@ namespace qm::testing {
 WizardTest::WizardTest() : workspace{files, root.path() + "program/", root.path() + "work/"} {
   root.makeFolder("program");
   root.makeFolder("work");
-  std::filesystem::copy(exampleFolder() + "../", root.path() + "projects", std::filesystem::copy_options::recursive);
+  root.copyFolder(exampleFolder() + "../", "projects");
 }
 
 Wizard& WizardTest::newWizard() {
@@ -34,7 +34,7 @@ std::string WizardTest::writeProject(const std::string& folder, const std::vecto
   text += "Name=\"" + folder + "\"\r\nMajorVer=1\r\nMinorVer=0\r\nRevisionVer=0\r\n";
   root.write("projects/" + folder + "/" + folder + ".vbp", text);
   for (const auto& [name, content] : sources) root.write("projects/" + folder + "/" + name, content);
-  return root.path() + "projects/" + folder + "/" + folder + ".vbp";
+  return place("projects/" + folder + "/" + folder + ".vbp");
 }
 
 std::vector<std::string> WizardTest::storedRecent() const {

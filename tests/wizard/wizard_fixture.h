@@ -16,6 +16,7 @@
 
 #include "platform/file_system.h"
 #include "platform/memory_settings.h"
+#include "platform/paths.h"
 #include "settings/command_line.h"
 #include "support/run_fakes.h"
 #include "support/temp_folder.h"
@@ -66,8 +67,11 @@ class WizardTest : public ::testing::Test {
   StartUpOutcome start(const CommandLine& commandLine = CommandLine::fromWords({}));
   StartUpOutcome start(std::vector<std::string> words) { return start(CommandLine::fromWords(std::move(words))); }
 
-  std::string billing() const { return root.path() + "projects/Billing/Billing.vbp"; }
-  std::string billingFolder() const { return root.path() + "projects/Billing/"; }
+  // Paths under the test's folder as the system spells them, with its own
+  // separator, as the wizard reads them back from the file system.
+  std::string place(std::string_view relative) const { return shownPath(root.path() + std::string(relative)); }
+  std::string billing() const { return place("projects/Billing/Billing.vbp"); }
+  std::string billingFolder() const { return place("projects/Billing/"); }
   std::string programFolder() const { return root.path() + "program/"; }
   // Writes a project of its own beside the example: `members` are
   // "Module=Name; file" style lines, files written as given.

@@ -8,7 +8,7 @@ namespace {
 
 int lengthOf(std::size_t size) {
   return size > static_cast<std::size_t>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
-                                                                            : static_cast<int>(size);
+                                                                          : static_cast<int>(size);
 }
 
 }  // namespace
@@ -25,8 +25,8 @@ std::wstring wideFromAnsi(std::string_view text) {
 std::string ansiFromWide(std::wstring_view text) {
   if (text.empty()) return {};
   const int length = lengthOf(text.size());
-  const int needed = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr,
-                                           nullptr);
+  const int needed =
+      ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(needed), '\0');
   ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, out.data(), needed, nullptr, nullptr);
   return out;
@@ -42,12 +42,13 @@ std::wstring widePath(std::string_view path) {
 
 std::string systemMessage(DWORD error) {
   wchar_t* buffer = nullptr;
-  const DWORD length = ::FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-      reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  const DWORD length =
+      ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::wstring text = length > 0 && buffer != nullptr ? std::wstring(buffer, length) : std::wstring();
   if (buffer != nullptr) ::LocalFree(buffer);
-  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.')) {
+  while (!text.empty() &&
+         (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.')) {
     text.pop_back();
   }
   if (text.empty()) return "error " + std::to_string(error);

@@ -12,7 +12,8 @@ namespace {
 // programs running at once do not meet, and deleted with everything below it.
 class TestRegistryKey final : public UserStoreUnderTest {
  public:
-  TestRegistryKey() : subKey_("Software\\Oskavel Software\\Quillmere tests " + std::to_string(::GetCurrentProcessId())) {}
+  TestRegistryKey()
+      : subKey_("Software\\Oskavel Software\\Quillmere tests " + std::to_string(::GetCurrentProcessId())) {}
   ~TestRegistryKey() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, windows::wideFromAnsi(subKey_).c_str()); }
 
   SettingsBackend& store() override { return store_; }

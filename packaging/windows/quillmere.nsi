@@ -90,13 +90,10 @@ Section "Uninstall"
   Delete "$INSTDIR\quillmere.exe"
   Delete "$INSTDIR\README.txt"
   ; What the program itself writes into its folder when it may: the default
-  ; style it creates, the command-line failure log and its scratch files.
-  ; Styles the user made are kept, and with them the folder.
+  ; style it creates and the command-line failure log. Styles the user made
+  ; are kept, and with them the folder.
   Delete "$INSTDIR\Simple.style"
   Delete "$INSTDIR\QMR Command Line Failure.txt"
-  Delete "$INSTDIR\WorkingFile"
-  Delete "$INSTDIR\linenumbertemp"
-  Delete "$INSTDIR\dumptemp"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

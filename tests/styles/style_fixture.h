@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "run/run_services.h"
+#include "platform/view_services.h"
 #include "styles/style_editor.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_folder.h"

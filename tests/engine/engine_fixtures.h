@@ -1,9 +1,8 @@
-// Shared fixtures of the engine tests: the default style's texts (from
-// support), joining expected lines, and a quick way to fill a ProcedureList
-// without running the analysis.
+// What the engine tests share: procedure records written as the case files
+// under tests/data/engine give them, one a line, "<counted lines>
+// handled|unhandled <header as read>".
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,39 +10,25 @@
 #include "engine/procedure_list.h"
 #include "engine/scanning.h"
 #include "platform/lines.h"
-#include "support/default_style_texts.h"
-#include "support/temp_folder.h"
 
 namespace qm::testing {
 
-using Lines = std::vector<std::string>;
-
-// The lines of every part, in order, each followed by CR LF.
-inline std::string join(std::initializer_list<Lines> parts) {
-  std::string out;
-  for (const Lines& part : parts) {
-    for (const std::string& line : part) {
-      out += line;
-      out += "\r\n";
-    }
-  }
-  return out;
+inline std::string recordLine(const ProcedureRecord& r) {
+  return std::to_string(r.lineCount) + (r.hasErrorHandling ? " handled " : " unhandled ") + r.headerText;
 }
 
-// A readable name for a parameterised case.
-inline std::string caseName(std::string name) {
-  for (char& c : name) {
-    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) c = '_';
+inline void appendRecords(ProcedureList& list, std::string_view member, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    const std::size_t count = line.find(' '), kind = line.find(' ', count + 1);
+    list.append(member, {line.substr(kind + 1), line.compare(count + 1, kind - count - 1, "handled") == 0,
+                         static_cast<std::int16_t>(std::stoi(line.substr(0, count)))});
   }
-  return name;
 }
 
-// Appends one record per line that opens a procedure (tested as read), in
-// file order, all with the same line count and error-handling flag.
-inline void recordEveryHeader(std::string_view text, ProcedureList& list, std::int16_t lineCount = 50,
-                              bool hasErrorHandling = false) {
+// A record for every line that opens a procedure, as a long one without error handling.
+inline void recordEveryHeader(std::string_view text, ProcedureList& list, std::string_view member = "") {
   for (std::string_view line : splitLines(text)) {
-    if (isHeader(line)) list.append("", {std::string(line), hasErrorHandling, lineCount});
+    if (isHeader(line)) list.append(member, {std::string(line), false, 50});
   }
 }
 

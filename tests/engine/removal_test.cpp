@@ -1,133 +1,56 @@
+// The removal pass: texts in, texts out (tests/data/engine/removal.txt), and
+// the member file it rewrites in place.
 #include "engine/removal.h"
 
 #include <gtest/gtest.h>
 
-#include "engine_fixtures.h"
 #include "platform/file_system.h"
+#include "support/case_file.h"
+#include "support/default_style_texts.h"
 #include "support/temp_folder.h"
 
 namespace qm {
 namespace {
 
-using testing::join;
-using testing::kEE;
-using testing::kES;
+using testing::crlf;
 using testing::kSE;
 using testing::kSS;
 
-struct RemovalCase {
-  std::string name;
-  std::string input;
-  std::string expected;
-  int count = 0;
-};
-void PrintTo(const RemovalCase& c, std::ostream* os) { *os << c.name; }
-
-class Removal : public ::testing::TestWithParam<RemovalCase> {};
+class Removal : public testing::CaseTest {};
 
 TEST_P(Removal, TakesOutTheMarkedBlocksOnly) {
-  const auto& c = GetParam();
-  const auto out = RemovalPass().run(c.input);
+  const auto out = RemovalPass().run(c.text("input"));
+  if (c.has("error")) {
+    ASSERT_FALSE(out.ok());
+    EXPECT_EQ(out.message(), c.text("error"));
+    return;
+  }
   ASSERT_TRUE(out.ok()) << out.message();
-  EXPECT_EQ(out->text, c.expected);
-  EXPECT_EQ(out->ssMarkers, c.count);
+  EXPECT_EQ(out->text, c.text("expected", c.text("input")));
+  EXPECT_EQ(out->ssMarkers, c.number("markers"));
 }
 
-const std::string kProcedure = join({{"Private Sub cmdOK_Click()", "    Unload Me", "End Sub"}});
+QM_CASES_FROM(Removal, "engine/removal.txt");
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Removal,
-    ::testing::Values(
-        RemovalCase{"no markers", kProcedure, kProcedure, 0},
-        RemovalCase{"one procedure",
-                    join({{"Private Sub cmdOK_Click()", "' closes", kSS, "On Error GoTo ErrorHandler", "", kSE,
-                           "    Unload Me", kES, "Exit Sub", "ErrorHandler:", "    Resume Next", kEE, "End Sub"}}),
-                    join({{"Private Sub cmdOK_Click()", "' closes", "    Unload Me", "End Sub"}}), 1},
-        RemovalCase{"lone SE", join({{"Sub A()", kSE, "    x = 1", "End Sub"}}),
-                    join({{"Sub A()", "    x = 1", "End Sub"}}), 0},
-        RemovalCase{"lone EE", join({{"Sub A()", "    x = 1", kEE, "End Sub"}}),
-                    join({{"Sub A()", "    x = 1", "End Sub"}}), 0},
-        RemovalCase{"two SS before one SE",
-                    join({{"Sub A()", kSS, "On Error GoTo H", kSS, "On Error GoTo H", kSE, "    x = 1", "End Sub"}}),
-                    join({{"Sub A()", "    x = 1", "End Sub"}}), 2},
-        RemovalCase{"lower-case marker is an ordinary line",
-                    join({{"Sub A()", "'ss****** Do Not Delete, required by Quillmere", "    x = 1", "End Sub"}}),
-                    join({{"Sub A()", "'ss****** Do Not Delete, required by Quillmere", "    x = 1", "End Sub"}}),
-                    0},
-        RemovalCase{"indented markers count and only nine characters are looked at",
-                    join({{"Sub A()", "    'SS******", "    On Error GoTo H", "  'SE****** edited by hand",
-                           "    x = 1", "End Sub"}}),
-                    join({{"Sub A()", "    x = 1", "End Sub"}}), 1},
-        RemovalCase{"lines added inside a block go with it",
-                    join({{"Sub A()", kSS, "On Error GoTo H", "    Log \"added by hand\"", kSE, "End Sub"}}),
-                    join({{"Sub A()", "End Sub"}}), 1},
-        RemovalCase{"line numbers and the numbering marker stay",
-                    join({{"'[L NUMS] (Line numbers added by Quillmere)", "Sub A()", kSS, "10 On Error GoTo H", kSE,
-                           "15     x = 1", kES, "20 Exit Sub", kEE, "End Sub"}}),
-                    join({{"'[L NUMS] (Line numbers added by Quillmere)", "Sub A()", "15     x = 1", "End Sub"}}),
-                    1},
-        RemovalCase{"any closing marker ends the open block",
-                    join({{"Sub A()", kSS, "x", kES, "y", kEE, "z"}}), join({{"Sub A()", "z"}}), 1},
-        RemovalCase{"a tab before a marker hides it", join({{"Sub A()", "\t'SS******", "End Sub"}}),
-                    join({{"Sub A()", "\t'SS******", "End Sub"}}), 0}),
-    [](const auto& info) { return testing::caseName(info.param.name); });
-
-struct UnclosedCase {
-  std::string name;
-  std::string input;
-  int line;
-};
-void PrintTo(const UnclosedCase& c, std::ostream* os) { *os << c.name; }
-
-class RemovalOfUnclosedBlock : public ::testing::TestWithParam<UnclosedCase> {};
-
-TEST_P(RemovalOfUnclosedBlock, FailsNamingTheOpeningLine) {
-  const auto& c = GetParam();
-  const auto out = RemovalPass().run(c.input);
-  ASSERT_FALSE(out.ok());
-  EXPECT_EQ(out.message(), "the block opened by the marker on line " + std::to_string(c.line) +
-                               " is never closed; file left unchanged");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RemovalOfUnclosedBlock,
-    ::testing::Values(UnclosedCase{"SS never closed", join({{"Sub A()", kSS, "    x = 1", "End Sub"}}), 2},
-                      UnclosedCase{"ES never closed", join({{"Sub A()", "    x = 1", kES, "End Sub"}}), 3},
-                      UnclosedCase{"second SS never closed",
-                                   join({{"Sub A()", kSS, kSE, "End Sub", "Sub B()", kSS, kSS, "End Sub"}}), 6},
-                      UnclosedCase{"ES after a closed block",
-                                   join({{"Sub A()", kSS, kSE, "    x = 1", kES, "Exit Sub", "End Sub"}}), 5}),
-    [](const auto& info) { return testing::caseName(info.param.name); });
-
-class RemovalFile : public ::testing::Test {
- protected:
+TEST(RemovalFile, ReplacesTheFileOrLeavesItUnchangedSayingWhy) {
   testing::TempFolder temp;
+  temp.makeFolder("program");
   NativeFileSystem native;
   Workspace ws{native, temp.path() + "program", temp.path()};
-  void SetUp() override { temp.makeFolder("program"); }
-};
+  temp.write("Module1.bas", crlf({"Sub A()", kSS, "On Error GoTo H", kSE, "    x = 1", "End Sub"}));
+  const auto removed = sDeleteInsertedCode(ws, temp.file("Module1.bas"));
+  ASSERT_TRUE(removed.ok()) << removed.message();
+  EXPECT_EQ(*removed, "1");
+  EXPECT_EQ(temp.read("Module1.bas"), crlf({"Sub A()", "    x = 1", "End Sub"}));
 
-TEST_F(RemovalFile, ReplacesTheFileAndReturnsTheCount) {
-  temp.write("Module1.bas", join({{"Sub A()", kSS, "On Error GoTo H", kSE, "    x = 1", "End Sub"}}));
-  const auto result = sDeleteInsertedCode(ws, temp.file("Module1.bas"));
-  ASSERT_TRUE(result.ok()) << result.message();
-  EXPECT_EQ(*result, "1");
-  EXPECT_EQ(temp.read("Module1.bas"), join({{"Sub A()", "    x = 1", "End Sub"}}));
+  const std::string unclosed = crlf({"Sub A()", kSS, "    x = 1", "End Sub", "Sub B()", "    y = 2", "End Sub"});
+  temp.write("Module2.bas", unclosed);
+  const auto refused = sDeleteInsertedCode(ws, temp.file("Module2.bas"));
+  ASSERT_FALSE(refused.ok());
+  EXPECT_NE(refused.message().find("Module2.bas"), std::string::npos) << refused.message();
+  EXPECT_NE(refused.message().find("line 2 is never closed"), std::string::npos) << refused.message();
+  EXPECT_EQ(temp.read("Module2.bas"), unclosed);
   EXPECT_FALSE(temp.exists("program/WorkingFile"));
-}
-
-TEST_F(RemovalFile, AnUnclosedBlockLeavesTheFileUnchanged) {
-  const std::string input = join({{"Sub A()", kSS, "    x = 1", "End Sub", "Sub B()", "    y = 2", "End Sub"}});
-  temp.write("Module1.bas", input);
-  const auto result = sDeleteInsertedCode(ws, temp.file("Module1.bas"));
-  ASSERT_FALSE(result.ok());
-  EXPECT_NE(result.message().find("Module1.bas"), std::string::npos) << result.message();
-  EXPECT_NE(result.message().find("line 2 is never closed"), std::string::npos) << result.message();
-  EXPECT_EQ(temp.read("Module1.bas"), input);
-  EXPECT_FALSE(temp.exists("program/WorkingFile"));
-}
-
-TEST_F(RemovalFile, AMissingFileIsAFailure) {
   EXPECT_FALSE(sDeleteInsertedCode(ws, temp.file("Gone.bas")).ok());
 }
 

@@ -1,11 +1,11 @@
 // What the style editor and the style library tests share: dialogs that
 // answer from a script and remember what they were asked, and an editor over
-// a fresh program folder whose file system can be told to fail.
+// a fresh program folder, whose file system can be told to fail, with every
+// hook recorded.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <deque>
 #include <optional>
 #include <string>
@@ -18,48 +18,42 @@
 
 namespace qm::testing {
 
+using Names = std::vector<std::string>;
+
 class RecordingDialogs final : public Dialogs {
  public:
-  struct Message {
-    std::string text, title;
-  };
   struct Question {
-    std::string prompt, title, defaultText;
+    std::string prompt, title;
   };
 
   std::deque<std::optional<std::string>> inputAnswers;  // nothing = cancelled
-  std::deque<std::vector<std::string>> fileAnswers;     // empty = cancelled
-  std::vector<Message> messages;
+  std::deque<Names> fileAnswers;                        // empty = cancelled
+  std::vector<std::pair<std::string, std::string>> messages;  // text, title
   std::vector<Question> questions;
   std::vector<FileDialogRequest> fileRequests;
 
   void messageBox(std::string_view text, std::string_view title) override {
-    messages.push_back({std::string(text), std::string(title)});
+    messages.emplace_back(text, title);
   }
-  std::vector<std::string> openFile(const FileDialogRequest& request) override {
+  Names openFile(const FileDialogRequest& request) override {
     fileRequests.push_back(request);
-    if (fileAnswers.empty()) return {};
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return next(fileAnswers).value_or(Names{});
   }
-  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
-                                      std::string_view defaultText) override {
-    questions.push_back({std::string(prompt), std::string(title), std::string(defaultText)});
-    if (inputAnswers.empty()) return std::nullopt;
-    auto answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title, std::string_view) override {
+    questions.push_back({std::string(prompt), std::string(title)});
+    return next(inputAnswers).value_or(std::nullopt);
   }
   bool rollbackWarning(bool&) override { return false; }
-};
 
-// A parameterised case's name as GoogleTest accepts it.
-inline std::string testName(std::string name) {
-  for (char& c : name)
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  return name;
-}
+ private:
+  template <typename T>
+  static std::optional<T> next(std::deque<T>& answers) {
+    if (answers.empty()) return std::nullopt;
+    T answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
 
 struct StyleFixture {
   TempFolder folder;
@@ -67,11 +61,26 @@ struct StyleFixture {
   Workspace workspace{files, folder.path(), folder.path()};
   RecordingDialogs dialogs;
   StyleEditor editor{workspace, dialogs};
-  std::vector<std::string> lastRoutines;
+  Names lastRoutines;
+  Names opened;
+  int ticks = 0;
+  int listRefreshes = 0;
+  int styleChanges = 0;
+  std::vector<std::pair<bool, int>> progress;  // what each repaint showed
+  std::vector<int> holds;
 
-  // Called once the hooks' other owners are in place, so this one is not overwritten.
-  void recordLastRoutines() {
-    editor.hooks().saveLastRoutine = [this](const std::string& name) { lastRoutines.push_back(name); };
+  StyleFixture() {
+    StyleEditorHooks& hooks = editor.hooks();
+    hooks.saveLastRoutine = [this](const std::string& name) { lastRoutines.push_back(name); };
+    hooks.tickVariableDump = [this] { ++ticks; };
+    hooks.styleListChanged = [this] { ++listRefreshes; };
+    hooks.currentStyleChanged = [this] { ++styleChanges; };
+    hooks.repaint = [this] { progress.emplace_back(editor.saveProgressVisible(), editor.saveProgressValue()); };
+    hooks.holdProgress = [this](int ms) {
+      EXPECT_TRUE(editor.saveProgressVisible());
+      holds.push_back(ms);
+    };
+    hooks.openDocument = [this](const std::string& path) { opened.push_back(path); };
   }
   void failEvery(Operation failing) {
     files.setRule([failing](Operation op, const std::string&) { return op == failing; });

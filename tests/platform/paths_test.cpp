@@ -1,87 +1,51 @@
+// Windows paths as the product handles them, whatever the platform.
+#include "platform/paths.h"
+
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "platform/paths.h"
+#include <array>
 
 namespace qm {
 namespace {
 
-TEST(JoinPath, AddsOneBackslashUnlessTheFolderEndsInOne) {
-  struct Case {
-    std::string folder, name, joined;
-  };
-  const std::vector<Case> cases = {
+TEST(Paths, JoinWithOneBackslashAndSplitAtTheLastSeparatorOfEitherKind) {
+  const std::array<const char*, 3> joined[] = {
       {"C:\\Work\\Billing", "modUtil.bas", "C:\\Work\\Billing\\modUtil.bas"},
       {"C:\\Work\\Billing\\", "modUtil.bas", "C:\\Work\\Billing\\modUtil.bas"},
       {"C:\\", "WorkingFile", "C:\\WorkingFile"},
       {"/opt/quillmere/", "Simple.style", "/opt/quillmere/Simple.style"},
       {"/opt/quillmere", "Simple.style", "/opt/quillmere\\Simple.style"},
-      {"\\\\server\\share", "a.vbp", "\\\\server\\share\\a.vbp"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(joinPath(c.folder, c.name), c.joined) << c.folder << " + " << c.name;
+      {"\\\\server\\share", "a.vbp", "\\\\server\\share\\a.vbp"}};
+  for (const auto& [folder, name, path] : joined) EXPECT_EQ(joinPath(folder, name), path) << folder;
+  const std::array<const char*, 3> split[] = {{"Forms\\frmMain.frm", "frmMain.frm", "Forms\\"},
+                                              {"..\\Shared\\modShared.bas", "modShared.bas", "..\\Shared\\"},
+                                              {"/tmp/x\\Forms/frmMain.frm", "frmMain.frm", "/tmp/x\\Forms/"},
+                                              {"modUtil.bas", "modUtil.bas", ""},
+                                              {"C:\\Work\\", "", "C:\\Work\\"},
+                                              {"", "", ""}};
+  for (const auto& [path, bare, folder] : split) {
+    EXPECT_EQ(bareName(path), bare) << path;
+    EXPECT_EQ(folderOf(path), folder) << path;
   }
-}
-
-TEST(BareNameAndFolder, SplitAtTheLastSeparatorOfEitherKind) {
-  struct Case {
-    std::string path, bare, folder;
-  };
-  const std::vector<Case> cases = {
-      {"Forms\\frmMain.frm", "frmMain.frm", "Forms\\"},
-      {"..\\Shared\\modShared.bas", "modShared.bas", "..\\Shared\\"},
-      {"/tmp/x\\Forms/frmMain.frm", "frmMain.frm", "/tmp/x\\Forms/"},
-      {"modUtil.bas", "modUtil.bas", ""},
-      {"C:\\Work\\", "", "C:\\Work\\"},
-      {"", "", ""},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(bareName(c.path), c.bare) << c.path;
-    EXPECT_EQ(folderOf(c.path), c.folder) << c.path;
+  const std::array<const char*, 3> separators[] = {
+      {"C:\\Work", "C:\\Work\\", "C:\\Work"}, {"C:\\Work\\", "C:\\Work\\", "C:\\Work"}, {"/tmp/x/", "/tmp/x/", "/tmp/x"},
+      {"/", "/", "/"}};
+  for (const auto& [path, with, without] : separators) {
+    EXPECT_EQ(withTrailingSeparator(path), with) << path;
+    EXPECT_EQ(withoutTrailingSeparator(path), without) << path;
   }
-}
-
-TEST(TrailingSeparator, IsAddedOrRemovedOnce) {
-  EXPECT_EQ(withTrailingSeparator("C:\\Work"), "C:\\Work\\");
-  EXPECT_EQ(withTrailingSeparator("C:\\Work\\"), "C:\\Work\\");
-  EXPECT_EQ(withTrailingSeparator("/tmp/x/"), "/tmp/x/");
-  EXPECT_EQ(withoutTrailingSeparator("C:\\Work\\"), "C:\\Work");
-  EXPECT_EQ(withoutTrailingSeparator("C:\\Work"), "C:\\Work");
-  EXPECT_EQ(withoutTrailingSeparator("/"), "/");
 }
 
 TEST(WildcardMatch, MatchesAsWindowsDoesIgnoringCase) {
-  struct Case {
-    std::string pattern, name;
-    bool matches;
-  };
-  const std::vector<Case> cases = {
-      {"*.style", "Simple.style", true},
-      {"*.style", "Simple.STYLE", true},
-      {"*.STYLE", "simple.style", true},
-      {"*.style", "Simple.styles", false},
-      {"*.style", "Simple.style.bak", false},
-      {"*.style", "style", false},
-      {"*.style", ".style", true},
-      {"*.*", "README", true},
-      {"*.*", "a.b.c", true},
-      {"*", "", true},
-      {"?", "", false},
-      {"a?c", "abc", true},
-      {"a?c", "ac", false},
-      {"a?c", "abbc", false},
-      {"*a*b", "xaYb", true},
-      {"*a*b", "xaYbc", false},
-      {"frm*.frm", "frmMain.frm", true},
-      {"frm*.frm", "frmMain.frx", false},
-      {"Simple.style", "SIMPLE.STYLE", true},
-      {"Backup_*", "backup_2024-Jan-05", true},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(wildcardMatch(c.pattern, c.name), c.matches) << c.pattern << " ~ " << c.name;
-  }
+  const std::pair<const char*, const char*> matching[] = {
+      {"*.style", "Simple.style"}, {"*.style", "Simple.STYLE"}, {"*.STYLE", "simple.style"}, {"*.style", ".style"}, {"*.*", "README"},
+      {"*.*", "a.b.c"},            {"*", ""},                   {"a?c", "abc"},      {"*a*b", "xaYb"},
+      {"frm*.frm", "frmMain.frm"}, {"Simple.style", "SIMPLE.STYLE"}, {"Backup_*", "backup_2024-Jan-05"}};
+  for (const auto& [pattern, name] : matching) EXPECT_TRUE(wildcardMatch(pattern, name)) << pattern << " ~ " << name;
+  const std::pair<const char*, const char*> other[] = {
+      {"*.style", "Simple.styles"}, {"*.style", "Simple.style.bak"}, {"*.style", "style"}, {"?", ""},
+      {"a?c", "ac"},                {"a?c", "abbc"},                 {"*a*b", "xaYbc"},    {"frm*.frm", "frmMain.frx"}};
+  for (const auto& [pattern, name] : other) EXPECT_FALSE(wildcardMatch(pattern, name)) << pattern << " ~ " << name;
 }
 
 }  // namespace

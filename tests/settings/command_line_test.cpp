@@ -11,17 +11,14 @@
 namespace qm {
 namespace {
 
-struct SwitchCase {
-  std::string line;
-  std::string switchText;
-  bool includeSwitch;
-  std::string delimiter;
-  bool caseSensitive;
-  std::string expected;
-};
-
 TEST(GetSwitchValue, FindsTheValueUpToTheNextDelimiter) {
-  const SwitchCase cases[] = {
+  const struct {
+    std::string line, switchText;
+    bool includeSwitch;
+    std::string delimiter;
+    bool caseSensitive;
+    std::string value;
+  } cases[] = {
       {"/pC:\\Work\\Billing.vbp /a /b", "/p", false, "/", false, "C:\\Work\\Billing.vbp "},
       {"/pC:\\Work\\Billing.vbp /a /b", "/p", true, "/", false, "/pC:\\Work\\Billing.vbp "},
       {"/PC:\\Work\\Billing.vbp", "/p", false, "/", false, "C:\\Work\\Billing.vbp"},
@@ -35,102 +32,66 @@ TEST(GetSwitchValue, FindsTheValueUpToTheNextDelimiter) {
       {"/pC:\\a.vbp /s x", "/s", false, "/", true, " x"},
       {"/pC:\\folder/with slash.vbp", "/p", false, "/", false, "C:\\folder"},
       {"/pC:\\a.vbp /cX", "/c", false, "::", false, "X"},
-      {"", "/p", true, "/", false, ""},
-  };
-  for (const SwitchCase& c : cases) {
-    EXPECT_EQ(GetSwitchValue(c.line, c.switchText, c.includeSwitch, c.delimiter, c.caseSensitive), c.expected)
+      {"", "/p", true, "/", false, ""}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(GetSwitchValue(c.line, c.switchText, c.includeSwitch, c.delimiter, c.caseSensitive), c.value)
         << c.line << " / " << c.switchText;
   }
 }
 
-TEST(CommandLineText, AnswersTheSwitchesOfTheOneStringForm) {
-  const CommandLine line = CommandLine::fromText("/P\"C:\\My Work\\Billing.vbp\" /A /L /sHouse /i5 /c");
-  EXPECT_TRUE(line.requestsUnattendedRun());
-  EXPECT_EQ(line.value('p'), "\"C:\\My Work\\Billing.vbp\" ");
-  EXPECT_TRUE(line.hasSwitch('a'));
-  EXPECT_TRUE(line.hasSwitch('L'));
-  EXPECT_FALSE(line.hasSwitch('b'));
-  EXPECT_EQ(line.value('s'), "House ");
-  EXPECT_EQ(line.value('i'), "5 ");
-  EXPECT_EQ(line.value('c'), "");  // present but empty counts as absent
-  EXPECT_EQ(line.asReceived(), "/P\"C:\\My Work\\Billing.vbp\" /A /L /sHouse /i5 /c");
+// The switches as `line` answers them, "letter[value]" for each present one.
+std::string switches(const CommandLine& line) {
+  std::string out = line.requestsUnattendedRun() ? "unattended" : "attended";
+  for (char letter : std::string("pablsic")) {
+    if (line.hasSwitch(letter)) out += std::string(" ") + letter + "[" + line.value(letter) + "]";
+  }
+  return out;
 }
 
-TEST(CommandLineText, TakesALoneProjectPathWithoutTrimming) {
-  const struct {
-    std::string line;
-    std::string project;
-  } cases[] = {
-      {"\"C:\\Work\\Billing.VBP\"", "C:\\Work\\Billing.VBP"},
-      {"C:\\Work\\Billing.vbp", "C:\\Work\\Billing.vbp"},
-      {"C:\\Work\\Billing.vbp ", ""},
-      {"C:\\Work\\Billing.frm", ""},
-      {"/pC:\\Work\\Billing.vbp", ""},
-      {"", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(CommandLine::fromText(c.line).projectPathToOpen(), c.project) << c.line;
-}
-
-TEST(CommandLineWords, ReadsSwitchWordsInEitherFormAndCase) {
-  const CommandLine line = CommandLine::fromWords(
+TEST(CommandLine, AnswersTheSwitchesOfEitherFormInAnyCase) {
+  const CommandLine text = CommandLine::fromText("/P\"C:\\My Work\\Billing.vbp\" /A /L /sHouse /i5 /c");
+  EXPECT_EQ(switches(text), "unattended p[\"C:\\My Work\\Billing.vbp\" ] a[ ] l[ ] s[House ] i[5 ] c[]");
+  EXPECT_EQ(text.asReceived(), "/P\"C:\\My Work\\Billing.vbp\" /A /L /sHouse /i5 /c");
+  const CommandLine words = CommandLine::fromWords(
       {"-P", "/home/ann/projects/Billing.vbp", "/a", "-L", "/S", "House", "-i", "7", "/c", "/home/ann/copy"});
-  EXPECT_TRUE(line.requestsUnattendedRun());
-  EXPECT_EQ(line.value('p'), "/home/ann/projects/Billing.vbp");
-  EXPECT_TRUE(line.hasSwitch('a'));
-  EXPECT_TRUE(line.hasSwitch('l'));
-  EXPECT_FALSE(line.hasSwitch('b'));
-  EXPECT_EQ(line.value('s'), "House");
-  EXPECT_EQ(line.value('i'), "7");
-  EXPECT_EQ(line.value('c'), "/home/ann/copy");
-  EXPECT_EQ(line.asReceived(), "-P /home/ann/projects/Billing.vbp /a -L /S House -i 7 /c /home/ann/copy");
+  EXPECT_EQ(switches(words), "unattended p[/home/ann/projects/Billing.vbp] a[] l[] s[House] i[7] c[/home/ann/copy]");
+  EXPECT_EQ(words.asReceived(), "-P /home/ann/projects/Billing.vbp /a -L /S House -i 7 /c /home/ann/copy");
 }
 
 TEST(CommandLineWords, AbsentOrEmptyValuesCountAsAbsent) {
   const struct {
     std::vector<std::string> words;
-    char letter;
-    std::string value;
-  } cases[] = {
-      {{"/p"}, 'p', ""},
-      {{"/p", ""}, 'p', ""},
-      {{"/p", "a.vbp", "/c", "/b"}, 'c', ""},  // a switch word is never a value
-      {{"/p", "a.vbp", "/s", "Simple", "/s", "Other"}, 's', "Simple"},
-      {{"/p", "a.vbp", "/x", "y"}, 'x', ""},
-      {{"/p", "a.vbp", "--s", "Simple"}, 's', ""},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(CommandLine::fromWords(c.words).value(c.letter), c.value) << c.words.size();
-  }
-  const CommandLine line = CommandLine::fromWords({"/p", "a.vbp", "/c", "/b"});
-  EXPECT_TRUE(line.hasSwitch('b'));
+    std::string switches;
+  } cases[] = {{{"/p"}, "unattended p[]"},
+               {{"/p", ""}, "unattended p[]"},
+               {{"/p", "a.vbp", "/c", "/b"}, "unattended p[a.vbp] b[] c[]"},  // a switch word is never a value
+               {{"/p", "a.vbp", "/s", "Simple", "/s", "Other"}, "unattended p[a.vbp] s[Simple]"},
+               {{"/p", "a.vbp", "/x", "y"}, "unattended p[a.vbp]"},
+               {{"/p", "a.vbp", "--s", "Simple"}, "unattended p[a.vbp]"}};
+  for (const auto& c : cases) EXPECT_EQ(switches(CommandLine::fromWords(c.words)), c.switches) << c.words.size();
 }
 
-TEST(CommandLineWords, OnlyASingleWordEndingInVbpOpensAProject) {
-  const struct {
-    std::vector<std::string> words;
-    std::string project;
-  } cases[] = {
+TEST(CommandLine, OnlyALoneProjectPathOpensAProject) {
+  const std::pair<std::string, std::string> texts[] = {
+      {"\"C:\\Work\\Billing.VBP\"", "C:\\Work\\Billing.VBP"}, {"C:\\Work\\Billing.vbp", "C:\\Work\\Billing.vbp"},
+      {"C:\\Work\\Billing.vbp ", ""}, {"C:\\Work\\Billing.frm", ""}, {"/pC:\\Work\\Billing.vbp", ""}, {"", ""}};
+  for (const auto& [text, project] : texts) EXPECT_EQ(CommandLine::fromText(text).projectPathToOpen(), project) << text;
+  const std::pair<std::vector<std::string>, std::string> words[] = {
       {{"Billing.VbP"}, "Billing.VbP"},
       {{"/home/ann/projects/Billing.vbp"}, "/home/ann/projects/Billing.vbp"},  // holds "/p" but is no switch
-      {{"\"Billing.vbp\""}, "Billing.vbp"},
-      {{"Billing.vbp "}, ""},
-      {{"Billing.vbp", "/a"}, ""},
-      {{"one.vbp", "two.vbp"}, ""},
-      {{"notes.txt"}, ""},
-      {{}, ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(CommandLine::fromWords(c.words).projectPathToOpen(), c.project);
+      {{"\"Billing.vbp\""}, "Billing.vbp"}, {{"Billing.vbp "}, ""}, {{"Billing.vbp", "/a"}, ""},
+      {{"one.vbp", "two.vbp"}, ""}, {{"notes.txt"}, ""}, {{}, ""}};
+  for (const auto& [list, project] : words) EXPECT_EQ(CommandLine::fromWords(list).projectPathToOpen(), project);
   EXPECT_FALSE(CommandLine::fromWords({"/home/ann/projects/Billing.vbp"}).requestsUnattendedRun());
+  for (const char* name : {"a.vbp", "A.VbP", "vbp"}) EXPECT_TRUE(namesProjectFile(name)) << name;
+  for (const char* name : {"a.vbp ", "bp"}) EXPECT_FALSE(namesProjectFile(name)) << name;
 }
 
 TEST(CommandLineWords, ThisPlatformPassesSeparateWords) {
   if (commandLineIsOneString()) GTEST_SKIP() << "this platform passes one string";
-  char program[] = "quillmere";
-  char first[] = "/p";
-  char second[] = "/home/ann/Billing.vbp";
+  char program[] = "quillmere", first[] = "/p", second[] = "/home/ann/Billing.vbp";
   char* argv[] = {program, first, second};
-  const CommandLine line = CommandLine::fromArguments(commandLineArguments(3, argv));
-  EXPECT_EQ(line.value('p'), "/home/ann/Billing.vbp");
+  EXPECT_EQ(CommandLine::fromArguments(commandLineArguments(3, argv)).value('p'), "/home/ann/Billing.vbp");
 }
 
 TEST(CommandLineFailure, WritesTheLogIntoTheProgramFolderReplacingAnEarlierOne) {
@@ -148,23 +109,13 @@ TEST(CommandLineFailure, WritesTheLogIntoTheProgramFolderReplacingAnEarlierOne) 
 }
 
 TEST(PathFromWorkingFolder, MakesOnlyRelativePathsAbsolute) {
-  const struct {
-    std::string path;
-    std::string expected;
-  } cases[] = {
-      {"Billing.vbp", "/work/Billing.vbp"},
-      {"Inner/Billing.vbp", "/work/Inner/Billing.vbp"},
-      {"/home/ann/Billing.vbp", "/home/ann/Billing.vbp"},
-      {"\\\\server\\share\\Billing.vbp", "\\\\server\\share\\Billing.vbp"},
-      {"C:\\Work\\Billing.vbp", "C:\\Work\\Billing.vbp"},
-      {"", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(pathFromWorkingFolder(c.path, "/work/"), c.expected) << c.path;
-}
-
-TEST(NamesProjectFile, LooksAtTheLastThreeCharactersInAnyCase) {
-  for (const char* name : {"a.vbp", "A.VbP", "vbp"}) EXPECT_TRUE(namesProjectFile(name)) << name;
-  for (const char* name : {"a.vbp ", "bp"}) EXPECT_FALSE(namesProjectFile(name)) << name;
+  const std::pair<std::string, std::string> cases[] = {{"Billing.vbp", "/work/Billing.vbp"},
+                                                       {"Inner/Billing.vbp", "/work/Inner/Billing.vbp"},
+                                                       {"/home/ann/Billing.vbp", "/home/ann/Billing.vbp"},
+                                                       {"\\\\server\\share\\Billing.vbp", "\\\\server\\share\\Billing.vbp"},
+                                                       {"C:\\Work\\Billing.vbp", "C:\\Work\\Billing.vbp"},
+                                                       {"", ""}};
+  for (const auto& [path, absolute] : cases) EXPECT_EQ(pathFromWorkingFolder(path, "/work/"), absolute) << path;
 }
 
 }  // namespace

@@ -30,6 +30,39 @@ class Reader {
     return std::move(cases_);
   }
 
+  // A backslash ending the line leaves out its line break: *keepBreak turns false.
+  std::string decode(const std::string& in, bool* keepBreak) const {
+    std::string out;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+      if (in[i] != '\\') {
+        out += in[i];
+        continue;
+      }
+      if (++i == in.size()) {
+        if (keepBreak == nullptr) fail("a value cannot leave out a line break");
+        *keepBreak = false;
+        break;
+      }
+      switch (in[i]) {
+        case '\\': out += '\\'; break;
+        case 't': out += '\t'; break;
+        case 'r': out += '\r'; break;
+        case 'n': out += '\n'; break;
+        case '0': out += '\0'; break;
+        case 'x':
+          if (i + 2 >= in.size() || !std::isxdigit(static_cast<unsigned char>(in[i + 1])) ||
+              !std::isxdigit(static_cast<unsigned char>(in[i + 2]))) {
+            fail("\\x needs two hex digits");
+          }
+          out += static_cast<char>(std::stoi(in.substr(i + 1, 2), nullptr, 16));
+          i += 2;
+          break;
+        default: fail(std::string("unknown escape \\") + in[i]);
+      }
+    }
+    return out;
+  }
+
  private:
   [[noreturn]] void fail(const std::string& why) const {
     throw std::runtime_error(file_ + ":" + std::to_string(line_) + ": " + why);
@@ -38,7 +71,7 @@ class Reader {
   void take(const std::string& line) {
     if (line.starts_with("=== ")) {
       closeSection();
-      cases_.push_back({file_, line_, line.substr(4), defaults_});
+      cases_.push_back({file_, line_, line.substr(4), defaults_, writtenDefaults_});
       explicit_.clear();
     } else if (line.starts_with("--- ")) {
       closeSection();
@@ -82,46 +115,16 @@ class Reader {
       if (keepBreak) text += "\r\n";
     }
     inSection_ = false;
+    (cases_.empty() ? writtenDefaults_ : cases_.back().written)[section_] = std::move(sectionLines_);
     sectionLines_.clear();
     set(section_, std::move(text));
-  }
-
-  std::string decode(const std::string& in, bool* keepBreak) const {
-    std::string out;
-    for (std::size_t i = 0; i < in.size(); ++i) {
-      if (in[i] != '\\') {
-        out += in[i];
-        continue;
-      }
-      if (++i == in.size()) {
-        if (keepBreak == nullptr) fail("a value cannot leave out a line break");
-        *keepBreak = false;
-        break;
-      }
-      switch (in[i]) {
-        case '\\': out += '\\'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case 'n': out += '\n'; break;
-        case '0': out += '\0'; break;
-        case 'x':
-          if (i + 2 >= in.size() || !std::isxdigit(static_cast<unsigned char>(in[i + 1])) ||
-              !std::isxdigit(static_cast<unsigned char>(in[i + 2]))) {
-            fail("\\x needs two hex digits");
-          }
-          out += static_cast<char>(std::stoi(in.substr(i + 1, 2), nullptr, 16));
-          i += 2;
-          break;
-        default: fail(std::string("unknown escape \\") + in[i]);
-      }
-    }
-    return out;
   }
 
   std::string file_;
   int line_ = 0;
   std::vector<Case> cases_;
   std::map<std::string, std::string, std::less<>> defaults_;
+  std::map<std::string, std::vector<std::string>, std::less<>> writtenDefaults_;
   std::set<std::string> explicit_;
   std::string section_;
   bool inSection_ = false;
@@ -172,6 +175,8 @@ std::vector<std::string> Case::lines(std::string_view key) const {
   return out;
 }
 
+std::string decodeEscapes(std::string_view written) { return Reader("").decode(std::string(written), nullptr); }
+
 std::vector<Case> readCases(std::string_view relativePath) {
   const std::string file = "tests/data/" + std::string(relativePath);
   try {
@@ -179,6 +184,37 @@ std::vector<Case> readCases(std::string_view relativePath) {
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     std::abort();
+  }
+}
+
+void expectRows(const Case& c, const std::map<std::string, Function, std::less<>>& functions) {
+  for (const auto& [name, rows] : c.written) {
+    const auto function = functions.find(name);
+    if (function == functions.end()) {
+      ADD_FAILURE() << "no function " << name;
+      continue;
+    }
+    for (const std::string& row : rows) {
+      const std::size_t arrow = row.rfind(" =>");
+      if (row.empty()) continue;
+      if (arrow == std::string::npos || (arrow + 3 < row.size() && row[arrow + 3] != ' ')) {
+        ADD_FAILURE() << "no result in: " << row;
+        continue;
+      }
+      std::vector<std::string> arguments;
+      const std::string written = row.substr(0, arrow);
+      for (std::size_t at = 0;;) {
+        const std::size_t bar = written.find('|', at);
+        std::string argument = written.substr(at, bar == std::string::npos ? bar : bar - at);
+        if (at > 0 && argument.starts_with(' ')) argument.erase(0, 1);
+        if (bar != std::string::npos && argument.ends_with(' ')) argument.pop_back();
+        arguments.push_back(decodeEscapes(argument));
+        if (bar == std::string::npos) break;
+        at = bar + 1;
+      }
+      const std::string result = decodeEscapes(row.substr(std::min(arrow + 4, row.size())));
+      EXPECT_EQ(function->second(arguments), result) << name << ": " << row;
+    }
   }
 }
 

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -33,6 +34,7 @@ struct Case {
   int line = 0;
   std::string name;
   std::map<std::string, std::string, std::less<>> values;
+  std::map<std::string, std::vector<std::string>, std::less<>> written;  // a text's lines as written
 
   bool has(std::string_view key) const { return values.find(key) != values.end(); }
   // The value; a missing one throws, which fails the test naming the key.
@@ -45,6 +47,16 @@ struct Case {
   // The lines of a text, without their breaks; none when it is missing.
   std::vector<std::string> lines(std::string_view key) const;
 };
+
+// What the escapes of a value or a text's line stand for.
+std::string decodeEscapes(std::string_view written);
+
+// Tables of calls: each line of a case's text named after a function reads
+// "argument | argument => result" (one blank around each "|" and "=>" is
+// theirs, so a blank of a value's own is written \x20), and the function,
+// given the arguments, must give the result.
+using Function = std::function<std::string(const std::vector<std::string>& arguments)>;
+void expectRows(const Case& c, const std::map<std::string, Function, std::less<>>& functions);
 
 // The cases of tests/data/<relativePath>; a file that cannot be read or is
 // malformed stops the test program with the reason.

@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "support/case_file.h"
 #include "support/default_style_texts.h"
+#include "styles/style_library.h"
 #include "support/temp_folder.h"
 
 namespace qm {
@@ -78,6 +79,13 @@ TEST_F(StyleFiles, TheNameWithOrWithoutItsExtensionOpensTheSameFile) {
   EXPECT_EQ(stylePath("C:\\Program Files\\Quillmere", "Simple.style"), "C:\\Program Files\\Quillmere\\Simple.style");
   EXPECT_EQ(stylePath("C:\\", "Simple.style"), "C:\\Simple.style");
   EXPECT_EQ(stylePath("/opt/quillmere/", "Simple.style"), "/opt/quillmere/Simple.style");
+  // A style is shown without its extension, whatever its case.
+  const std::pair<std::string, std::string> shown[] = {
+      {"Simple.style", "Simple"}, {"My.STYLE", "My"}, {"a b.style", "a b"}, {".style", ""}, {"abc", ""}, {"", ""}};
+  for (const auto& [style, display] : shown) {
+    EXPECT_EQ(styleDisplayName(style), display);
+    EXPECT_EQ(optionsPageTitle(style), "3. Set the options [Current style: " + display + "]");
+  }
 }
 
 TEST_F(StyleFiles, SavingWritesUnderTheNameAsGivenOrLeavesTheOldFile) {

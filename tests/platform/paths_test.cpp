@@ -1,52 +1,36 @@
-// Windows paths as the product handles them, whatever the platform.
+// Windows paths as the product handles them on any platform, and lines as
+// Visual Basic reads them, as tables of calls (tests/data/platform/paths.txt).
 #include "platform/paths.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include "platform/lines.h"
+#include "support/case_file.h"
 
 namespace qm {
 namespace {
 
-TEST(Paths, JoinWithOneBackslashAndSplitAtTheLastSeparatorOfEitherKind) {
-  const std::array<const char*, 3> joined[] = {
-      {"C:\\Work\\Billing", "modUtil.bas", "C:\\Work\\Billing\\modUtil.bas"},
-      {"C:\\Work\\Billing\\", "modUtil.bas", "C:\\Work\\Billing\\modUtil.bas"},
-      {"C:\\", "WorkingFile", "C:\\WorkingFile"},
-      {"/opt/quillmere/", "Simple.style", "/opt/quillmere/Simple.style"},
-      {"/opt/quillmere", "Simple.style", "/opt/quillmere\\Simple.style"},
-      {"\\\\server\\share", "a.vbp", "\\\\server\\share\\a.vbp"}};
-  for (const auto& [folder, name, path] : joined) EXPECT_EQ(joinPath(folder, name), path) << folder;
-  const std::array<const char*, 3> split[] = {{"Forms\\frmMain.frm", "frmMain.frm", "Forms\\"},
-                                              {"..\\Shared\\modShared.bas", "modShared.bas", "..\\Shared\\"},
-                                              {"/tmp/x\\Forms/frmMain.frm", "frmMain.frm", "/tmp/x\\Forms/"},
-                                              {"modUtil.bas", "modUtil.bas", ""},
-                                              {"C:\\Work\\", "", "C:\\Work\\"},
-                                              {"", "", ""}};
-  for (const auto& [path, bare, folder] : split) {
-    EXPECT_EQ(bareName(path), bare) << path;
-    EXPECT_EQ(folderOf(path), folder) << path;
-  }
-  const std::array<const char*, 3> separators[] = {
-      {"C:\\Work", "C:\\Work\\", "C:\\Work"}, {"C:\\Work\\", "C:\\Work\\", "C:\\Work"}, {"/tmp/x/", "/tmp/x/", "/tmp/x"},
-      {"/", "/", "/"}};
-  for (const auto& [path, with, without] : separators) {
-    EXPECT_EQ(withTrailingSeparator(path), with) << path;
-    EXPECT_EQ(withoutTrailingSeparator(path), without) << path;
-  }
+using Arguments = std::vector<std::string>;
+
+class Paths : public testing::CaseTest {};
+
+TEST_P(Paths, GiveWhatTheTableSays) {
+  testing::expectRows(c, {
+      {"joinPath", [](const Arguments& a) { return joinPath(a[0], a[1]); }},
+      {"bareName", [](const Arguments& a) { return std::string(bareName(a[0])); }},
+      {"folderOf", [](const Arguments& a) { return std::string(folderOf(a[0])); }},
+      {"withTrailingSeparator", [](const Arguments& a) { return withTrailingSeparator(a[0]); }},
+      {"withoutTrailingSeparator", [](const Arguments& a) { return std::string(withoutTrailingSeparator(a[0])); }},
+      {"wildcardMatch", [](const Arguments& a) { return std::string(wildcardMatch(a[0], a[1]) ? "yes" : "no"); }},
+      {"splitLines", [](const Arguments& a) {  // each line followed by "|"
+         std::string lines;
+         for (auto line : splitLines(a[0])) lines += std::string(line) + "|";
+         return lines;
+       }},
+  });
 }
 
-TEST(WildcardMatch, MatchesAsWindowsDoesIgnoringCase) {
-  const std::pair<const char*, const char*> matching[] = {
-      {"*.style", "Simple.style"}, {"*.style", "Simple.STYLE"}, {"*.STYLE", "simple.style"}, {"*.style", ".style"}, {"*.*", "README"},
-      {"*.*", "a.b.c"},            {"*", ""},                   {"a?c", "abc"},      {"*a*b", "xaYb"},
-      {"frm*.frm", "frmMain.frm"}, {"Simple.style", "SIMPLE.STYLE"}, {"Backup_*", "backup_2024-Jan-05"}};
-  for (const auto& [pattern, name] : matching) EXPECT_TRUE(wildcardMatch(pattern, name)) << pattern << " ~ " << name;
-  const std::pair<const char*, const char*> other[] = {
-      {"*.style", "Simple.styles"}, {"*.style", "Simple.style.bak"}, {"*.style", "style"}, {"?", ""},
-      {"a?c", "ac"},                {"a?c", "abbc"},                 {"*a*b", "xaYbc"},    {"frm*.frm", "frmMain.frx"}};
-  for (const auto& [pattern, name] : other) EXPECT_FALSE(wildcardMatch(pattern, name)) << pattern << " ~ " << name;
-}
+QM_CASES_FROM(Paths, "platform/paths.txt");
 
 }  // namespace
 }  // namespace qm

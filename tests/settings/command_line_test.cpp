@@ -1,43 +1,19 @@
-// The two command-line forms: the one-string switch search of Windows and
-// the separate words of a shell, and the failure log's text.
+// The two command-line forms, the one-string switch search of Windows and
+// the separate words of a shell, as tables of calls
+// (tests/data/settings/command_line.txt); and the failure log.
 #include "settings/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/command_line_syntax.h"
 #include "platform/file_system.h"
+#include "support/case_file.h"
 #include "support/temp_folder.h"
 
 namespace qm {
 namespace {
 
-TEST(GetSwitchValue, FindsTheValueUpToTheNextDelimiter) {
-  const struct {
-    std::string line, switchText;
-    bool includeSwitch;
-    std::string delimiter;
-    bool caseSensitive;
-    std::string value;
-  } cases[] = {
-      {"/pC:\\Work\\Billing.vbp /a /b", "/p", false, "/", false, "C:\\Work\\Billing.vbp "},
-      {"/pC:\\Work\\Billing.vbp /a /b", "/p", true, "/", false, "/pC:\\Work\\Billing.vbp "},
-      {"/PC:\\Work\\Billing.vbp", "/p", false, "/", false, "C:\\Work\\Billing.vbp"},
-      {"/pC:\\a.vbp /SSimple", "/s", false, "/", false, "Simple"},
-      {"/pC:\\a.vbp /s Simple", "/s", false, "/", false, " Simple"},
-      {"/pC:\\a.vbp /a", "/a", true, "/", false, "/a"},
-      {"/pC:\\a.vbp", "/a", true, "/", false, ""},
-      {"/pC:\\a.vbp /cD:\\Copy /b", "/c", false, "/", false, "D:\\Copy "},
-      {"/pC:\\a.vbp /cD:\\Copy", "/c", false, "", false, "D:\\Copy"},
-      {"/pC:\\a.vbp /S x", "/s", false, "/", true, ""},
-      {"/pC:\\a.vbp /s x", "/s", false, "/", true, " x"},
-      {"/pC:\\folder/with slash.vbp", "/p", false, "/", false, "C:\\folder"},
-      {"/pC:\\a.vbp /cX", "/c", false, "::", false, "X"},
-      {"", "/p", true, "/", false, ""}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(GetSwitchValue(c.line, c.switchText, c.includeSwitch, c.delimiter, c.caseSensitive), c.value)
-        << c.line << " / " << c.switchText;
-  }
-}
+using Arguments = std::vector<std::string>;
 
 // The switches as `line` answers them, "letter[value]" for each present one.
 std::string switches(const CommandLine& line) {
@@ -48,46 +24,26 @@ std::string switches(const CommandLine& line) {
   return out;
 }
 
-TEST(CommandLine, AnswersTheSwitchesOfEitherFormInAnyCase) {
-  const CommandLine text = CommandLine::fromText("/P\"C:\\My Work\\Billing.vbp\" /A /L /sHouse /i5 /c");
-  EXPECT_EQ(switches(text), "unattended p[\"C:\\My Work\\Billing.vbp\" ] a[ ] l[ ] s[House ] i[5 ] c[]");
-  EXPECT_EQ(text.asReceived(), "/P\"C:\\My Work\\Billing.vbp\" /A /L /sHouse /i5 /c");
-  const CommandLine words = CommandLine::fromWords(
-      {"-P", "/home/ann/projects/Billing.vbp", "/a", "-L", "/S", "House", "-i", "7", "/c", "/home/ann/copy"});
-  EXPECT_EQ(switches(words), "unattended p[/home/ann/projects/Billing.vbp] a[] l[] s[House] i[7] c[/home/ann/copy]");
-  EXPECT_EQ(words.asReceived(), "-P /home/ann/projects/Billing.vbp /a -L /S House -i 7 /c /home/ann/copy");
+class CommandLines : public testing::CaseTest {};
+
+TEST_P(CommandLines, GiveWhatTheTableSays) {
+  testing::expectRows(c, {
+      {"GetSwitchValue", [](const Arguments& a) { return GetSwitchValue(a[0], a[1], a[2] == "yes", a[3], a[4] == "yes"); }},
+      {"fromText", [](const Arguments& a) { return switches(CommandLine::fromText(a[0])); }},
+      {"fromWords", [](const Arguments& a) { return switches(CommandLine::fromWords(a)); }},
+      {"projectFromText", [](const Arguments& a) { return CommandLine::fromText(a[0]).projectPathToOpen(); }},
+      {"projectFromWords", [](const Arguments& a) { return CommandLine::fromWords(a).projectPathToOpen(); }},
+      {"namesProjectFile", [](const Arguments& a) { return std::string(namesProjectFile(a[0]) ? "yes" : "no"); }},
+      {"pathFromWorkingFolder", [](const Arguments& a) { return pathFromWorkingFolder(a[0], "/work/"); }},
+  });
 }
 
-TEST(CommandLineWords, AbsentOrEmptyValuesCountAsAbsent) {
-  const struct {
-    std::vector<std::string> words;
-    std::string switches;
-  } cases[] = {{{"/p"}, "unattended p[]"},
-               {{"/p", ""}, "unattended p[]"},
-               {{"/p", "a.vbp", "/c", "/b"}, "unattended p[a.vbp] b[] c[]"},  // a switch word is never a value
-               {{"/p", "a.vbp", "/s", "Simple", "/s", "Other"}, "unattended p[a.vbp] s[Simple]"},
-               {{"/p", "a.vbp", "/x", "y"}, "unattended p[a.vbp]"},
-               {{"/p", "a.vbp", "--s", "Simple"}, "unattended p[a.vbp]"}};
-  for (const auto& c : cases) EXPECT_EQ(switches(CommandLine::fromWords(c.words)), c.switches) << c.words.size();
-}
+QM_CASES_FROM(CommandLines, "settings/command_line.txt");
 
-TEST(CommandLine, OnlyALoneProjectPathOpensAProject) {
-  const std::pair<std::string, std::string> texts[] = {
-      {"\"C:\\Work\\Billing.VBP\"", "C:\\Work\\Billing.VBP"}, {"C:\\Work\\Billing.vbp", "C:\\Work\\Billing.vbp"},
-      {"C:\\Work\\Billing.vbp ", ""}, {"C:\\Work\\Billing.frm", ""}, {"/pC:\\Work\\Billing.vbp", ""}, {"", ""}};
-  for (const auto& [text, project] : texts) EXPECT_EQ(CommandLine::fromText(text).projectPathToOpen(), project) << text;
-  const std::pair<std::vector<std::string>, std::string> words[] = {
-      {{"Billing.VbP"}, "Billing.VbP"},
-      {{"/home/ann/projects/Billing.vbp"}, "/home/ann/projects/Billing.vbp"},  // holds "/p" but is no switch
-      {{"\"Billing.vbp\""}, "Billing.vbp"}, {{"Billing.vbp "}, ""}, {{"Billing.vbp", "/a"}, ""},
-      {{"one.vbp", "two.vbp"}, ""}, {{"notes.txt"}, ""}, {{}, ""}};
-  for (const auto& [list, project] : words) EXPECT_EQ(CommandLine::fromWords(list).projectPathToOpen(), project);
-  EXPECT_FALSE(CommandLine::fromWords({"/home/ann/projects/Billing.vbp"}).requestsUnattendedRun());
-  for (const char* name : {"a.vbp", "A.VbP", "vbp"}) EXPECT_TRUE(namesProjectFile(name)) << name;
-  for (const char* name : {"a.vbp ", "bp"}) EXPECT_FALSE(namesProjectFile(name)) << name;
-}
-
-TEST(CommandLineWords, ThisPlatformPassesSeparateWords) {
+TEST(CommandLine, KeepsTheLineAsReceivedAndOpensNoProjectWithoutWords) {
+  EXPECT_EQ(CommandLine::fromText("/P\"C:\\My Work\\Billing.vbp\" /A /c").asReceived(), "/P\"C:\\My Work\\Billing.vbp\" /A /c");
+  EXPECT_EQ(CommandLine::fromWords({"-P", "/home/ann/Billing.vbp", "/a"}).asReceived(), "-P /home/ann/Billing.vbp /a");
+  EXPECT_EQ(CommandLine::fromWords({}).projectPathToOpen(), "");
   if (commandLineIsOneString()) GTEST_SKIP() << "this platform passes one string";
   char program[] = "quillmere", first[] = "/p", second[] = "/home/ann/Billing.vbp";
   char* argv[] = {program, first, second};
@@ -106,16 +62,6 @@ TEST(CommandLineFailure, WritesTheLogIntoTheProgramFolderReplacingAnEarlierOne) 
             "Your command line request failed to complete.  If you cannot see why, please report this "
             "problem to Oskavel Software at www.oskavel.example \r\n\r\nCommand Line Argument: "
             "/pC:\\missing.vbp\r\n");
-}
-
-TEST(PathFromWorkingFolder, MakesOnlyRelativePathsAbsolute) {
-  const std::pair<std::string, std::string> cases[] = {{"Billing.vbp", "/work/Billing.vbp"},
-                                                       {"Inner/Billing.vbp", "/work/Inner/Billing.vbp"},
-                                                       {"/home/ann/Billing.vbp", "/home/ann/Billing.vbp"},
-                                                       {"\\\\server\\share\\Billing.vbp", "\\\\server\\share\\Billing.vbp"},
-                                                       {"C:\\Work\\Billing.vbp", "C:\\Work\\Billing.vbp"},
-                                                       {"", ""}};
-  for (const auto& [path, absolute] : cases) EXPECT_EQ(pathFromWorkingFolder(path, "/work/"), absolute) << path;
 }
 
 }  // namespace

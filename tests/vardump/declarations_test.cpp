@@ -37,34 +37,23 @@ TEST_P(PlainNames, KeepsOnlyCertainNames) {
 }
 QM_CASES_FROM(PlainNames, "vardump/plain_variable_name.txt");
 
-TEST(DeclarationListItems, CarryTheirTypesLowerCased) {
-  std::string types;
-  for (const auto& item : declarationListItems("Dim a As Integer, b As LONG, c")) types += "[" + item.typeText + "]";
-  EXPECT_EQ(types, "[integer][long][]");
+class DeclarationRules : public testing::CaseTest {};
+TEST_P(DeclarationRules, GiveWhatTheTableSays) {
+  using Arguments = std::vector<std::string>;
+  const auto yesNo = [](bool value) { return std::string(value ? "yes" : "no"); };
+  testing::expectRows(c, {
+      {"isSimpleType", [&](const Arguments& a) { return yesNo(isSimpleType(a[0])); }},
+      {"withoutComment", [](const Arguments& a) { return std::string(withoutComment(a[0])); }},
+      {"withoutTrailingComment", [](const Arguments& a) { return std::string(withoutTrailingComment(a[0])); }},
+      {"moduleName", [&](const Arguments& a) { return yesNo(isPlainIdentifier(a[0], false)); }},
+      {"itemTypes", [](const Arguments& a) {
+         std::string types;
+         for (const auto& item : declarationListItems(a[0])) types += "[" + item.typeText + "]";
+         return types;
+       }},
+  });
 }
-
-TEST(Comments, DeclarationsAreCutAtTheFirstApostropheHeadersOutsideLiterals) {
-  EXPECT_EQ(withoutComment("Dim a As Long ' note"), "Dim a As Long");
-  EXPECT_EQ(withoutComment("Dim a As Long"), "Dim a As Long");
-  EXPECT_EQ(withoutComment("' all comment"), "");
-  EXPECT_EQ(withoutTrailingComment("Sub S(Optional c = \"'\") ' why"), "Sub S(Optional c = \"'\")");
-  EXPECT_EQ(withoutTrailingComment("Sub S(a As Long) ' see (x, y)"), "Sub S(a As Long)");
-  EXPECT_EQ(withoutTrailingComment("Sub S()"), "Sub S()");
-}
-
-TEST(SimpleTypes, AreWholeTypeTextsComparedWithoutCase) {
-  for (const char* type : {"integer", "Long", "SINGLE", "double", "currency", "date", "string", "boolean", "variant",
-                           "decimal", "byte", " long "}) {
-    EXPECT_TRUE(isSimpleType(type)) << type;
-  }
-  for (const char* type : {"object", "string * 5", "new collection", "long = 5", "longs", ""}) {
-    EXPECT_FALSE(isSimpleType(type)) << type;
-  }
-  // Module names take no type character.
-  EXPECT_TRUE(isPlainIdentifier("frmMain", false));
-  EXPECT_FALSE(isPlainIdentifier("frm$", false));
-  EXPECT_FALSE(isPlainIdentifier("my util", false));
-}
+QM_CASES_FROM(DeclarationRules, "vardump/declaration_rules.txt");
 
 }  // namespace
 }  // namespace qm

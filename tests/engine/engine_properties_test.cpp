@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 
 #include "engine/analysis.h"
@@ -17,6 +18,7 @@
 #include "platform/file_system.h"
 #include "platform/lines.h"
 #include "platform/text.h"
+#include "support/case_file.h"
 #include "support/default_style_texts.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_folder.h"
@@ -24,31 +26,38 @@
 namespace qm {
 namespace {
 
-using Pieces = std::vector<std::vector<std::string>>;
+using Piece = std::vector<std::string>;  // lines
+using Pieces = std::vector<Piece>;
+
+// The pieces of tests/data/engine/source_pieces.txt of one kind, in order.
+const Pieces& pieces(const std::string& kind) {
+  static const testing::Case file = testing::readCases("engine/source_pieces.txt").front();
+  static std::map<std::string, Pieces> read;
+  if (read.count(kind) == 0) {
+    for (const std::string& written : file.written.at(kind)) {
+      const std::string text = testing::decodeEscapes(written);
+      Piece piece;
+      for (auto line : splitLines(text)) piece.emplace_back(line);
+      read[kind].push_back(piece.empty() ? Piece{""} : piece);
+    }
+  }
+  return read[kind];
+}
 
 // A deterministic source of VB6-shaped files: forms, modules and classes
 // with continued headers, attributes, comments (8-bit ones too), ignore
 // tags, directives, declarations, labels, existing handlers and numbered
-// lines, in random mixes. The same seed always gives the same file.
+// lines, in random mixes, of the pieces above. The same seed always gives
+// the same file.
 class SourceGenerator {
  public:
   explicit SourceGenerator(std::uint32_t seed) : state_(seed * 2654435761u + 1) {}
 
   std::string file() {
-    static const Pieces kPreambles = {
-        {"VERSION 5.00", "Begin VB.Form frmMain ", "   Caption         =   \"Billing\"", "   Begin VB.CommandButton cmdOK ",
-         "      Caption         =   \"OK\"", "   End", "End", "Attribute VB_Name = \"frmMain\"",
-         "Attribute VB_GlobalNameSpace = False"},
-        {"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END", "Attribute VB_Name = \"clsInvoice\""},
-        {"Attribute VB_Name = \"modMain\""}};
-    static const Pieces kDeclarations = {
-        {"Private mTotal As Currency"}, {"Public gName As String"}, {"Dim mCount As Long"},
-        {"Const MAX_ITEMS As Long = 100"}, {"Private Declare Function GetTickCount Lib \"kernel32\" () As Long"},
-        {"#Const DEBUGGING = 1"}, {"' Caf\xe9 cr\xe8me: 8-bit comment"}, {"Private WithEvents mTimer As Timer"}};
     out_.clear();
-    lines(pick(kPreambles));
+    lines(pick(pieces("preambles")));
     if (chance(80)) line("Option Explicit");
-    for (int i = below(5); i > 0; --i) lines(pick(kDeclarations));
+    for (int i = below(5); i > 0; --i) lines(pick(pieces("declarations")));
     if (chance(30)) lines({"Private Type Invoice", "    SubTotal As Currency", "    Tax As Currency", "End Type"});
     const int procedures = below(12);
     for (int i = 0; i < procedures; ++i) {
@@ -69,37 +78,14 @@ class SourceGenerator {
   }
   int below(int n) { return static_cast<int>(next() % static_cast<std::uint32_t>(n)); }
   bool chance(int percent) { return below(100) < percent; }
-  const std::vector<std::string>& pick(const Pieces& pieces) { return pieces[below(static_cast<int>(pieces.size()))]; }
+  const Piece& pick(const Pieces& from) { return from[below(static_cast<int>(from.size()))]; }
   void line(std::string_view text) { appendLine(out_, text); }
-  void lines(const std::vector<std::string>& texts) {
+  void lines(const Piece& texts) {
     for (const auto& text : texts) line(text);
   }
 
   void procedure(bool last) {
-    // Headers the passes recognise and ones they do not, each with its end
-    // line last; "*" stands for a fresh name.
-    static const Pieces kHeaders = {
-        {"Private Sub cmd*_Click()", "End Sub"},
-        {"Public Function Total*(ByVal a As Long, _", "                      ByVal b As Long) As Long", "End Function"},
-        {"Property Get *() As String", "End Property"},
-        {"Property Let *(ByVal v As String)", "End Property"},
-        {"Friend Sub Reset*()", "End Sub"},
-        {"Public Property Get Count*() As Long", "End Property"},  // not recognised
-        {"Static Sub Tick*()", "End Sub"},                         // not recognised
-        {"Function Pad*(ByVal s As String, Optional ByVal c As String = \"_\") As String", "End Function"},
-        {"Private Sub Form_Load()", "End Sub"},  // the same header in many files
-        {"Public Sub Run*(ByVal a As Long, _", "    ByVal b As Long, _", "    ByVal c As Long)  ", "End Sub"},
-        {"Private Function Lookup*() As Long   ", "End Function"},
-        {"Sub Main*()", "End Sub"}};
-    static const Pieces kStatements = {
-        {"    Select Case x", "    Case 1", "        x = 2", "    Case Else", "        x = 3", "    End Select"},
-        {"    MsgBox \"first\" & _", "        \"second\""},
-        {"#If DEBUGGING Then", "    Debug.Print x", "#End If"},
-        {"    x = x + 1"}, {"    Dim s As String"}, {"    Static calls As Long"}, {"    ReDim a(10)"},
-        {"Subtotal = 5"}, {"    Dimension = 3"}, {""}, {"    y = 2   "}, {"\t' a comment behind a tab"},
-        {"    ' an ordinary comment"}, {"10  Done"}, {"ErrorHandler:"}, {"    On Error Resume Next"},
-        {"    If x > 1 Then Exit Sub"}, {"    Set mTimer = Nothing"}, {"    Debug.Print \"caf\xe9\""}};
-    std::vector<std::string> header = pick(kHeaders);
+    Piece header = pick(pieces("headers"));
     const std::string end = header.back();
     header.pop_back();
     const std::string name = "Item" + std::to_string(++counter_);
@@ -114,7 +100,7 @@ class SourceGenerator {
     // Each of the three blocks comes as often as all single lines together.
     for (int i = below(7); i > 0; --i) {
       const int kind = below(8);
-      lines(kStatements[kind < 3 ? kind : 3 + below(16)]);
+      lines(pieces("statements")[kind < 3 ? kind : 3 + below(static_cast<int>(pieces("statements").size()) - 3)]);
     }
     if (chance(5)) line("'</ignore>");
     if (last && chance(10)) return;  // the file ends before the end line

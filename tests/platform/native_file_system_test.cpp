@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include "platform/file_system.h"
+#include "platform/paths.h"
+#include "support/case_file.h"
 #include "support/temp_folder.h"
 
 namespace qm {
@@ -11,16 +13,57 @@ namespace {
 
 using Names = std::vector<std::string>;
 
+// The folder every case starts from.
+void makeFolders(const testing::TempFolder& temp) {
+  temp.write("Billing/Billing.vbp", "Type=Exe\r\n");
+  temp.write("Billing/Forms/frmMain.frm", "VERSION 5.00\r\n");
+  temp.write("Shared/modShared.bas", "Attribute VB_Name = \"modShared\"\r\n");
+  for (const char* name : {"Simple.style", "loud.STYLE", "Other.Style", "notes.styles", "style"}) {
+    temp.write(std::string("Program/") + name, "");
+  }
+  temp.makeFolder("Program/Folder.style");
+}
+
+class NativePaths : public testing::CaseTest {};
+
+TEST_P(NativePaths, GiveWhatTheTableSays) {
+  testing::TempFolder temp;
+  makeFolders(temp);
+  const NativeFileSystem files;
+  using Arguments = std::vector<std::string>;
+  testing::expectRows(c, {
+      {"read", [&](const Arguments& a) {  // the first line
+         const auto bytes = files.readFile(temp.path() + a[0]);
+         const std::string name(bareName(a[0]));
+         if (!bytes.ok()) return bytes.message().find(name) != std::string::npos ? "refused, naming " + name : bytes.message();
+         return bytes->substr(0, std::min(bytes->find("\r\n"), bytes->find(" = ")));
+       }},
+      {"lookUp", [&](const Arguments& a) {
+         const auto entry = files.lookUp(temp.path() + a[0]);
+         return entry ? (entry->isFolder ? "folder " : "file ") + entry->name : std::string("<none>");
+       }},
+      {"longName", [&](const Arguments& a) {
+         const std::string name = files.longName(temp.path() + a[0]);
+         return name.starts_with(temp.path()) ? name.substr(temp.path().size()) : name;
+       }},
+      {"list", [&](const Arguments& a) {  // folders end in "/"
+         std::string names;
+         for (const auto& entry : files.list(temp.path() + a[0], a[1])) {
+           names += (names.empty() ? "" : " | ") + entry.name + (entry.isFolder ? "/" : "");
+         }
+         return names;
+       }},
+  });
+}
+
+QM_CASES_FROM(NativePaths, "platform/native_files.txt");
+
 class NativeFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    temp.write("Billing/Billing.vbp", "Type=Exe\r\n");
-    temp.write("Billing/Forms/frmMain.frm", "VERSION 5.00\r\n");
-    temp.write("Shared/modShared.bas", "Attribute VB_Name = \"modShared\"\r\n");
-  }
-  Names entriesOf(const std::string& folder, const std::string& pattern = "*") const {
+  void SetUp() override { makeFolders(temp); }
+  Names entriesOf(const std::string& folder) const {
     Names names;
-    for (const auto& entry : files.list(at(folder), pattern)) names.push_back(entry.name);
+    for (const auto& entry : files.list(at(folder), "*")) names.push_back(entry.name);
     return names;
   }
   std::string at(const std::string& relative) const { return temp.path() + relative; }
@@ -28,41 +71,6 @@ class NativeFiles : public ::testing::Test {
   testing::TempFolder temp;
   NativeFileSystem files;
 };
-
-TEST_F(NativeFiles, ResolveEveryComponentWithoutRegardToCase) {
-  const std::pair<const char*, const char*> read[] = {
-      {"Billing\\Forms\\FRMMAIN.FRM", "VERSION 5.00\r\n"},
-      {"billing/FORMS/frmmain.frm", "VERSION 5.00\r\n"},
-      {"billing\\..\\SHARED\\MODSHARED.BAS", "Attribute VB_Name = \"modShared\"\r\n"},
-      {"Billing\\Forms\\..\\..\\shared\\modshared.bas", "Attribute VB_Name = \"modShared\"\r\n"}};
-  for (const auto& [path, content] : read) {
-    auto got = files.readFile(at(path));
-    ASSERT_TRUE(got.ok()) << path << ": " << got.message();
-    EXPECT_EQ(*got, content) << path;
-  }
-  auto missing = files.readFile(at("Billing\\Nowhere.bas"));
-  ASSERT_FALSE(missing.ok());
-  EXPECT_NE(missing.message().find("Nowhere.bas"), std::string::npos) << missing.message();
-  // The long name spells each component as listed; empty when any is missing.
-  const std::pair<const char*, const char*> longNames[] = {
-      {"BILLING\\FORMS\\FRMMAIN.FRM", "Billing/Forms/frmMain.frm"}, {"billing\\billing.vbp", "Billing/Billing.vbp"},
-      {"Billing\\Forms", "Billing/Forms"}, {"Billing\\Forms\\", "Billing/Forms"}, {"Billing\\Nowhere\\frmMain.frm", ""},
-      {"Billing\\Forms\\frmMissing.frm", ""}, {"Gone\\Billing.vbp", ""}};
-  for (const auto& [path, longName] : longNames) {
-    EXPECT_EQ(files.longName(at(path)), *longName ? at(longName) : "") << path;
-  }
-  auto form = files.lookUp(at("billing\\forms\\FRMMAIN.frm"));
-  ASSERT_TRUE(form.has_value());
-  EXPECT_EQ(form->name, "frmMain.frm");
-  EXPECT_FALSE(form->isFolder);
-  auto folder = files.lookUp(at("BILLING\\FORMS\\"));
-  ASSERT_TRUE(folder.has_value());
-  EXPECT_EQ(folder->name, "Forms");
-  EXPECT_TRUE(folder->isFolder);
-  EXPECT_FALSE(files.lookUp(at("Billing\\frmMain.frm")).has_value());
-  EXPECT_TRUE(files.isFile(at("Billing\\BILLING.VBP")));
-  EXPECT_TRUE(files.isFolder(at("shared")));
-}
 
 TEST_F(NativeFiles, NamesAddedAndRemovedMeanwhileAreSeenUnderAnyCase) {
   const std::string forms = at("Billing\\Forms\\");
@@ -115,22 +123,6 @@ TEST_F(NativeFiles, FoldersAreCreatedOnceAndRemoved) {
   EXPECT_FALSE(files.createFolder(at("Missing\\Backup_1")).ok());
   ASSERT_TRUE(files.removeFolder(at("BILLING\\BACKUP_1\\")).ok());
   EXPECT_FALSE(temp.exists("Billing/Backup_1"));
-}
-
-TEST_F(NativeFiles, ListingMatchesPatternsWithoutRegardToCaseInNameOrder) {
-  for (const char* name : {"Simple.style", "loud.STYLE", "Other.Style", "notes.styles", "style"}) {
-    temp.write(std::string("Program/") + name, "");
-  }
-  temp.makeFolder("Program/Folder.style");
-  const Names styles = {"Folder.style", "Other.Style", "Simple.style", "loud.STYLE"};
-  EXPECT_EQ(entriesOf("PROGRAM", "*.style"), styles);
-  EXPECT_EQ(entriesOf("PROGRAM", "*.STYLE"), styles);
-  EXPECT_EQ(entriesOf("PROGRAM", "s*"), (Names{"Simple.style", "style"}));
-  EXPECT_EQ(entriesOf("PROGRAM", "SIMPLE.STYLE"), Names{"Simple.style"});
-  EXPECT_EQ(entriesOf("PROGRAM", "*.bas"), Names{});
-  auto listed = files.list(at("Program"), "Folder.*");
-  ASSERT_EQ(listed.size(), 1u);
-  EXPECT_TRUE(listed[0].isFolder);
 }
 
 }  // namespace

@@ -35,42 +35,33 @@ QM_CASES_FROM(GlobalVariablesModule, "vardump/global_variables.txt");
 
 class GlobalVariablesFile : public ::testing::Test {
  protected:
-  const testing::Case& module(std::string_view name) {
-    static const auto cases = testing::readCases("vardump/global_variables.txt");
-    for (const auto& c : cases) {
-      if (c.name == name) return c;
-    }
-    throw std::out_of_range(std::string(name));
-  }
-  Result<std::string> write(FileSystem& files, const std::string& folder, const DumpState& state = {}) {
+  Result<std::string> write(FileSystem& files, const std::string& folder) {
     Workspace ws{files, program.path(), project.path()};
-    return writeGlobalVariablesModule(ws, folder, state);
+    return writeGlobalVariablesModule(ws, folder, DumpState{});
   }
 
   testing::TempFolder program;
   testing::TempFolder project;
   NativeFileSystem native;
-  const std::string fresh = module("a fresh module without public variables says so").text("expected");
-  const std::string earlier = module("an earlier run is rewritten as if fresh").text("earlier");
+  // The module as a fresh run writes it, and as an earlier run with public variables wrote it.
+  const testing::Case texts = testing::readCases("vardump/global_variables.txt").front();
+  const std::string& fresh = texts.text("fresh");
+  const std::string& earlier = texts.text("earlierRun");
 };
 
-TEST_F(GlobalVariablesFile, IsWrittenIntoTheFolderAndReturnsItsPath) {
+TEST_F(GlobalVariablesFile, IsWrittenIntoTheFolderOverAnEarlierOneUnderAnyCase) {
   auto path = write(native, project.path());
   ASSERT_TRUE(path.ok()) << path.message();
   EXPECT_EQ(*path, project.path() + "GlobalVariables.bas");
   EXPECT_EQ(project.read("GlobalVariables.bas"), fresh);
   std::string folder = project.path();
   folder.pop_back();  // a folder without its trailing separator gets one
-  path = write(native, folder);
-  ASSERT_TRUE(path.ok());
-  EXPECT_EQ(*path, folder + "\\GlobalVariables.bas");
-}
-
-TEST_F(GlobalVariablesFile, AnEarlierModuleUnderAnyCaseIsRewritten) {
-  project.write("globalvariables.bas", earlier);
-  ASSERT_TRUE(write(native, project.path()).ok());
-  EXPECT_EQ(project.read("globalvariables.bas"), fresh);
-  EXPECT_FALSE(project.exists("GlobalVariables.bas"));
+  EXPECT_EQ(*write(native, folder), folder + "\\GlobalVariables.bas");
+  testing::TempFolder other;
+  other.write("globalvariables.bas", earlier);
+  ASSERT_TRUE(write(native, other.path()).ok());
+  EXPECT_EQ(other.read("globalvariables.bas"), fresh);
+  EXPECT_FALSE(other.exists("GlobalVariables.bas"));
 }
 
 TEST_F(GlobalVariablesFile, AFailedWriteOrReadLeavesTheEarlierModuleAsItWas) {

@@ -141,7 +141,9 @@ std::string findOnPath(std::string_view program) {
     std::string folder(folders.substr(pos, colon - pos));
     pos = colon + 1;
     if (folder.empty()) folder = ".";
-    const std::string candidate = folder + "/" + std::string(program);
+    std::string candidate = std::move(folder);
+    candidate.push_back('/');
+    candidate.append(program);
     if (isExecutableFile(candidate)) return candidate;
   }
   return {};

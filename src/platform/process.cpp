@@ -140,7 +140,7 @@ std::string findOnPath(std::string_view program) {
     if (colon == std::string_view::npos) colon = folders.size();
     std::string folder(folders.substr(pos, colon - pos));
     pos = colon + 1;
-    if (folder.empty()) folder = ".";
+    if (folder.empty()) folder.push_back('.');  // an empty entry means the current folder
     std::string candidate = std::move(folder);
     candidate.push_back('/');
     candidate.append(program);

@@ -31,6 +31,16 @@ Result<std::int16_t> insertionThreshold(std::string_view minLinesText) {
   return static_cast<std::int16_t>(threshold);
 }
 
+// A name between double quotes, as a VB string literal holds it.
+std::string inQuotes(std::string_view name) {
+  std::string out;
+  out.reserve(name.size() + 2);
+  out.push_back('"');
+  out.append(name);
+  out.push_back('"');
+  return out;
+}
+
 std::string quotedHeader(std::string_view joinedHeader) {
   std::string out;
   out.reserve(joinedHeader.size() + 8);
@@ -337,8 +347,8 @@ InsertionPass::InsertionPass(const InsertionSources& sources, std::string_view m
                              std::int16_t threshold, bool skipIgnoreTagged, bool skipExistingHandlers)
     : onError_(sources.onErrorText, /*fillsExitRoutine=*/false),
       handler_(sources.handlerText, /*fillsExitRoutine=*/true),
-      quotedModule_("\"" + std::string(moduleName) + "\""),
-      quotedProject_("\"" + std::string(sources.projectName) + "\""),
+      quotedModule_(inQuotes(moduleName)),
+      quotedProject_(inQuotes(sources.projectName)),
       member_(sources.member),
       procedures_(&sources.procedures),
       threshold_(threshold),

@@ -48,7 +48,7 @@ CompileResult compileProject(CompileContext& context, std::string_view projectFi
       return CompileResult::NotAttempted;
     }
     context.vbLocation = located;
-    SaveSettingString(context.settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "VB_Location", located);
+    SaveSettingString(context.settings, HKEY_CURRENT_USER, SettingsValuesKey(), "VB_Location", located);
   }
 
   context.summary.appendLine("Compiling... ");

@@ -11,7 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/settings_backend.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 
 namespace qm {
 

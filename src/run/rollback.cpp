@@ -24,7 +24,7 @@ bool askToGoOn(RollbackContext& context, bool& bShowWarning) {
   const bool proceed = context.dialogs.rollbackWarning(dontShowAgain);
   if (proceed && dontShowAgain) {
     bShowWarning = false;
-    SaveSettingString(context.settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "ShowWarning", "False");
+    SaveSettingString(context.settings, HKEY_CURRENT_USER, SettingsValuesKey(), "ShowWarning", "False");
   }
   return proceed;
 }

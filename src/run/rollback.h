@@ -26,7 +26,7 @@
 #include "platform/file_system.h"
 #include "platform/settings_backend.h"
 #include "project/project_state.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 
 namespace qm {
 

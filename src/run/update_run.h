@@ -41,7 +41,7 @@
 #include "platform/workspace.h"
 #include "project/project_state.h"
 #include "run/run_options.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 #include "styles/code_style.h"
 #include "vardump/variable_dump.h"
 

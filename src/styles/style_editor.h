@@ -19,7 +19,7 @@
 
 #include "platform/status.h"
 #include "platform/workspace.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 #include "styles/code_style.h"
 
 namespace qm {

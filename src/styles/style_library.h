@@ -18,7 +18,7 @@
 
 #include "platform/status.h"
 #include "platform/workspace.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 #include "styles/style_editor.h"
 
 namespace qm {

@@ -6,7 +6,7 @@
 
 #include <QPointer>
 
-#include "run/run_services.h"
+#include "platform/view_services.h"
 
 class QWidget;
 

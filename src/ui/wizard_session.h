@@ -13,7 +13,7 @@
 #include "platform/process.h"
 #include "platform/settings_backend.h"
 #include "platform/workspace.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 #include "settings/command_line.h"
 #include "wizard/wizard.h"
 

@@ -19,7 +19,7 @@
 
 #include <string>
 
-#include "run/run_services.h"
+#include "platform/view_services.h"
 #include "settings/command_line.h"
 
 namespace qm {

@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-#include "run/run_services.h"
+#include "platform/view_services.h"
 
 namespace qm {
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 #include "wizard/controls.h"
 #include "wizard/session.h"
 

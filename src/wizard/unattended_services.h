@@ -8,7 +8,7 @@
 
 #include <ostream>
 
-#include "run/run_services.h"
+#include "platform/view_services.h"
 
 namespace qm {
 

@@ -9,7 +9,7 @@
 #include "platform/process.h"
 #include "platform/settings_backend.h"
 #include "platform/workspace.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 
 namespace qm {
 

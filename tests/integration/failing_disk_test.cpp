@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -140,117 +141,140 @@ class FailingDisk : public ::testing::Test {
   }
 };
 
-TEST_F(FailingDisk, NoFailureCostsAFile) {
-  for (const DiskCase& c : kCases) {
-    std::vector<std::string> changeNames;
-    const Snapshot processed = undisturbed(c, true, &changeNames);
-    const Snapshot unnumbered = undisturbed(c, false);
-    const Snapshot original = prepared(c)->files();
-    ASSERT_GT(changeNames.size(), 20U) << c.what;
-    std::set<std::string> guarded;
-    for (const Snapshot* snapshot : {&original, &processed}) {
-      for (const auto& [path, text] : *snapshot) {
-        if (isSourceOrProject(path)) guarded.insert(path);
-      }
+// One run of every case per change it makes, with that change failing alone
+// or with every change from it on failing: each pair its own test, so ctest
+// runs them side by side.
+struct Injection {
+  std::size_t disk;   // index into kCases
+  bool onlyTheNth;
+};
+
+class FailingDiskEach : public FailingDisk, public ::testing::WithParamInterface<Injection> {};
+
+TEST_P(FailingDiskEach, NoFailureCostsAFile) {
+  const DiskCase& c = kCases[GetParam().disk];
+  const bool onlyTheNth = GetParam().onlyTheNth;
+  std::vector<std::string> changeNames;
+  const Snapshot processed = undisturbed(c, true, &changeNames);
+  const Snapshot unnumbered = undisturbed(c, false);
+  const Snapshot original = prepared(c)->files();
+  ASSERT_GT(changeNames.size(), 20U) << c.what;
+  std::set<std::string> guarded;
+  for (const Snapshot* snapshot : {&original, &processed}) {
+    for (const auto& [path, text] : *snapshot) {
+      if (isSourceOrProject(path)) guarded.insert(path);
     }
+  }
+  for (int n = 0; n < static_cast<int>(changeNames.size()); ++n) {
+    const std::string what = c.what + (onlyTheNth ? ", only change " : ", changes from ") + std::to_string(n) +
+                             " (" + changeNames[static_cast<std::size_t>(n)] + ") failing";
+    auto bench = prepared(c);
+    if (onlyTheNth) {
+      bench->disk.setRule([seen = std::make_shared<int>(0), n](Operation op, const std::string&) {
+        return op != Operation::Read && (*seen)++ == n;
+      });
+    } else {
+      bench->disk.failFromMutation(n);
+    }
+    const StartUpOutcome outcome = bench->run(switchesFor(c, *bench));
+    const std::string& summary = bench->summary();
+    const Snapshot now = bench->files();
+    if (changeNames[static_cast<std::size_t>(n)] == "write program/Simple.style") {
+      // Without any code style an Add cannot be made: nothing is touched.
+      EXPECT_EQ(outcome.exitStatus, 1) << what << summary;
+      EXPECT_EQ(now, original) << what;
+      continue;
+    }
+    const bool refused = summary.find("No files were modified.") != std::string::npos;
+    if (!changeNames[static_cast<std::size_t>(n)].starts_with("remove folder")) {
+      // Only the removal of the trial folder of a new copy is harmless: the folder is then used.
+      EXPECT_EQ(outcome.exitStatus, refused ? 1 : 2) << what << summary;
+    }
+    EXPECT_TRUE(summary.ends_with(" seconds.") &&
+                summary.find("\r\nUpdate completed in ", summary.rfind("\r\n")) != std::string::npos)
+        << what << summary;
 
-    for (const bool onlyTheNth : {true, false}) {
-      for (int n = 0; n < static_cast<int>(changeNames.size()); ++n) {
-        const std::string what = c.what + (onlyTheNth ? ", only change " : ", changes from ") + std::to_string(n) +
-                                 " (" + changeNames[static_cast<std::size_t>(n)] + ") failing";
-        auto bench = prepared(c);
-        if (onlyTheNth) {
-          bench->disk.setRule([seen = std::make_shared<int>(0), n](Operation op, const std::string&) {
-            return op != Operation::Read && (*seen)++ == n;
-          });
-        } else {
-          bench->disk.failFromMutation(n);
+    bool anyUnprocessed = false;
+    for (const std::string& path : guarded) {
+      const auto was = original.find(path);
+      const auto done = processed.find(path);
+      const auto is = now.find(path);
+      const std::string name = bareName(path);
+      if (is == now.end()) {
+        EXPECT_TRUE(was == original.end() || done == processed.end()) << what << ": " << path << " is missing";
+        if (done == processed.end()) continue;
+      } else {
+        const auto source = original.find(kProjectFolder + name);
+        const auto plain = unnumbered.find(path);
+        // A copied project file names its member from outside the project inside the copy.
+        const bool asBefore =
+            (was != original.end() && is->second == was->second) ||
+            (path.starts_with(kCopyFolder) && source != original.end() &&
+             (is->second == source->second ||
+              is->second == replaceAll(source->second, "..\\Shared\\", "Shared\\")));
+        const bool withoutNumbers = plain != unnumbered.end() && is->second == plain->second &&
+                                    summaryHasLine(summary, [&name](const std::string& line) {
+                                      return line.starts_with("Adding line numbers to " + name + "...Failed");
+                                    });
+        const bool asProcessed = done != processed.end() && is->second == done->second;
+        EXPECT_TRUE(asBefore || asProcessed || withoutNumbers)
+            << what << ": " << path << " is neither as it was nor as the run makes it:\n"
+            << is->second;
+        const bool reportedDone =
+            summaryHasLine(summary, [&name](const std::string& line) {
+              return line.starts_with("Analysing " + name + "...Done");
+            }) &&
+            !summaryHasLine(summary, [&name](const std::string& line) {
+              return line.find(name) != std::string::npos && line.find("Failed") != std::string::npos;
+            });
+        if (reportedDone && done != processed.end()) {
+          EXPECT_TRUE(asProcessed || withoutNumbers) << what << ": " << path << " is reported done but is not";
         }
-        const StartUpOutcome outcome = bench->run(switchesFor(c, *bench));
-        const std::string& summary = bench->summary();
-        const Snapshot now = bench->files();
-        if (changeNames[static_cast<std::size_t>(n)] == "write program/Simple.style") {
-          // Without any code style an Add cannot be made: nothing is touched.
-          EXPECT_EQ(outcome.exitStatus, 1) << what << summary;
-          EXPECT_EQ(now, original) << what;
-          continue;
-        }
-        const bool refused = summary.find("No files were modified.") != std::string::npos;
-        if (!changeNames[static_cast<std::size_t>(n)].starts_with("remove folder")) {
-          // Only the removal of the trial folder of a new copy is harmless: the folder is then used.
-          EXPECT_EQ(outcome.exitStatus, refused ? 1 : 2) << what << summary;
-        }
-        EXPECT_TRUE(summary.ends_with(" seconds.") &&
-                    summary.find("\r\nUpdate completed in ", summary.rfind("\r\n")) != std::string::npos)
-            << what << summary;
-
-        bool anyUnprocessed = false;
-        for (const std::string& path : guarded) {
-          const auto was = original.find(path);
-          const auto done = processed.find(path);
-          const auto is = now.find(path);
-          const std::string name = bareName(path);
-          if (is == now.end()) {
-            EXPECT_TRUE(was == original.end() || done == processed.end()) << what << ": " << path << " is missing";
-            if (done == processed.end()) continue;
-          } else {
-            const auto source = original.find(kProjectFolder + name);
-            const auto plain = unnumbered.find(path);
-            // A copied project file names its member from outside the project inside the copy.
-            const bool asBefore =
-                (was != original.end() && is->second == was->second) ||
-                (path.starts_with(kCopyFolder) && source != original.end() &&
-                 (is->second == source->second ||
-                  is->second == replaceAll(source->second, "..\\Shared\\", "Shared\\")));
-            const bool withoutNumbers = plain != unnumbered.end() && is->second == plain->second &&
-                                        summaryHasLine(summary, [&name](const std::string& line) {
-                                          return line.starts_with("Adding line numbers to " + name + "...Failed");
-                                        });
-            const bool asProcessed = done != processed.end() && is->second == done->second;
-            EXPECT_TRUE(asBefore || asProcessed || withoutNumbers)
-                << what << ": " << path << " is neither as it was nor as the run makes it:\n"
-                << is->second;
-            const bool reportedDone =
-                summaryHasLine(summary, [&name](const std::string& line) {
-                  return line.starts_with("Analysing " + name + "...Done");
-                }) &&
-                !summaryHasLine(summary, [&name](const std::string& line) {
-                  return line.find(name) != std::string::npos && line.find("Failed") != std::string::npos;
-                });
-            if (reportedDone && done != processed.end()) {
-              EXPECT_TRUE(asProcessed || withoutNumbers) << what << ": " << path << " is reported done but is not";
-            }
-            if (asProcessed) continue;
-          }
-          anyUnprocessed = true;
-          EXPECT_TRUE(failureReportedFor(summary, name))
-              << what << ": " << path << " was left unprocessed without a word\n"
-              << summary;
-        }
-        if (anyUnprocessed) {
-          EXPECT_TRUE(summary.find("injected failure") != std::string::npos ||
-                      summary.find("\r\nThe chosen destination folder was not valid.\r\n") != std::string::npos)
-              << what << ": the reason is not given\n"
-              << summary;
-        }
-        for (const auto& [path, text] : now) {
-          if (path.ends_with("/GlobalVariables.bas")) {
-            EXPECT_TRUE(wholeGlobalModule(text)) << what << ": " << path << "\n" << text;
-          } else if (!isCutOffWrite(path) && original.count(path) == 0 && processed.count(path) == 0) {
-            ADD_FAILURE() << what << ": an unexpected file " << path;
-          }
-          EXPECT_FALSE(isFixedScratch(path)) << what << ": " << path;
-          // A file changed in place, wherever it lies, has its backup copy.
-          const auto was = original.find(path);
-          if (!c.backup || path.starts_with(kBackupFolder) || was == original.end() || was->second == text) continue;
-          const auto copy = now.find(backupCopyOf(path));
-          EXPECT_TRUE(copy != now.end() && copy->second == was->second)
-              << what << ": " << path << " changed without its backup copy";
-        }
+        if (asProcessed) continue;
       }
+      anyUnprocessed = true;
+      EXPECT_TRUE(failureReportedFor(summary, name))
+          << what << ": " << path << " was left unprocessed without a word\n"
+          << summary;
+    }
+    if (anyUnprocessed) {
+      EXPECT_TRUE(summary.find("injected failure") != std::string::npos ||
+                  summary.find("\r\nThe chosen destination folder was not valid.\r\n") != std::string::npos)
+          << what << ": the reason is not given\n"
+          << summary;
+    }
+    for (const auto& [path, text] : now) {
+      if (path.ends_with("/GlobalVariables.bas")) {
+        EXPECT_TRUE(wholeGlobalModule(text)) << what << ": " << path << "\n" << text;
+      } else if (!isCutOffWrite(path) && original.count(path) == 0 && processed.count(path) == 0) {
+        ADD_FAILURE() << what << ": an unexpected file " << path;
+      }
+      EXPECT_FALSE(isFixedScratch(path)) << what << ": " << path;
+      // A file changed in place, wherever it lies, has its backup copy.
+      const auto was = original.find(path);
+      if (!c.backup || path.starts_with(kBackupFolder) || was == original.end() || was->second == text) continue;
+      const auto copy = now.find(backupCopyOf(path));
+      EXPECT_TRUE(copy != now.end() && copy->second == was->second)
+          << what << ": " << path << " changed without its backup copy";
     }
   }
 }
+
+std::vector<Injection> allInjections() {
+  std::vector<Injection> out;
+  for (std::size_t d = 0; d < std::size(kCases); ++d) {
+    for (const bool onlyTheNth : {true, false}) out.push_back({d, onlyTheNth});
+  }
+  return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FailingDiskEach, ::testing::ValuesIn(allInjections()),
+                         [](const ::testing::TestParamInfo<Injection>& info) {
+                           std::string name = kCases[info.param.disk].what +
+                                              (info.param.onlyTheNth ? " one change failing" : " the rest failing");
+                           for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                           return name;
+                         });
 
 TEST_F(FailingDisk, AnAddWithoutAnyCodeStyleChangesNothingAndLeavesTheLog) {
   auto bench = RunBench::example();

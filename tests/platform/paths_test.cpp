@@ -1,88 +1,36 @@
+// Windows paths as the product handles them on any platform, and lines as
+// Visual Basic reads them, as tables of calls (tests/data/platform/paths.txt).
+#include "platform/paths.h"
+
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "platform/paths.h"
+#include "platform/lines.h"
+#include "support/case_file.h"
 
 namespace qm {
 namespace {
 
-TEST(JoinPath, AddsOneBackslashUnlessTheFolderEndsInOne) {
-  struct Case {
-    std::string folder, name, joined;
-  };
-  const std::vector<Case> cases = {
-      {"C:\\Work\\Billing", "modUtil.bas", "C:\\Work\\Billing\\modUtil.bas"},
-      {"C:\\Work\\Billing\\", "modUtil.bas", "C:\\Work\\Billing\\modUtil.bas"},
-      {"C:\\", "WorkingFile", "C:\\WorkingFile"},
-      {"/opt/quillmere/", "Simple.style", "/opt/quillmere/Simple.style"},
-      {"/opt/quillmere", "Simple.style", "/opt/quillmere\\Simple.style"},
-      {"\\\\server\\share", "a.vbp", "\\\\server\\share\\a.vbp"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(joinPath(c.folder, c.name), c.joined) << c.folder << " + " << c.name;
-  }
+using Arguments = std::vector<std::string>;
+
+class Paths : public testing::CaseTest {};
+
+TEST_P(Paths, GiveWhatTheTableSays) {
+  testing::expectRows(c, {
+      {"joinPath", [](const Arguments& a) { return joinPath(a[0], a[1]); }},
+      {"bareName", [](const Arguments& a) { return std::string(bareName(a[0])); }},
+      {"folderOf", [](const Arguments& a) { return std::string(folderOf(a[0])); }},
+      {"withTrailingSeparator", [](const Arguments& a) { return withTrailingSeparator(a[0]); }},
+      {"withoutTrailingSeparator", [](const Arguments& a) { return std::string(withoutTrailingSeparator(a[0])); }},
+      {"wildcardMatch", [](const Arguments& a) { return std::string(wildcardMatch(a[0], a[1]) ? "yes" : "no"); }},
+      {"splitLines", [](const Arguments& a) {  // each line followed by "|"
+         std::string lines;
+         for (auto line : splitLines(a[0])) lines += std::string(line) + "|";
+         return lines;
+       }},
+  });
 }
 
-TEST(BareNameAndFolder, SplitAtTheLastSeparatorOfEitherKind) {
-  struct Case {
-    std::string path, bare, folder;
-  };
-  const std::vector<Case> cases = {
-      {"Forms\\frmMain.frm", "frmMain.frm", "Forms\\"},
-      {"..\\Shared\\modShared.bas", "modShared.bas", "..\\Shared\\"},
-      {"/tmp/x\\Forms/frmMain.frm", "frmMain.frm", "/tmp/x\\Forms/"},
-      {"modUtil.bas", "modUtil.bas", ""},
-      {"C:\\Work\\", "", "C:\\Work\\"},
-      {"", "", ""},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(bareName(c.path), c.bare) << c.path;
-    EXPECT_EQ(folderOf(c.path), c.folder) << c.path;
-  }
-}
-
-TEST(TrailingSeparator, IsAddedOrRemovedOnce) {
-  EXPECT_EQ(withTrailingSeparator("C:\\Work"), "C:\\Work\\");
-  EXPECT_EQ(withTrailingSeparator("C:\\Work\\"), "C:\\Work\\");
-  EXPECT_EQ(withTrailingSeparator("/tmp/x/"), "/tmp/x/");
-  EXPECT_EQ(withoutTrailingSeparator("C:\\Work\\"), "C:\\Work");
-  EXPECT_EQ(withoutTrailingSeparator("C:\\Work"), "C:\\Work");
-  EXPECT_EQ(withoutTrailingSeparator("/"), "/");
-}
-
-TEST(WildcardMatch, MatchesAsWindowsDoesIgnoringCase) {
-  struct Case {
-    std::string pattern, name;
-    bool matches;
-  };
-  const std::vector<Case> cases = {
-      {"*.style", "Simple.style", true},
-      {"*.style", "Simple.STYLE", true},
-      {"*.STYLE", "simple.style", true},
-      {"*.style", "Simple.styles", false},
-      {"*.style", "Simple.style.bak", false},
-      {"*.style", "style", false},
-      {"*.style", ".style", true},
-      {"*.*", "README", true},
-      {"*.*", "a.b.c", true},
-      {"*", "", true},
-      {"?", "", false},
-      {"a?c", "abc", true},
-      {"a?c", "ac", false},
-      {"a?c", "abbc", false},
-      {"*a*b", "xaYb", true},
-      {"*a*b", "xaYbc", false},
-      {"frm*.frm", "frmMain.frm", true},
-      {"frm*.frm", "frmMain.frx", false},
-      {"Simple.style", "SIMPLE.STYLE", true},
-      {"Backup_*", "backup_2024-Jan-05", true},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(wildcardMatch(c.pattern, c.name), c.matches) << c.pattern << " ~ " << c.name;
-  }
-}
+QM_CASES_FROM(Paths, "platform/paths.txt");
 
 }  // namespace
 }  // namespace qm

@@ -1,32 +1,26 @@
+// Where the program keeps its styles: beside the executable when that
+// folder can be written, else in the user's data folder.
+#include "platform/program_folder.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/program_folder.h"
 #include "support/temp_folder.h"
 
 namespace qm {
 namespace {
 
-using testing::TempFolder;
-
-TEST(ProgramFolder, IsTheExecutablesFolderWhenItCanBeWritten) {
-  TempFolder folder;
+TEST(ProgramFolder, IsTheExecutablesFolderWhenWritableElseTheUsersDataFolder) {
+  testing::TempFolder folder;
   folder.makeFolder("bin");
   EXPECT_EQ(chooseProgramFolder(folder.file("bin/"), folder.file("data/quillmere/")), folder.file("bin/"));
   EXPECT_FALSE(folder.exists("data"));
-}
-
-TEST(ProgramFolder, FallsBackToTheUsersDataFolderAndCreatesIt) {
-  TempFolder folder;
   EXPECT_EQ(chooseProgramFolder(folder.file("missing/bin/"), folder.file("share/quillmere/")),
             folder.file("share/quillmere/"));
   EXPECT_TRUE(folder.exists("share/quillmere"));
   EXPECT_EQ(chooseProgramFolder("", folder.file("share/quillmere/")), folder.file("share/quillmere/"));
-}
-
-TEST(ProgramFolder, OfThisProgramIsAFolderWithATrailingSeparator) {
-  const std::string folder = programFolder();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_TRUE(folder.back() == '/' || folder.back() == '\\');
+  const std::string ours = programFolder();
+  ASSERT_FALSE(ours.empty());
+  EXPECT_TRUE(ours.back() == '/' || ours.back() == '\\');
 }
 
 }  // namespace

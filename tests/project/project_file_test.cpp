@@ -133,7 +133,9 @@ TEST(LoadProjectDetails, FailsWhenACounterOrTheMembersTogetherPass32767) {
     const ProjectDetails details = LoadProjectDetails(files, temp.path() + "Huge.vbp");
     EXPECT_FALSE(details.loaded);
     EXPECT_EQ(details.name, "");
-    if (text == &oneCounter) EXPECT_EQ(details.members.size(), 32767u);
+    if (text == &oneCounter) {
+      EXPECT_EQ(details.members.size(), 32767u);
+    }
   }
 }
 

@@ -1,3 +1,6 @@
+// The settings as the program reads and writes them: under the current
+// user's key, with a default for anything absent or of another type, and
+// silently unchanged when the store cannot be written.
 #include "settings/registry.h"
 
 #include <gtest/gtest.h>
@@ -10,70 +13,54 @@ namespace {
 
 using testing::crlf;
 
-std::string settingsKey() { return SettingsKey() + "\\Settings"; }
-std::string previousKey() { return SettingsKey() + "\\Previous"; }
+const std::string kSettings = SettingsKey() + "\\Settings";
+const std::string kPrevious = SettingsKey() + "\\Previous";
 
-TEST(Settings, FirstRunGivesEveryDefault) {
+std::string text(const SettingsBackend& store, const std::string& key, const char* name) {
+  return GetSettingString(store, HKEY_CURRENT_USER, key, name, "<default>");
+}
+std::int32_t number(const SettingsBackend& store, const std::string& key, const char* name) {
+  return GetSettingNumber(store, HKEY_CURRENT_USER, key, name, 99);
+}
+
+TEST(Settings, StoresUnderTheCurrentUsersKeyAndGivesTheDefaultForWhatIsAbsentOrOfAnotherType) {
   MemorySettings store;
-  EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 0), 0);
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, previousKey(), "1", ""), "");
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", "Simple.style"), "Simple.style");
-  EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 7), 7);
+  EXPECT_EQ(text(store, kSettings, "LastRoutine"), "<default>");
+  EXPECT_EQ(number(store, kPrevious, "Number"), 99);
   EXPECT_EQ(store.writes(), 0);
-}
-
-TEST(Settings, ValuesOfTheWrongTypeGiveTheDefault) {
-  MemorySettings store;
-  SaveSettingString(store, HKEY_CURRENT_USER, previousKey(), "Number", "3");
-  SaveSettingNumber(store, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", 1);
-  store.document().setOther("HKEY_CURRENT_USER\\" + settingsKey(), "VB_Location", "hex(2):43,00,00,00");
-  EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 0), 0);
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", "none"), "none");
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, settingsKey(), "VB_Location", ""), "");
-}
-
-TEST(Settings, StoresUnderTheCurrentUsersRoot) {
-  MemorySettings store;
-  SaveSettingString(store, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", "Simple.style");
-  SaveSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 10);
+  SaveSettingString(store, HKEY_CURRENT_USER, kSettings, "LastRoutine", "Simple.style");
+  SaveSettingNumber(store, HKEY_CURRENT_USER, kPrevious, "Number", 10);
   EXPECT_EQ(store.text(), crlf({"Windows Registry Editor Version 5.00", "",
                                 "[HKEY_CURRENT_USER\\Software\\Oskavel Software\\Quillmere\\Settings]",
                                 "\"LastRoutine\"=\"Simple.style\"", "",
                                 "[HKEY_CURRENT_USER\\Software\\Oskavel Software\\Quillmere\\Previous]",
                                 "\"Number\"=dword:0000000a", ""}));
+  SaveSettingString(store, HKEY_CURRENT_USER, kPrevious, "Number", "3");
+  SaveSettingNumber(store, HKEY_CURRENT_USER, kSettings, "LastRoutine", 1);
+  store.document().setOther("HKEY_CURRENT_USER\\" + kSettings, "VB_Location", "hex(2):43,00,00,00");
+  EXPECT_EQ(number(store, kPrevious, "Number"), 99);
+  EXPECT_EQ(text(store, kSettings, "LastRoutine"), "<default>");
+  EXPECT_EQ(text(store, kSettings, "VB_Location"), "<default>");
 }
 
-TEST(Settings, NumbersKeepTheirSignThroughThirtyTwoBits) {
+TEST(Settings, NumbersKeepTheirSignThroughThirtyTwoBitsAndATextEndsAtItsFirstNul) {
   MemorySettings store;
-  for (std::int32_t number : {0, 1, 10, -1, 2147483647, -2147483647 - 1}) {
-    SaveSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", number);
-    EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 99), number);
+  for (std::int32_t value : {0, 1, 10, -1, 2147483647, -2147483647 - 1}) {
+    SaveSettingNumber(store, HKEY_CURRENT_USER, kPrevious, "Number", value);
+    EXPECT_EQ(number(store, kPrevious, "Number"), value);
   }
-}
-
-TEST(Settings, AStoredTextEndsAtItsFirstNul) {
-  MemorySettings store;
-  SaveSettingString(store, HKEY_CURRENT_USER, settingsKey(), "VB_Location", std::string("C:\\VB6.EXE\0junk", 15));
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, settingsKey(), "VB_Location", ""), "C:\\VB6.EXE");
+  SaveSettingString(store, HKEY_CURRENT_USER, kSettings, "VB_Location", std::string("C:\\VB6.EXE\0junk", 15));
+  EXPECT_EQ(text(store, kSettings, "VB_Location"), "C:\\VB6.EXE");
 }
 
 TEST(Settings, AFailedWriteIsSilentAndLeavesTheStoreAsItWas) {
   MemorySettings store;
-  SaveSettingString(store, HKEY_CURRENT_USER, settingsKey(), "ShowWarning", "True");
+  SaveSettingString(store, HKEY_CURRENT_USER, kSettings, "ShowWarning", "True");
   store.failWrites(true);
-  SaveSettingString(store, HKEY_CURRENT_USER, settingsKey(), "ShowWarning", "False");
-  SaveSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 4);
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, settingsKey(), "ShowWarning", ""), "True");
-  EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 0), 0);
-}
-
-TEST(Settings, ValuesBeyondTheCountStayButAreNotReadByTheCount) {
-  MemorySettings store;
-  for (int i = 1; i <= 7; ++i)
-    SaveSettingString(store, HKEY_CURRENT_USER, previousKey(), std::to_string(i), "p" + std::to_string(i));
-  SaveSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 3);
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, previousKey(), "7", ""), "p7");
-  EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 0), 3);
+  SaveSettingString(store, HKEY_CURRENT_USER, kSettings, "ShowWarning", "False");
+  SaveSettingNumber(store, HKEY_CURRENT_USER, kPrevious, "Number", 4);
+  EXPECT_EQ(text(store, kSettings, "ShowWarning"), "True");
+  EXPECT_EQ(number(store, kPrevious, "Number"), 99);
 }
 
 }  // namespace

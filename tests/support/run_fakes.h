@@ -12,7 +12,7 @@
 
 #include "platform/clock.h"
 #include "platform/process.h"
-#include "run/run_services.h"
+#include "platform/view_services.h"
 
 namespace qm::testing {
 

@@ -140,10 +140,12 @@ std::string findOnPath(std::string_view program) {
   while (pos <= folders.size()) {
     std::size_t colon = folders.find(':', pos);
     if (colon == std::string_view::npos) colon = folders.size();
-    // An empty entry stands for the current folder.
-    const std::string_view folder = colon > pos ? folders.substr(pos, colon - pos) : std::string_view(".");
+    std::string folder(folders.substr(pos, colon - pos));
     pos = colon + 1;
-    const std::string candidate = std::string(folder) + "/" + std::string(program);
+    if (folder.empty()) folder.push_back('.');  // an empty entry means the current folder
+    std::string candidate = std::move(folder);
+    candidate.push_back('/');
+    candidate.append(program);
     if (isExecutableFile(candidate)) return candidate;
   }
   return {};

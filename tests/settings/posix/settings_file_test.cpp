@@ -8,47 +8,32 @@
 namespace qm {
 namespace {
 
-using testing::TempFolder;
+const std::string kSettings = SettingsKey() + "\\Settings";
+const std::string kPrevious = SettingsKey() + "\\Previous";
 
-std::string settingsKey() { return SettingsKey() + "\\Settings"; }
-std::string previousKey() { return SettingsKey() + "\\Previous"; }
-
-// One run writes, the next reads.
-TEST(SettingsFile, TheFileWrittenByOneRunIsReadByTheNext) {
-  TempFolder folder;
-  const std::string path = folder.file("Oskavel Software/Quillmere.reg");
-  {
-    RegFileSettings first(path);
-    SaveSettingString(first, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", "Detailed.style");
-    SaveSettingString(first, HKEY_CURRENT_USER, settingsKey(), "VB_Location", "/opt/vb98/VB6.EXE");
-    SaveSettingString(first, HKEY_CURRENT_USER, settingsKey(), "ShowWarning", "False");
-    SaveSettingNumber(first, HKEY_CURRENT_USER, previousKey(), "Number", 1);
-    SaveSettingString(first, HKEY_CURRENT_USER, previousKey(), "1", "/home/ada/Billing/Billing.vbp");
-  }
-  RegFileSettings next(path);
-  EXPECT_EQ(GetSettingString(next, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", ""), "Detailed.style");
-  EXPECT_EQ(GetSettingString(next, HKEY_CURRENT_USER, settingsKey(), "VB_Location", ""), "/opt/vb98/VB6.EXE");
-  EXPECT_EQ(GetSettingString(next, HKEY_CURRENT_USER, settingsKey(), "ShowWarning", ""), "False");
-  EXPECT_EQ(GetSettingNumber(next, HKEY_CURRENT_USER, previousKey(), "Number", 0), 1);
-  EXPECT_EQ(GetSettingString(next, HKEY_CURRENT_USER, previousKey(), "1", ""), "/home/ada/Billing/Billing.vbp");
+std::string text(const SettingsBackend& store, const std::string& key, const char* name) {
+  return GetSettingString(store, HKEY_CURRENT_USER, key, name, "<default>");
+}
+std::int32_t number(const SettingsBackend& store, const std::string& key, const char* name) {
+  return GetSettingNumber(store, HKEY_CURRENT_USER, key, name, 99);
 }
 
-TEST(SettingsFile, AFileThatCannotBeWrittenNeverStopsTheProgram) {
-  TempFolder folder;
+TEST(SettingsFile, WrittenByOneRunIsReadByTheNext) {
+  testing::TempFolder folder;
+  RegFileSettings first(folder.file("Oskavel Software/Quillmere.reg"));
+  SaveSettingString(first, HKEY_CURRENT_USER, kPrevious, "1", "/opt/vb98/Billing.vbp");
+  SaveSettingNumber(first, HKEY_CURRENT_USER, kPrevious, "Number", 1);
+  const RegFileSettings next(folder.file("Oskavel Software/Quillmere.reg"));
+  EXPECT_EQ(text(next, kPrevious, "1"), "/opt/vb98/Billing.vbp");
+  EXPECT_EQ(number(next, kPrevious, "Number"), 1);
+}
+
+TEST(SettingsFile, ThatCannotBeWrittenIsLeftSilentlyAndGivesDefaults) {
+  testing::TempFolder folder;  // a file where the settings' folder should be
   folder.write("Oskavel Software", "a file where the folder should be");
-  RegFileSettings store(folder.file("Oskavel Software/Quillmere.reg"));
-  SaveSettingString(store, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", "x");
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, settingsKey(), "LastRoutine", "default"), "default");
-}
-
-TEST(SettingsFile, AHandEditedFileIsRead) {
-  TempFolder folder;
-  folder.write("Quillmere.reg",
-               "REGEDIT4\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Oskavel Software\\Quillmere\\Previous]\n"
-               "\"Number\"=dword:2\n\"1\"=\"/p/One.vbp\"\n\"2\"=\"/p/Two.vbp\"\n");
-  RegFileSettings store(folder.file("Quillmere.reg"));
-  EXPECT_EQ(GetSettingNumber(store, HKEY_CURRENT_USER, previousKey(), "Number", 0), 2);
-  EXPECT_EQ(GetSettingString(store, HKEY_CURRENT_USER, previousKey(), "2", ""), "/p/Two.vbp");
+  RegFileSettings blocked(folder.file("Oskavel Software/Quillmere.reg"));
+  SaveSettingString(blocked, HKEY_CURRENT_USER, kSettings, "LastRoutine", "x");
+  EXPECT_EQ(text(blocked, kSettings, "LastRoutine"), "<default>");
 }
 
 }  // namespace

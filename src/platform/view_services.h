@@ -1,4 +1,4 @@
-// The small interfaces through which a run reaches the screen. The windows
+// The small interfaces through which the core reaches the screen. The windows
 // implement them with widgets; command-line mode and tests supply their own.
 #pragma once
 

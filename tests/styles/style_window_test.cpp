@@ -1,0 +1,330 @@
+// The style editor and the options page's style list, driven as a person
+// drives them: each case of tests/data/styles/style_editor.txt and
+// style_list.txt is a script of "> action" lines and "key: value" lines,
+// which say what the windows show at that point. The actions and keys are
+// the ones read below; dialogs answer from the script, and the program
+// folder is a fresh one whose file system can be told to fail.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "platform/view_services.h"
+#include "styles/style_editor.h"
+#include "styles/style_file.h"
+#include "styles/style_library.h"
+#include "support/case_file.h"
+#include "support/faulty_file_system.h"
+#include "support/temp_folder.h"
+
+namespace qm {
+namespace {
+
+using Names = std::vector<std::string>;
+
+std::string joined(const Names& names) {
+  std::string out;
+  for (const std::string& name : names) out += (out.empty() ? "" : " | ") + name;
+  return out;
+}
+Names split(std::string_view text) {
+  Names out;
+  for (std::size_t at = 0; !text.empty() && at <= text.size();) {
+    const std::size_t bar = std::min(text.find(" | ", at), text.size());
+    out.emplace_back(text.substr(at, bar - at));
+    at = bar + 3;
+  }
+  return out;
+}
+// "head: tail", or "head:" with an empty tail; nothing without a colon.
+std::optional<std::pair<std::string, std::string>> atColon(const std::string& line) {
+  const std::size_t colon = line.find(": ");
+  if (colon != std::string::npos) return std::pair(line.substr(0, colon), line.substr(colon + 2));
+  if (line.ends_with(":")) return std::pair(line.substr(0, line.size() - 1), std::string());
+  return std::nullopt;
+}
+std::string yesNo(bool value) { return value ? "yes" : "no"; }
+
+class ScriptedDialogs final : public Dialogs {
+ public:
+  std::deque<std::optional<std::string>> answers;  // nothing = cancelled
+  std::deque<Names> fileAnswers;                   // none = cancelled
+  Names messages, questions, fileRequests;         // "title: text" each
+
+  void messageBox(std::string_view text, std::string_view title) override {
+    messages.push_back(std::string(title) + ": " + std::string(text));
+  }
+  Names openFile(const FileDialogRequest& request) override {
+    fileRequests.push_back(request.filter + " in " + request.initialFolder + (request.allowMultiple ? ", several" : ""));
+    return next(fileAnswers).value_or(Names{});
+  }
+  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title, std::string_view) override {
+    questions.push_back(std::string(title) + ": " + std::string(prompt));
+    return next(answers).value_or(std::nullopt);
+  }
+  bool rollbackWarning(bool&) override { return false; }
+
+ private:
+  template <typename T>
+  static std::optional<T> next(std::deque<T>& queue) {
+    if (queue.empty()) return std::nullopt;
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+  }
+};
+
+const char* const kTabs[] = {"first", "last", "files"};
+const char* const kFocus[] = {"text", "files", "tabs"};  // in EditorFocus's order
+
+int indexOf(const char* const (&names)[3], const std::string& name) {
+  const auto found = std::find(std::begin(names), std::end(names), name);
+  if (found == std::end(names)) throw std::invalid_argument("no such tab or focus: " + name);
+  return static_cast<int>(found - names);
+}
+
+class Windows {
+ public:
+  Windows(const testing::Case& script, bool withList) : script_(script) {
+    StyleEditorHooks& hooks = editor_.hooks();
+    hooks.saveLastRoutine = [this](const std::string& name) { remembered_.push_back(name); };
+    hooks.tickVariableDump = [this] { ++ticks_; };
+    hooks.styleListChanged = [this] { ++listRefreshes_; };
+    hooks.currentStyleChanged = [this] { ++styleChanges_; };
+    hooks.repaint = [this] { progress_.push_back(bar("shown ", "hidden ") + std::to_string(editor_.saveProgressValue())); };
+    hooks.holdProgress = [this](int ms) { progress_.push_back(bar("held ", "held hidden ") + std::to_string(ms)); };
+    hooks.openDocument = [this](const std::string& path) { opened_.push_back(path); };
+    if (withList) list_.emplace(workspace_, editor_, dialogs_);  // takes over styleListChanged
+  }
+
+  // An action's first words name it; numbers follow ("insert tag 3 over 14+0"),
+  // and a text after a colon ("type first at 3: <text>").
+  void run(const std::string& action) {
+    const auto parts = atColon(action);
+    const std::string verb = parts ? parts->first : action;
+    const std::string arg = parts ? text(parts->second) : "";
+    std::istringstream words(verb);
+    std::string first, second, over;
+    int a = 0, b = 0;
+    words >> first >> second;
+    const std::map<std::string, std::function<void()>> actions = {
+        {"write", [&] { folder_.write(arg.substr(0, arg.find(" = ")), text(arg.substr(arg.find(" = ") + 3))); }},
+        {"style", [&] {  // a style of one line in each text, loaded
+           folder_.write("Fixture.style", testing::crlf({"[ON ERROR]", arg.substr(0, arg.find(" / ")), "[ERROR HANDLER]",
+                                                         arg.substr(arg.find(" / ") + 3), "[FILES]"}));
+           result(editor_.load("Fixture"));
+         }},
+        {"styles", [&] {  // each with one line, "' <name>", in its first text
+           for (const std::string& name : split(arg)) {
+             folder_.write(name, testing::crlf({"[ON ERROR]", "' " + name, "[ERROR HANDLER]", "ErrorHandler:", "[FILES]"}));
+           }
+         }},
+        {"make folder", [&] { folder_.makeFolder(arg); }},
+        {"delete file", [&] { std::filesystem::remove(folder_.file(arg)); }},
+        {"fail", [&] {  // fail reads|writes|removes|nothing [of: <part of the path>]
+           const auto op = second == "reads" ? testing::Operation::Read
+                           : second == "writes" ? testing::Operation::Write
+                                                : testing::Operation::Remove;
+           files_.setRule([op, arg, none = second == "nothing"](testing::Operation o, const std::string& path) {
+             return !none && o == op && path.find(arg) != std::string::npos;
+           });
+         }},
+        {"load", [&] { result(editor_.load(arg)); }},
+        {"tab", [&] {  // tab <tab>, or tab key over <start>+<length>
+           if (second != "key") return editor_.selectTab(indexOf(kTabs, second));
+           words >> over >> a >> b;
+           editor_.insertTabSpaces(a, b);
+         }},
+        {"type", [&] {  // type <tab> at <caret>: <text>
+           words >> over >> a;
+           editor_.setText(indexOf(kTabs, second), arg, a);
+         }},
+        {"insert", [&] {  // insert tag <item> over <start>+<length>
+           int item = 0;
+           words >> item >> over >> a >> b;
+           editor_.insertTag(item, a, b);
+         }},
+        {"focus", [&] { editor_.setFocus(static_cast<EditorFocus>(indexOf(kFocus, arg))); }},
+        {"show", [&] { editor_.show(); }},
+        {"hide", [&] { editor_.hide(); }},
+        {"answer", [&] { dialogs_.answers.push_back(arg); }},
+        {"cancel", [&] { dialogs_.answers.push_back(std::nullopt); }},
+        {"answer files", [&] { dialogs_.fileAnswers.push_back(split(arg)); }},
+        {"add files", [&] { editor_.addExtraFiles(); }},
+        {"remove files", [&] { editor_.removeSelectedFiles(); }},
+        {"select", [&] { editor_.setFileSelected((words >> a, a), true); }},  // select file <index>
+        {"unselect", [&] { editor_.setFileSelected((words >> a, a), false); }},
+        {"open", [&] { editor_.openExtraFile((words >> a, a)); }},
+        {"save", [&] { result(editor_.save()); }},
+        {"save as", [&] { result(editor_.saveAs()); }},
+        {"rename", [&] { editor_.setStyleName(arg); }},
+        {"forget", [&] { remembered_.clear(); progress_.clear(); listRefreshes_ = 0; }},  // what the hooks saw
+        {"choose", [&] { result(list().chooseCurrentStyle(arg)); }},
+        {"pick", [&] { result(list().selectStyle(arg)); }},
+        {"new style", [&] { result(list().newStyle()); }},
+        {"delete style", [&] { result(list().deleteCurrentStyle()); }},
+        {"edit style", [&] { list().editStyle(); }},
+        {"refresh", [&] { list().refresh(); }},
+        {"listed or first", [&] { result_ = list().listedOrFirst(arg); }},
+    };
+    auto found = actions.find(verb);
+    if (found == actions.end()) found = actions.find(first);
+    if (found == actions.end()) throw std::invalid_argument("no action '" + action + "'");
+    found->second();
+  }
+
+  std::string shown(const std::string& key) const {
+    std::istringstream words(key);
+    std::string first, second;
+    words >> first >> second;
+    const auto failureShown = [&] {  // the last failure's own words in a message box
+      return !failure_.empty() && std::any_of(dialogs_.messages.begin(), dialogs_.messages.end(),
+                                              [&](const std::string& m) { return m.ends_with(": " + failure_); });
+    };
+    const auto inFolder = [&](std::string out) {
+      for (auto at = out.find(folder_.path()); at != std::string::npos; at = out.find(folder_.path())) {
+        out.replace(at, folder_.path().size(), "<program folder>");
+      }
+      return out;
+    };
+    const auto read = [&](const std::string& name) { return folder_.exists(name) ? folder_.read(name) : "<none>"; };
+    const std::map<std::string, std::function<std::string()>> keys = {
+        {"result", [&] { return result_; }},
+        {"failure shown", [&] { return yesNo(failureShown()); }},
+        {"caption", [&] { return editor_.caption(); }},
+        {"style", [&] { return editor_.styleName(); }},
+        {"tab", [&] { return kTabs[editor_.currentTab()]; }},
+        {"focus", [&] { return kFocus[static_cast<int>(editor_.focus())]; }},
+        {"visible", [&] { return yesNo(editor_.visible()); }},
+        {"unsaved", [&] { return yesNo(editor_.saveEnabled()); }},
+        {"menus", [&] {  // the Insert menu, its tag items, Extra File and Remove File, when enabled
+           return std::string(editor_.insertMenuEnabled() ? "insert " : "") + (editor_.tagItemsEnabled() ? "tags " : "") +
+                  (editor_.extraFileEnabled() ? "extra " : "") + (editor_.removeFileEnabled() ? "remove" : "");
+         }},
+        {"text", [&] { return editor_.text(indexOf(kTabs, second)); }},  // text <tab>, as shown
+        {"caret", [&] { return std::to_string(editor_.caret(indexOf(kTabs, second))); }},
+        {"selection", [&] { return ranges({editor_.selection(indexOf(kTabs, second))}); }},
+        {"red", [&] { return ranges(editor_.highlights(indexOf(kTabs, second))); }},  // the tags' highlights
+        {"on error", [&] { return editor_.style().onErrorText; }},  // the texts as the style holds them
+        {"handler", [&] { return editor_.style().handlerText; }},
+        {"files", [&] { return joined(editor_.extraFiles()); }},
+        {"selected", [&] {
+           std::string out;
+           for (std::size_t i = 0; i < editor_.extraFiles().size(); ++i) {
+             if (editor_.fileSelected(i)) out += (out.empty() ? "" : " ") + std::to_string(i);
+           }
+           return out;
+         }},
+        {"ticks", [&] { return std::to_string(ticks_); }},  // of the variable dump box
+        {"list refreshes", [&] { return std::to_string(listRefreshes_); }},
+        {"style changes", [&] { return std::to_string(styleChanges_); }},
+        {"remembered", [&] { return joined(remembered_); }},  // as the last style used
+        {"progress", [&] { return joined(progress_) + (editor_.saveProgressVisible() ? ", still shown" : ""); }},
+        {"opened", [&] { return joined(opened_); }},
+        {"message titles", [&] {
+           Names titles;
+           for (const std::string& message : dialogs_.messages) titles.push_back(message.substr(0, message.find(": ")));
+           return joined(titles);
+         }},
+        {"questions", [&] { return joined(dialogs_.questions); }},
+        {"file dialog", [&] { return dialogs_.fileRequests.empty() ? "" : inFolder(dialogs_.fileRequests.back()); }},
+        {"file", [&]() -> std::string {  // file <name>: its bytes; file <name> is: which of the program's own styles it holds
+           if (!key.ends_with(" is")) return read(key.substr(5));
+           const std::string bytes = read(key.substr(5, key.size() - 8));
+           return bytes == defaultStyleText() ? "the default style"
+                  : bytes == emptyStyleText() ? "the empty style"
+                                              : "another";
+         }},
+        {"current", [&] { return list().sStyle(); }},
+        {"entries", [&] { return joined(list().entries()); }},
+        {"entry", [&] { return list().currentEntry() ? std::to_string(*list().currentEntry()) : "none"; }},
+        {"delete", [&] { return yesNo(list().deleteEnabled()); }},
+        {"title", [&] { return list().pageTitle(); }},
+        {"list focused", [&] { return yesNo(list().listFocused()); }},
+    };
+    auto found = keys.find(key);
+    if (found == keys.end()) found = keys.find(first);
+    if (found == keys.end()) throw std::invalid_argument("nothing shown as '" + key + "'");
+    return found->second();
+  }
+
+  // "@name" stands for the script's text of that name.
+  std::string text(const std::string& written) const {
+    return written.starts_with("@") ? script_.text(written.substr(1)) : written;
+  }
+
+ private:
+  std::string bar(const char* shown, const char* hidden) const {
+    return editor_.saveProgressVisible() ? shown : hidden;
+  }
+  static std::string ranges(const std::vector<TextRange>& all) {
+    std::string out;
+    for (const TextRange& r : all) out += (out.empty() ? "" : " ") + std::to_string(r.start) + "+" + std::to_string(r.length);
+    return out;
+  }
+  void result(bool ok) { result_ = ok ? "ok" : "failed"; }
+  void result(const Status& status) {
+    result(status.ok());
+    failure_ = status.ok() ? "" : status.message();
+  }
+  StyleLibrary& list() const {
+    if (!list_) throw std::logic_error("no style list in this script");
+    return *list_;
+  }
+
+  const testing::Case& script_;
+  testing::TempFolder folder_;
+  testing::FaultyFileSystem files_;
+  Workspace workspace_{files_, folder_.path(), folder_.path()};
+  ScriptedDialogs dialogs_;
+  StyleEditor editor_{workspace_, dialogs_};
+  mutable std::optional<StyleLibrary> list_;
+  Names remembered_, progress_, opened_;
+  int ticks_ = 0, listRefreshes_ = 0, styleChanges_ = 0;
+  std::string result_, failure_;
+};
+
+// Runs the "setup" and "script" actions in order; at each group of
+// "key: value" lines, what the windows show under those keys must read so.
+void runScript(const testing::Case& script, bool withList) {
+  Windows windows(script, withList);
+  std::string expected, shown;
+  int checks = 0;
+  Names lines = script.written.count("setup") ? script.written.at("setup") : Names{};
+  lines.insert(lines.end(), script.written.at("script").begin(), script.written.at("script").end());
+  lines.push_back("> ");
+  for (const std::string& line : lines) {
+    const std::string decoded = testing::decodeEscapes(line);
+    if (decoded.starts_with("> ")) {
+      if (!expected.empty()) {
+        ++checks;
+        EXPECT_EQ(shown, expected) << "check " << checks;
+      }
+      expected.clear();
+      shown.clear();
+      if (decoded.size() > 2) windows.run(decoded.substr(2));
+    } else if (const auto check = atColon(decoded)) {
+      expected += check->first + ": " + windows.text(check->second) + "\n";
+      shown += check->first + ": " + windows.shown(check->first) + "\n";
+    } else if (!decoded.empty()) {
+      throw std::invalid_argument("neither an action nor a check: " + decoded);
+    }
+  }
+  EXPECT_GT(checks, 0) << "a script that checks nothing";
+}
+
+class StyleEditorScript : public testing::CaseTest {};
+TEST_P(StyleEditorScript, ShowsWhatItSays) { runScript(c, false); }
+QM_CASES_FROM(StyleEditorScript, "styles/style_editor.txt");
+
+class StyleListScript : public testing::CaseTest {};
+TEST_P(StyleListScript, ShowsWhatItSays) { runScript(c, true); }
+QM_CASES_FROM(StyleListScript, "styles/style_list.txt");
+
+}  // namespace
+}  // namespace qm

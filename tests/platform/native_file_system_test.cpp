@@ -1,7 +1,10 @@
 // The native file system: paths in the product's Windows form resolved
 // without regard to case, and writes that never leave a file half written.
 #include <gtest/gtest.h>
+
+#include <map>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -101,6 +104,23 @@ TEST_F(NativeFiles, WritingCopyingAndMovingReplaceTheTargetUnderAnyCaseKeepingEv
   ASSERT_TRUE(files.moveFile(at("billing\\forms\\FRMMAIN.FRM"), at("Billing\\frmMain.frm")).ok());
   EXPECT_FALSE(temp.exists("Billing/Forms/frmMain.frm"));
   EXPECT_EQ(temp.read("Billing/frmMain.frm"), "VERSION 5.00\r\n");
+}
+
+TEST_F(NativeFiles, ACopyTakesItsSourcesModeAndAListingTellsLinksFromFiles) {
+  const std::string source = temp.file("Shared/modShared.bas");
+  ASSERT_EQ(::chmod(source.c_str(), 0640), 0);
+  ASSERT_TRUE(files.copyFile(at("Shared\\modShared.bas"), at("Billing\\modShared.bas")).ok());
+  struct stat info;
+  ASSERT_EQ(::stat(temp.file("Billing/modShared.bas").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  ASSERT_EQ(::symlink("../Shared/modShared.bas", temp.file("Billing/modLink.bas").c_str()), 0);
+  std::map<std::string, std::pair<bool, bool>> kinds;  // name -> (folder, link)
+  for (const auto& entry : files.list(at("Billing"), "*")) kinds[entry.name] = {entry.isFolder, entry.isLink};
+  const std::map<std::string, std::pair<bool, bool>> expected = {{"Billing.vbp", {false, false}},
+                                                                 {"Forms", {true, false}},
+                                                                 {"modLink.bas", {false, true}},
+                                                                 {"modShared.bas", {false, false}}};
+  EXPECT_EQ(kinds, expected);
 }
 
 TEST_F(NativeFiles, AReadOnlyFileOrAFolderIsRefusedAndKeptWithNothingBesideIt) {

@@ -49,29 +49,14 @@ std::string_view procedureName(std::string_view header) {
 std::vector<std::string_view> parameterNames(std::string_view joinedHeader) {
   std::vector<std::string_view> names;
   const std::string_view list = parameterList(joinedHeader);
-  int depth = 0;
-  bool inString = false;
-  std::size_t start = 0;
-  auto take = [&](std::string_view item) {
+  for (std::string_view item : listItems(list)) {
     item = skipBlanks(item);
     while (consumeWord(item, "optional") || consumeWord(item, "byval") || consumeWord(item, "byref") ||
            consumeWord(item, "paramarray")) {
     }
     const std::string_view name = leadingName(item);
     if (!name.empty()) names.push_back(name);
-  };
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const char c = list[i];
-    if (c == '"') inString = !inString;
-    if (inString) continue;
-    if (c == '(') ++depth;
-    if (c == ')' && depth > 0) --depth;
-    if (c == ',' && depth == 0) {
-      take(list.substr(start, i - start));
-      start = i + 1;
-    }
   }
-  take(list.substr(start));
   return names;
 }
 

@@ -77,12 +77,17 @@ std::vector<std::string_view> declaredNames(std::string_view statement) {
   const char first = asciiLower(list.front());
   if (first != 'd' && first != 's' && first != 'c') return names;
   if (!consumeWord(list, "dim") && !consumeWord(list, "static") && !consumeWord(list, "const")) return names;
-  auto take = [&](std::string_view item) {
+  for (std::string_view item : listItems(list)) {
     item = trimBlanks(item);
     consumeWord(item, "withevents");
     const std::string_view name = leadingWord(item);
     if (!name.empty()) names.push_back(name);
-  };
+  }
+  return names;
+}
+
+std::vector<std::string_view> listItems(std::string_view list) {
+  std::vector<std::string_view> items;
   int depth = 0;
   bool inString = false;
   std::size_t start = 0;
@@ -93,12 +98,12 @@ std::vector<std::string_view> declaredNames(std::string_view statement) {
     if (c == '(') ++depth;
     if (c == ')' && depth > 0) --depth;
     if (c == ',' && depth == 0) {
-      take(list.substr(start, i - start));
+      items.push_back(list.substr(start, i - start));
       start = i + 1;
     }
   }
-  take(list.substr(start));
-  return names;
+  items.push_back(list.substr(start));
+  return items;
 }
 
 std::string comparableName(std::string_view name) {

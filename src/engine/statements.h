@@ -40,6 +40,10 @@ bool closesOnItsLine(std::string_view line);
 // leading letters, digits and "_". Empty for any other statement.
 std::vector<std::string_view> declaredNames(std::string_view statement);
 
+// The items of a list, split at the commas that stand outside brackets and
+// string literals.
+std::vector<std::string_view> listItems(std::string_view list);
+
 // A name as VB compares it: lower-cased, without a trailing type character
 // ($ % & ! # @).
 std::string comparableName(std::string_view name);

@@ -21,6 +21,18 @@ std::string_view folderOf(std::string_view path) {
   return pos == std::string_view::npos ? std::string_view() : path.substr(0, pos + 1);
 }
 
+std::vector<std::string> pathParts(std::string_view path) {
+  std::vector<std::string> parts;
+  std::size_t pos = 0;
+  while (pos <= path.size()) {
+    std::size_t next = path.find_first_of("\\/", pos);
+    if (next == std::string_view::npos) next = path.size();
+    parts.emplace_back(path.substr(pos, next - pos));
+    pos = next + 1;
+  }
+  return parts;
+}
+
 std::string_view withoutTrailingSeparator(std::string_view path) {
   if (path.size() > 1 && isSeparator(path.back())) path.remove_suffix(1);
   return path;

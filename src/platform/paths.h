@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
@@ -18,6 +19,10 @@ std::string_view bareName(std::string_view path);
 
 // Everything up to and including the last separator ("" when there is none).
 std::string_view folderOf(std::string_view path);
+
+// The pieces between separators ("\" or "/"), empty ones included:
+// "..\Shared\a.bas" gives "..", "Shared", "a.bas".
+std::vector<std::string> pathParts(std::string_view path);
 
 // The path without one trailing separator.
 std::string_view withoutTrailingSeparator(std::string_view path);

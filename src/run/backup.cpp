@@ -13,24 +13,12 @@ namespace {
 
 constexpr int kMaxBackupsPerSecond = 99;
 
-std::vector<std::string> components(std::string_view path) {
-  std::vector<std::string> out;
-  std::size_t pos = 0;
-  while (pos <= path.size()) {
-    std::size_t next = path.find_first_of("\\/", pos);
-    if (next == std::string_view::npos) next = path.size();
-    out.emplace_back(path.substr(pos, next - pos));
-    pos = next + 1;
-  }
-  return out;
-}
-
 // A form of the path for comparing: "/" separators, no empty or "."
 // components, ".." taken back where it can be, lower case, no trailing "/".
 std::string comparablePath(std::string_view path) {
   const bool absolute = !path.empty() && isSeparator(path.front());
   std::vector<std::string> kept;
-  for (std::string& part : components(path)) {
+  for (std::string& part : pathParts(path)) {
     if (part.empty() || part == ".") continue;
     if (part == ".." && !kept.empty() && kept.back() != "..") {
       kept.pop_back();
@@ -47,7 +35,7 @@ std::string comparablePath(std::string_view path) {
 }
 
 bool hasDotComponent(std::string_view path) {
-  for (const std::string& part : components(path)) {
+  for (const std::string& part : pathParts(path)) {
     if (part == "." || part == "..") return true;
   }
   return false;

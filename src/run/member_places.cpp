@@ -7,18 +7,6 @@ namespace qm {
 
 namespace {
 
-std::vector<std::string> partsOf(std::string_view path) {
-  std::vector<std::string> parts;
-  std::size_t pos = 0;
-  while (pos <= path.size()) {
-    std::size_t next = path.find_first_of("\\/", pos);
-    if (next == std::string_view::npos) next = path.size();
-    parts.emplace_back(path.substr(pos, next - pos));
-    pos = next + 1;
-  }
-  return parts;
-}
-
 bool isAbsolute(std::string_view path) {
   return (!path.empty() && isSeparator(path.front())) || (path.size() >= 2 && path[1] == ':');
 }
@@ -35,7 +23,7 @@ std::string joined(const std::vector<std::string>& parts, std::size_t from) {
 // The relative path an outside member gets: its leading ".." parts (or its
 // drive and root) taken away.
 std::string insideForm(const std::string& folded, bool absolute) {
-  std::vector<std::string> parts = partsOf(folded);
+  std::vector<std::string> parts = pathParts(folded);
   std::size_t from = 0;
   if (absolute) {
     while (from < parts.size() && (parts[from].empty() || parts[from].back() == ':')) ++from;
@@ -50,7 +38,7 @@ std::string foldedPath(std::string_view path, bool* outside) {
   const bool absolute = isAbsolute(path);
   std::vector<std::string> kept;
   bool leaves = absolute;
-  for (std::string& part : partsOf(path)) {
+  for (std::string& part : pathParts(path)) {
     if (part == "." || (part.empty() && !kept.empty())) continue;
     if (part == ".." && !kept.empty() && kept.back() != ".." && !kept.back().empty()) {
       kept.pop_back();

@@ -175,6 +175,11 @@ TEST(Insertion, NoFilledLineIsLongerThanVbAccepts) {
   ASSERT_NE(at, std::string::npos);
   const std::string line = out.text.substr(at, out.text.find("\r\n", at) - at);
   EXPECT_EQ(line.size(), kLongestStyleLine);
+  // The style's other lines stand around it as they were.
+  EXPECT_NE(out.text.find("\r\nOn Error GoTo ErrorHandler\r\nConst sPROJECT as String = \"Billing\"\r\n"
+                          "Const sMODULE as String = \"modBuild.bas\"\r\nConst sPROCEDURE"),
+            std::string::npos);
+  EXPECT_NE(out.text.find("\"\r\nDim sErrorMessage As String\r\n"), std::string::npos);
   std::string literal = line.substr(line.find('"'));
   EXPECT_TRUE(literal.size() > 2 && literal.back() == '"' && literal.find("...") != std::string::npos) << literal;
   // Inside the literal every double quote stands doubled.

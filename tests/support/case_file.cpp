@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iostream>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 namespace qm::testing {
@@ -154,8 +153,6 @@ double Case::number(std::string_view key) const {
   if (value.empty() || *end != '\0') throw std::invalid_argument(name + ": '" + std::string(key) + "' is no number");
   return number;
 }
-
-double Case::number(std::string_view key, double fallback) const { return has(key) ? number(key) : fallback; }
 
 bool Case::flag(std::string_view key, bool fallback) const {
   if (!has(key)) return fallback;

@@ -42,7 +42,6 @@ struct Case {
   std::string text(std::string_view key, std::string_view fallback) const;
   std::optional<std::string> optional(std::string_view key) const;
   double number(std::string_view key) const;
-  double number(std::string_view key, double fallback) const;
   bool flag(std::string_view key, bool fallback) const;
   // The lines of a text, without their breaks; none when it is missing.
   std::vector<std::string> lines(std::string_view key) const;

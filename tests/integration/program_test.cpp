@@ -48,7 +48,10 @@ class Program {
                           " XDG_CONFIG_HOME=" + quoted(home + "/.config") +
                           " XDG_DATA_HOME=" + quoted(home + "/.local/share") + " " +
                           quoted(bench_.path("program/quillmere"));
-    for (const std::string& word : words) command += " " + quoted(word);
+    for (const std::string& word : words) {
+      command.push_back(' ');
+      command += quoted(word);
+    }
     command += " > " + quoted(bench_.path("out.txt")) + " 2> " + quoted(bench_.path("err.txt"));
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, RunBench::read(bench_.path("out.txt")),

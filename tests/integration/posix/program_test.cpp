@@ -49,7 +49,7 @@ class Program {
                           " XDG_DATA_HOME=" + quoted(home + "/.local/share") + " " +
                           quoted(bench_.path("program/quillmere"));
     for (const std::string& word : words) {
-      command += ' ';  // not " " + ...: GCC 12 warns of overlapping copies there
+      command.push_back(' ');
       command += quoted(word);
     }
     command += " > " + quoted(bench_.path("out.txt")) + " 2> " + quoted(bench_.path("err.txt"));

@@ -23,6 +23,8 @@ class ViewRequests {
   // OptionsPage::setNewLocation.
   virtual void showFolderBrowser() {}
   virtual void openDocument(const std::string& /*path*/) {}  // the desktop's default handler
+  // Not modally: a read-only window with the run's preview (a unified diff).
+  virtual void showPreview(const std::string& /*diff*/) {}
   virtual void endProgram() {}                               // Quit: ends at once, nothing asked
 };
 

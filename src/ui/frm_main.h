@@ -43,6 +43,7 @@ class PathComboBox;
 class PathLineEdit;
 class frmAbout;
 class frmBrowse;
+class frmPreview;
 class frmEditor;
 
 class frmMain : public QWidget {
@@ -79,6 +80,8 @@ class frmMain : public QWidget {
   void showAbout();
   void showFolderBrowser();
   void openDocument(const std::string& path);
+  // The run's preview in its window, opened or brought to the front.
+  void showPreview(const std::string& diff);
   void endProgram();
 
   // The pages and their controls, named as the wizard names them.
@@ -139,6 +142,7 @@ class frmMain : public QWidget {
   // Page 4
   QPlainTextEdit* txtSummary = nullptr;
   QProgressBar* barMain = nullptr;
+  QPushButton* cmdPreview = nullptr;
   QPushButton* cmdBegin = nullptr;
   QPushButton* cmdBack3 = nullptr;
 
@@ -170,6 +174,7 @@ class frmMain : public QWidget {
   frmEditor* editor_ = nullptr;
   QPointer<frmAbout> about_;
   QPointer<frmBrowse> browse_;
+  QPointer<frmPreview> preview_;
   QuitAction quit_;
   LinkOpener openLink_;
   bool refreshing_ = false;

@@ -25,6 +25,7 @@ ApplyPage::ApplyPage(Session& session, const WizardServices& services, StyleEdit
                      const OptionsPage& options, ProjectPage& projectPage)
     : session_(session), services_(services), editor_(editor), options_(options), projectPage_(projectPage) {
   cmdBegin.onClick = [this] { cmdBegin_Click(); };
+  cmdPreview.onClick = [this] { cmdPreview_Click(); };
 }
 
 void ApplyPage::enter() {
@@ -32,6 +33,7 @@ void ApplyPage::enter() {
   txtSummary.setText(summaryText(session_.selectedFiles, editor_.styleName()));
   barMain.visible = false;
   cmdBegin.visible = true;
+  cmdPreview.visible = true;
 }
 
 std::optional<RunOutcome> ApplyPage::unusableStyle(const RunOptions& options, SummarySink& summary) const {
@@ -68,6 +70,7 @@ bool ApplyPage::cmdBegin_Click() {
   if (session_.isBusy() || !cmdBegin.visible) return false;
   BusyScope working(session_);
   cmdBegin.visible = false;  // it stays hidden: the run cannot start twice
+  cmdPreview.visible = false;  // and what it would do is done
   const RunOptions options = options_.readRunOptions();
   if (auto refused = unusableStyle(options, txtSummary)) {
     session_.lastRunCompleted = false;

@@ -52,6 +52,7 @@ class WizardView final : public ViewRequests {
   void showFolderBrowser() override { requests.push_back("browser"); }
   void openDocument(const std::string& path) override { requests.push_back("open " + path); }
   void endProgram() override { requests.push_back("end"); }
+  void showPreview(const std::string& diff) override { requests.push_back("preview " + diff); }
   std::vector<std::string> requests;
 };
 

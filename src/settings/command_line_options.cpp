@@ -31,7 +31,8 @@ constexpr std::array kOptions{
     CommandLineOption{"/e", "", OptionUse::Run, "do not skip procedures that already handle errors"},
     CommandLineOption{"/t", "", OptionUse::Run, "do not skip procedures inside '<ignore> tags"},
     CommandLineOption{"--dry-run", "", OptionUse::Run,
-                      "change nothing: print the run's changes as a unified diff (patch -p1)"},
+                      "change nothing: the run's changes as a unified diff for patch -p1 on\n"
+                      "                        standard output; standard error starts with \"# root: \" and its folder"},
 
     CommandLineOption{"--min-coverage", "N", OptionUse::Analyse,
                       "fail when a member with procedures has a coverage below N percent"},
@@ -85,7 +86,9 @@ std::string optionLines(OptionUse use) {
       head += replaceAll(option.aliases, " ", ", ");
       head += ")";
     }
-    head.resize(std::max<std::size_t>(head.size() + 2, 24), ' ');
+    // A long head puts its meaning on a line of its own, in the column.
+    if (head.size() > 22) head += "\n";
+    head.resize(head.back() == '\n' ? head.size() + 24 : std::max<std::size_t>(head.size() + 2, 24), ' ');
     out += head + std::string(option.meaning) + "\n";
   }
   return out;
@@ -145,7 +148,8 @@ std::string helpText(std::string_view programFolder, std::string_view settingsPl
   std::string out = usageText();
   out += "\nWithout arguments the wizard opens; with only a project file, the wizard opens it.\n";
   out += "\nCommands:\n" + optionLines(OptionUse::Command);
-  out += "\nSwitches of an update run (each its own word; -x works as well as /x):\n" + optionLines(OptionUse::Run);
+  out += "\nSwitches of an update run (on Linux each its own word, and -x works as well as /x):\n" +
+         optionLines(OptionUse::Run);
   out += "\nOptions of --analyse:\n" + optionLines(OptionUse::Analyse);
   out += "\nExit statuses:\n";
   out += status(kExitSucceeded, "every step succeeded; the coverage gate passed");

@@ -175,6 +175,10 @@ struct HeadlessProgram {
 // begins with "# root: " and the diff's folder, followed by the summary.
 int runUnattended(const qm::CommandLine& commandLine, const char* argv0) {
   const bool dryRun = commandLine.hasOption("--dry-run");
+  const auto warn = [&commandLine] {
+    for (const std::string& warning : commandLine.warnings()) std::cerr << "quillmere: warning: " << warning << '\n';
+  };
+  if (!dryRun) warn();
   HeadlessProgram program(argv0, dryRun);
   qm::SummaryPrinter printer(std::cout);
   if (!dryRun) program.window.applyPage.txtSummary.echo = &printer;
@@ -182,6 +186,7 @@ int runUnattended(const qm::CommandLine& commandLine, const char* argv0) {
   printer.finish();
   const qm::CommandLineOutcome& outcome = started.unattended;
   if (dryRun && !outcome.root.empty()) std::cerr << "# root: " << outcome.root << '\n';
+  if (dryRun) warn();  // after the root, which a preview's reader takes from the first line
   for (const std::string& notice : outcome.notices) std::cerr << "quillmere: " << notice << '\n';
   if (dryRun) {
     std::string summary = program.window.applyPage.txtPreviewSummary.text;
@@ -257,7 +262,6 @@ int main(int argc, char** argv) {
   const Words words(argv + 1, argv + argc);
   if (const std::optional<int> status = runCommand(words, argv[0])) return *status;
   const qm::CommandLine commandLine = qm::CommandLine::fromArguments(qm::commandLineArguments(argc, argv));
-  for (const std::string& warning : commandLine.warnings()) std::cerr << "quillmere: warning: " << warning << '\n';
   if (!commandLine.usageProblem().empty()) return usageError(commandLine.usageProblem());
   // Command-line mode never opens a window, so it runs without a display.
   if (commandLine.requestsUnattendedRun()) return runUnattended(commandLine, argv[0]);

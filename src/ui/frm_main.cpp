@@ -144,6 +144,8 @@ frmAbout* frmMain::aboutWindow() const { return about_.data(); }
 
 frmBrowse* frmMain::browseWindow() const { return browse_.data(); }
 
+frmPreview* frmMain::previewWindow() const { return preview_.data(); }
+
 void frmMain::handled() {
   if (quitting_) return;
   refresh();

@@ -70,6 +70,7 @@ class frmMain : public QWidget {
   frmEditor* editorWindow() const { return editor_; }
   frmAbout* aboutWindow() const;
   frmBrowse* browseWindow() const;
+  frmPreview* previewWindow() const;
   // The help topic F1 stands for now: the focused control's, else its page's.
   // The desktop's default handler for the help file takes no topic, so F1
   // opens the file at its start; a viewer that does can be given this.

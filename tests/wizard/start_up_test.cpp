@@ -11,7 +11,6 @@ using StartUp = WizardTest;
 
 TEST_F(StartUp, FirstStartWithoutSettingsWaitsForAProject) {
   EXPECT_TRUE(start().showWindow);
-  EXPECT_EQ(wizard->helpFile, programFolder() + "QMR Help.chm");
   EXPECT_EQ(wizard->currentPage, WizardPage::Project);
   const ProjectPage& p = projectPage();
   expectSeen({

@@ -8,6 +8,7 @@
 # relative to the help project. So that the numbers still resolve inside the
 # compiled file, the pages are stored a second time under that full path
 # (without its leading "/"); the contents and every link use the first copy.
+cmake_minimum_required(VERSION 3.20)
 foreach(variable CHMCMD PAGES PROJECT STAGE OUTPUT)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "build_chm.cmake: ${variable} is not set")

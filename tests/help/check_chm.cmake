@@ -2,6 +2,7 @@
 # wizard's help topics 100, 200, 300, 400 opens a page stored in it that is
 # that topic's page (the page says so in <meta name="help-topic">).
 #   cmake -DCHM=<QMR Help.chm> -DCHMLS=<chmls> -DPAGES=docs/help -DWORK=<folder> -P check_chm.cmake
+cmake_minimum_required(VERSION 3.20)
 if(NOT CHMLS OR NOT CHM)
   message("SKIPPED: chmcmd or chmls is not installed (Debian: fp-utils-3.2.2), so there is no help file")
   return()

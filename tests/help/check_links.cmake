@@ -2,6 +2,7 @@
 # an anchor to an id on its page), and no page runs a script: the pages must
 # work from a folder, in a browser and in the Windows help viewer alike.
 #   cmake -DPAGES=docs/help -P check_links.cmake
+cmake_minimum_required(VERSION 3.20)
 file(GLOB_RECURSE pages RELATIVE "${PAGES}" "${PAGES}/*.html")
 if(NOT pages)
   message(FATAL_ERROR "no pages in ${PAGES}")

@@ -20,6 +20,8 @@
 #include "platform/command_line_syntax.h"
 #include "platform/display.h"
 #include "platform/file_system.h"
+#include "platform/help_guide.h"
+#include "platform/paths.h"
 #include "platform/preview_file_system.h"
 #include "platform/preview_settings.h"
 #include "platform/process.h"
@@ -250,7 +252,9 @@ std::optional<int> runCommand(const Words& words, const char* argv0) {
   if (command->name == "--version") {
     std::cout << "quillmere " << QUILLMERE_VERSION << '\n';
   } else {
+    qm::NativeFileSystem files;
     std::cout << qm::helpText(qm::programFolder(argv0), qm::productSettingsPlace());
+    std::cout << "  the user guide: " << qm::shownPath(qm::helpTarget(qm::guideFolder(files, argv0 != nullptr ? argv0 : ""), 0).file) << '\n';
   }
   std::cout.flush();
   return std::cout ? qm::kExitSucceeded : qm::kExitNotStarted;

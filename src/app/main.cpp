@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "platform/clock.h"
+#include "platform/console.h"
 #include "platform/command_line_syntax.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
@@ -28,6 +29,9 @@
 
 #ifdef QUILLMERE_WITH_UI
 #include "ui/wizard_app.h"
+#endif
+#ifdef QUILLMERE_WITH_WIN32_UI
+#include "ui_win32/wizard_session.h"
 #endif
 
 namespace {
@@ -137,7 +141,7 @@ int runRollback(int argc, char** argv) {
   return outcome.exitStatus;
 }
 
-#ifndef QUILLMERE_WITH_UI
+#if !defined(QUILLMERE_WITH_UI) && !defined(QUILLMERE_WITH_WIN32_UI)
 // `quillmere PROJECT.vbp` without windows: the project is opened as the
 // wizard opens it (it goes first in the recent list) and its files page is
 // printed.
@@ -155,20 +159,37 @@ int showProjectFilesPage(const qm::CommandLine& commandLine, const char* argv0) 
 }
 #endif
 
+// Whether this start shows the wizard rather than writing to a console.
+bool showsWizard(int argc, char** argv, const qm::CommandLine& commandLine) {
+#if defined(QUILLMERE_WITH_UI) || defined(QUILLMERE_WITH_WIN32_UI)
+  const std::string_view first = argc >= 2 ? argv[1] : "";
+  return first != "--analyse" && first != "--rollback" && first != "--help" && first != "-h" &&
+         !commandLine.requestsUnattendedRun();
+#else
+  (void)argc;
+  (void)argv;
+  (void)commandLine;
+  return false;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const qm::CommandLine commandLine = qm::CommandLine::fromArguments(qm::commandLineArguments(argc, argv));
+  if (!showsWizard(argc, argv, commandLine)) qm::useParentConsole();
   if (argc >= 2 && std::string_view(argv[1]) == "--analyse") return runAnalyseCommand(argc, argv);
   if (argc >= 2 && std::string_view(argv[1]) == "--rollback") return runRollback(argc, argv);
   if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
     printHelp();
     return 0;
   }
-  const qm::CommandLine commandLine = qm::CommandLine::fromArguments(qm::commandLineArguments(argc, argv));
   // Command-line mode never opens a window, so it runs without a display.
   if (commandLine.requestsUnattendedRun()) return runUnattended(commandLine, argv[0]);
-#ifdef QUILLMERE_WITH_UI
+#if defined(QUILLMERE_WITH_UI)
   return qm::ui::runWizard(argc, argv, commandLine);
+#elif defined(QUILLMERE_WITH_WIN32_UI)
+  return qm::win32::runWizard(commandLine, argc > 0 ? argv[0] : nullptr);
 #else
   if (!commandLine.projectPathToOpen().empty()) return showProjectFilesPage(commandLine, argv[0]);
   printUsage(commandLine.empty() ? stdout : stderr);

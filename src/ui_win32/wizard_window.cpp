@@ -171,8 +171,26 @@ bool WizardWindow::translate(MSG& message) {
     openHelp();
     return true;
   }
-  // Enter (through DM_GETDEFID), Escape (IDCANCEL) and Tab, as in a dialog.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && pressWithEnter(message.hwnd)) return true;
+  // Escape (IDCANCEL), Tab and the arrows between options, as in a dialog.
   return ::IsDialogMessageW(hwnd_, &message) != FALSE;
+}
+
+// A focused push button takes Enter itself; otherwise the page's default
+// button is pressed, after the focus moved onto it as a click would move it,
+// so a number box is checked first. An open drop-down list keeps the key.
+bool WizardWindow::pressWithEnter(HWND focused) {
+  if (::SendMessageW(focused, CB_GETDROPPEDSTATE, 0, 0) != 0) return false;
+  const Child* child = childOf(focused);
+  const auto kind = ::GetWindowLongPtrW(focused, GWL_STYLE) & 0x0F;
+  const bool pushButton = child != nullptr && (::SendMessageW(focused, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) != 0 &&
+                          (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON);
+  HWND button = pushButton ? focused : defaultButton();
+  const Child* pressed = childOf(button);
+  if (pressed == nullptr || !::IsWindowEnabled(button) || !::IsWindowVisible(button)) return true;
+  ::SetFocus(button);
+  pressed->binding.command(BN_CLICKED);
+  return true;
 }
 
 void WizardWindow::dispatchWaiting() {
@@ -255,8 +273,6 @@ LRESULT WizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (const Child* source = childOf(header.hwndFrom)) source->binding.notify(header);
       return 0;
     }
-    case DM_GETDEFID:
-      return MAKELRESULT(::GetDlgCtrlID(defaultButton()), DC_HASDEFID);
     case WM_DRAWITEM:
       drawLogo(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;

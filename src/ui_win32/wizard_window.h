@@ -96,6 +96,7 @@ class WizardWindow {
   void handled();
   bool childShown(const Child& child) const;
   HWND defaultButton() const;
+  bool pressWithEnter(HWND focused);
   void pressQuit();
   void openHelp();
   void drawLogo(const DRAWITEMSTRUCT& item) const;

@@ -126,26 +126,32 @@ class Win32Wizard {
 
   win32::WizardWindow& window() { return session->window(); }
 
-  // "{copy}" in a step stands for the copy's folder, as Windows writes it.
+  // "{temp}" in a step stands for the test's folder, as Windows writes it,
+  // and in what a step reads for it in either way of writing.
   std::string expand(std::string text) const {
-    std::string copy = folder.file("copy");
-    for (char& c : copy) c = c == '/' ? '\\' : c;
-    for (std::size_t at; (at = text.find("{copy}")) != std::string::npos;) text.replace(at, 6, copy);
+    for (std::size_t at; (at = text.find("{temp}")) != std::string::npos;) text.replace(at, 6, windowsPath());
     return text;
   }
+  std::string windowsPath() const {
+    std::string path = folder.path();
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return path;
+  }
 
-  // What a step read, with the copy's folder written "{copy}" again.
-  std::string step(const Arguments& a) {
+  std::string step(Arguments a) {
+    for (std::string& argument : a) argument = expand(argument);
     std::string result = act(a);
-    const std::string copy = expand("{copy}");
-    for (std::size_t at; (at = result.find(copy)) != std::string::npos;) result.replace(at, copy.size(), "{copy}");
+    for (const std::string& root : {folder.path(), windowsPath()}) {
+      for (std::size_t at; (at = result.find(root)) != std::string::npos;) result.replace(at, root.size(), "{temp}");
+    }
     return result;
   }
 
   std::string act(const Arguments& a) {
     const std::string& verb = a.at(0);
     HWND child = a.size() > 1 ? window().control(a[1]) : nullptr;
-    if (a.size() > 1 && child == nullptr && verb != "answer" && verb != "folder" && verb != "file" && verb != "warning") {
+    const bool namesChild = verb != "answer" && verb != "folder" && verb != "warning" && verb != "file" && verb != "copy";
+    if (a.size() > 1 && child == nullptr && namesChild) {
       return "no child " + a[1];
     }
     if (verb == "click" && className(child) == "Static") {
@@ -183,9 +189,9 @@ class Win32Wizard {
       change.code = TCN_SELCHANGE;
       notifyParent(child, change);
     } else if (verb == "answer") {
-      dialogs.fileAnswers.push_back(expand(a.at(1)));
+      dialogs.fileAnswers.push_back(a.at(1));
     } else if (verb == "folder") {
-      dialogs.folderAnswers.push_back(expand(a.at(1)));
+      dialogs.folderAnswers.push_back(a.at(1));
     } else if (verb == "warning") {
       dialogs.answerOk = a.at(1) == "ok";
       dialogs.tickDontShowAgain = a.at(2) == "tick";
@@ -197,6 +203,8 @@ class Win32Wizard {
       return line(child, std::stoi(a.at(2)));
     } else if (verb == "file") {
       return folder.read("copy/" + a.at(1)).find(a.at(2)) != std::string::npos ? "yes" : "no";
+    } else if (verb == "copy") {
+      folder.write("copy/" + a.at(2), folder.read("copy/" + a.at(1)));
     } else if (verb == "messages") {
       return joined(dialogs.messages);
     } else if (verb == "opened") {

@@ -61,6 +61,8 @@ WizardWindow::WizardWindow(Wizard& logic, Dialogs& dialogs, Desktop& desktop)
   units_ = std::make_unique<DialogUnits>(windowDpi(hwnd_));
   buildWindow();
   placeChildren();
+  // The style editor's commands change what the options page shows.
+  editor_ = std::make_unique<StyleEditorWindow>(logic_.editor(), desktop_, [this] { handled(); });
   refresh();
 }
 
@@ -105,7 +107,7 @@ HWND WizardWindow::control(std::string_view name) const {
   for (const Child& child : children_) {
     if (child.name == name) return child.binding.hwnd;
   }
-  return nullptr;
+  return editor_ ? editor_->control(name) : nullptr;
 }
 
 const WizardWindow::Child* WizardWindow::childOf(HWND hwnd) const {
@@ -143,6 +145,7 @@ void WizardWindow::refresh() {
       ::ShowWindow(child.binding.hwnd, shown ? SW_SHOWNA : SW_HIDE);
     }
   }
+  if (editor_) editor_->showState();
   refreshing_ = false;
 }
 
@@ -213,7 +216,10 @@ void WizardWindow::yield() {
   --yieldDepth_;
 }
 
-void WizardWindow::showStyleEditor() {}
+void WizardWindow::showStyleEditor() {
+  editor_->showState();
+  if (::IsWindowVisible(editor_->hwnd())) ::SetForegroundWindow(editor_->hwnd());
+}
 
 void WizardWindow::showAbout() {}
 

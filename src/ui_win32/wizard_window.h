@@ -18,6 +18,7 @@
 #include "platform/view_services.h"
 #include "ui_win32/control_binding.h"
 #include "ui_win32/dialog_units.h"
+#include "ui_win32/style_editor_window.h"
 
 namespace qm {
 class Wizard;
@@ -36,6 +37,7 @@ class WizardWindow {
   WizardWindow& operator=(const WizardWindow&) = delete;
 
   HWND hwnd() const { return hwnd_; }
+  StyleEditorWindow& editorWindow() { return *editor_; }
   Wizard& logic() { return logic_; }
   void setQuitAction(QuitAction quit) { quit_ = std::move(quit); }
 
@@ -50,7 +52,8 @@ class WizardWindow {
   void dispatchWaiting();
 
   // The child named as the wizard names its control ("cmdLoad2",
-  // "lstProjectFiles", "cmdQuit_1"...); nullptr when there is none.
+  // "lstProjectFiles", "cmdQuit_1"...), or the style editor's child of that
+  // name ("rtbError"); nullptr when there is none.
   HWND control(std::string_view name) const;
   // The help topic F1 stands for now: the focused button's, else its page's.
   int helpTopic() const;
@@ -107,6 +110,7 @@ class WizardWindow {
   HWND hwnd_ = nullptr;
   std::unique_ptr<DialogUnits> units_;
   std::vector<Child> children_;
+  std::unique_ptr<StyleEditorWindow> editor_;
   BindingContext context_;
   QuitAction quit_;
   bool refreshing_ = false;

@@ -4,7 +4,9 @@
 // of the example projects. A step reads "verb | argument ... => result".
 #include <windows.h>
 #include <commctrl.h>
+#include <richedit.h>
 
+#include <cctype>
 #include <map>
 #include <memory>
 
@@ -42,7 +44,7 @@ std::string className(HWND hwnd) {
   wchar_t name[64] = {};
   ::GetClassNameW(hwnd, name, 64);
   std::string narrow;
-  for (const wchar_t* c = name; *c != 0; ++c) narrow += static_cast<char>(*c);
+  for (const wchar_t* c = name; *c != 0; ++c) narrow += static_cast<char>(std::tolower(static_cast<int>(*c)));
   return narrow;
 }
 
@@ -53,8 +55,8 @@ std::string shown(HWND hwnd) {
   const auto style = ::GetWindowLongPtrW(hwnd, GWL_STYLE) & 0x0F;
   std::string text = win32::windowText(hwnd);
   const bool checked = ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (kind == "Button" && style == BS_CHECKBOX) text = checked ? "[x]" : "[ ]";
-  if (kind == "Button" && style == BS_RADIOBUTTON) text = checked ? "(o)" : "( )";
+  if (kind == "button" && style == BS_CHECKBOX) text = checked ? "[x]" : "[ ]";
+  if (kind == "button" && style == BS_RADIOBUTTON) text = checked ? "(o)" : "( )";
   if (kind == "msctls_progress32") {
     text = std::to_string(::SendMessageW(hwnd, PBM_GETPOS, 0, 0)) + "/" +
            std::to_string(::SendMessageW(hwnd, PBM_GETRANGE, FALSE, 0));
@@ -96,6 +98,26 @@ std::string line(HWND hwnd, int n) {
   }
   const int index = n > 0 ? n - 1 : static_cast<int>(lines.size()) + n;
   return index >= 0 && index < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(index)] : "";
+}
+
+// The runs of a rich edit's text in the tags' colour, one a line.
+std::string colouredRuns(HWND area) {
+  std::string runs;
+  std::string text = win32::windowText(area);
+  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at + 1, 1);
+  bool inRun = false;
+  for (LONG at = 0; at < static_cast<LONG>(text.size()); ++at) {
+    CHARRANGE one{at, at + 1};
+    ::SendMessageW(area, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&one));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    ::SendMessageW(area, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    const bool tag = format.crTextColor == RGB(kTagColour.red, kTagColour.green, kTagColour.blue);
+    if (tag && !inRun && !runs.empty()) runs += " ";
+    if (tag) runs += text[static_cast<std::size_t>(at)];
+    inRun = tag;
+  }
+  return runs;
 }
 
 void notifyParent(HWND child, NMHDR& header) {
@@ -150,11 +172,12 @@ class Win32Wizard {
   std::string act(const Arguments& a) {
     const std::string& verb = a.at(0);
     HWND child = a.size() > 1 ? window().control(a[1]) : nullptr;
-    const bool namesChild = verb != "answer" && verb != "folder" && verb != "warning" && verb != "file" && verb != "copy";
+    const bool namesChild =
+        verb != "answer" && verb != "folder" && verb != "warning" && verb != "file" && verb != "copy" && verb != "menu";
     if (a.size() > 1 && child == nullptr && namesChild) {
       return "no child " + a[1];
     }
-    if (verb == "click" && className(child) == "Static") {
+    if (verb == "click" && className(child) == "static") {
       commandParent(child, STN_CLICKED);
     } else if (verb == "click") {
       ::SendMessageW(child, BM_CLICK, 0, 0);
@@ -165,7 +188,17 @@ class Win32Wizard {
       ::PostMessageW(child, WM_KEYDOWN, kKeys.at(a.at(2)), 0);
     } else if (verb == "focus") {
       ::SetFocus(child);
-    } else if (verb == "type" && className(child) == "ComboBox") {
+    } else if (verb == "type" && className(child) == "richedit50w") {
+      GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+      const auto end = ::SendMessageW(child, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+      ::SendMessageW(child, EM_SETSEL, end, end);  // clicked at the end first
+      ::SendMessageW(child, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(std::wstring(a.at(2).begin(), a.at(2).end()).c_str()));
+    } else if (verb == "menu") {
+      HWND editor = window().editorWindow().hwnd();
+      ::SendMessageW(editor, WM_COMMAND, MAKEWPARAM(window().editorWindow().menuCommand(a.at(1)), 0), 0);
+    } else if (verb == "tags") {
+      return colouredRuns(child);
+    } else if (verb == "type" && className(child) == "combobox") {
       for (char c : a.at(2)) ::SendMessageW(child, WM_CHAR, static_cast<unsigned char>(c), 0);
     } else if (verb == "type") {
       ::SendMessageW(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(a.at(2).begin(), a.at(2).end()).c_str()));
@@ -202,7 +235,7 @@ class Win32Wizard {
     } else if (verb == "line") {
       return line(child, std::stoi(a.at(2)));
     } else if (verb == "file") {
-      return folder.read("copy/" + a.at(1)).find(a.at(2)) != std::string::npos ? "yes" : "no";
+      return folder.read(a.at(1)).find(a.at(2)) != std::string::npos ? "yes" : "no";
     } else if (verb == "copy") {
       folder.write("copy/" + a.at(2), folder.read("copy/" + a.at(1)));
     } else if (verb == "messages") {

@@ -107,6 +107,7 @@ HWND WizardWindow::control(std::string_view name) const {
   for (const Child& child : children_) {
     if (child.name == name) return child.binding.hwnd;
   }
+  if (about_ && about_->open() && about_->control(name) != nullptr) return about_->control(name);
   return editor_ ? editor_->control(name) : nullptr;
 }
 
@@ -221,7 +222,13 @@ void WizardWindow::showStyleEditor() {
   if (::IsWindowVisible(editor_->hwnd())) ::SetForegroundWindow(editor_->hwnd());
 }
 
-void WizardWindow::showAbout() {}
+void WizardWindow::showAbout() {
+  if (about_ && about_->open()) {
+    ::SetForegroundWindow(about_->hwnd());
+    return;
+  }
+  about_ = std::make_unique<AboutWindow>(hwnd_, desktop_);
+}
 
 void WizardWindow::showFolderBrowser() {
   const auto folder = dialogs_.chooseFolder("Choose the folder of the new project", logic_.programFolder());

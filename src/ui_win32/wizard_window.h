@@ -17,6 +17,7 @@
 
 #include "platform/view_services.h"
 #include "ui_win32/control_binding.h"
+#include "ui_win32/about_window.h"
 #include "ui_win32/dialog_units.h"
 #include "ui_win32/style_editor_window.h"
 
@@ -52,8 +53,9 @@ class WizardWindow {
   void dispatchWaiting();
 
   // The child named as the wizard names its control ("cmdLoad2",
-  // "lstProjectFiles", "cmdQuit_1"...), or the style editor's child of that
-  // name ("rtbError"); nullptr when there is none.
+  // "lstProjectFiles", "cmdQuit_1"...), or the style editor's or the open
+  // About window's child of that name ("rtbError", "lblVisit"); nullptr
+  // when there is none.
   HWND control(std::string_view name) const;
   // The help topic F1 stands for now: the focused button's, else its page's.
   int helpTopic() const;
@@ -111,6 +113,7 @@ class WizardWindow {
   std::unique_ptr<DialogUnits> units_;
   std::vector<Child> children_;
   std::unique_ptr<StyleEditorWindow> editor_;
+  std::unique_ptr<AboutWindow> about_;
   BindingContext context_;
   QuitAction quit_;
   bool refreshing_ = false;

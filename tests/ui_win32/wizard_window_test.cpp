@@ -177,7 +177,11 @@ class Win32Wizard {
     if (a.size() > 1 && child == nullptr && namesChild) {
       return "no child " + a[1];
     }
-    if (verb == "click" && className(child) == "static") {
+    if (verb == "click" && className(child) == "syslink") {
+      NMLINK click{};
+      click.hdr.code = NM_CLICK;
+      notifyParent(child, click.hdr);
+    } else if (verb == "click" && className(child) == "static") {
       commandParent(child, STN_CLICKED);
     } else if (verb == "click") {
       ::SendMessageW(child, BM_CLICK, 0, 0);

@@ -28,16 +28,17 @@ void WizardWindow::buildWindow() {
   buildFilesPage();
   buildOptionsPage();
   buildApplyPage();
-  // Frames and the tab strip lie under what they hold; the analysis bar
-  // lies over the list it reports on.
+  // Frames lie under what they hold and the tab strip under them all; the
+  // analysis bar lies over the list it reports on.
   for (const Child& child : children_) {
     wchar_t windowClass[32] = {};
     ::GetClassNameW(child.binding.hwnd, windowClass, 32);
     const LONG_PTR style = ::GetWindowLongPtrW(child.binding.hwnd, GWL_STYLE);
     const bool frame = (std::wstring_view(windowClass) == L"Button" && (style & 0x0F) == BS_GROUPBOX) ||
-                       std::wstring_view(windowClass) == WC_TABCONTROLW || child.name == "shpRollBack";
+                       child.name == "shpRollBack";
     if (frame) ::SetWindowPos(child.binding.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  ::SetWindowPos(control("tabOptions"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::SetWindowPos(control("barProgress"), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

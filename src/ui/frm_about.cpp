@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "platform/paths.h"
 #include "platform/product.h"
 #include "wizard/about_text.h"
 #include "ui/artwork.h"
@@ -41,8 +42,8 @@ QString versionText() {
   return fromNative(aboutVersion(QUILLMERE_VERSION_MAJOR, QUILLMERE_VERSION_MINOR, QUILLMERE_VERSION_PATCH));
 }
 
-frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
-    : QDialog(parent), openLink_(std::move(openLink)) {
+frmAbout::frmAbout(QWidget* parent, LinkOpener openLink, std::string guideFile)
+    : QDialog(parent), openLink_(std::move(openLink)), guideFile_(std::move(guideFile)) {
   if (!openLink_) openLink_ = [](const std::string& link) { OpenWebLink(link); };
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(fromNative(kAboutCaption));
@@ -80,6 +81,9 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
   imgMail = namedLabel("imgMail", this);
   imgMail->setPixmap(mailImage(16));
   lblLink = linkLabel("lblLink", fromNative(kContactUs), this);
+  lblGuide = linkLabel("lblGuide", QString(), this);
+  lblGuide->setWordWrap(true);
+  lblGuide->setVisible(!guideFile_.empty());
 
   imgQuit = new ClickableLabel(this);
   imgQuit->setObjectName(QStringLiteral("imgQuit"));
@@ -94,6 +98,8 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
   text->addWidget(lblInfo);
   text->addWidget(lblTitle);
   text->addWidget(lblWarning);
+  text->addSpacing(4);
+  text->addWidget(lblGuide);
   text->addSpacing(4);
   text->addWidget(lblCopyright);
 
@@ -117,10 +123,11 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
 
   connect(lblVisit, &ClickableLabel::clicked, this, &frmAbout::lblVisit_Click);
   connect(lblLink, &ClickableLabel::clicked, this, &frmAbout::lblLink_Click);
+  connect(lblGuide, &ClickableLabel::clicked, this, &frmAbout::lblGuide_Click);
   connect(imgQuit, &ClickableLabel::clicked, this, &frmAbout::imgQuit_Click);
 
   // Wrapped texts get a fixed width, so the window can size itself to their height.
-  for (QLabel* label : {lblInfo, lblWarning, lblCopyright}) label->setFixedWidth(280);
+  for (QLabel* label : {lblInfo, lblWarning, static_cast<QLabel*>(lblGuide), lblCopyright}) label->setFixedWidth(280);
   outer->setSizeConstraint(QLayout::SetFixedSize);
   Form_Load();
 }
@@ -129,11 +136,16 @@ void frmAbout::Form_Load() {
   lblVersion->setText(versionText());
   lblInfo->setText(fromNative(aboutInfo()));
   lblWarning->setText(fromNative(kAboutWarning));
+  lblGuide->setText(QStringLiteral("User guide (F1): ") + fromNative(shownPath(guideFile_)));
 }
 
 void frmAbout::lblVisit_Click() { openLink_(visitUsLink()); }
 
 void frmAbout::lblLink_Click() { openLink_(contactUsLink()); }
+
+void frmAbout::lblGuide_Click() {
+  if (!guideFile_.empty()) openLink_(guideFile_);
+}
 
 void frmAbout::imgQuit_Click() { close(); }
 

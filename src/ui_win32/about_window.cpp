@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/paths.h"
 #include "platform/windows/wide_text.h"
 #include "wizard/about_text.h"
 
@@ -17,7 +18,8 @@ constexpr int kClientHeight = 150;
 
 }  // namespace
 
-AboutWindow::AboutWindow(HWND owner, Desktop& desktop) : desktop_(desktop) {
+AboutWindow::AboutWindow(HWND owner, Desktop& desktop, std::string guideFile)
+    : desktop_(desktop), guideFile_(std::move(guideFile)) {
   static const bool registered = [] {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LINK_CLASS};
     ::InitCommonControlsEx(&controls);
@@ -54,7 +56,11 @@ AboutWindow::AboutWindow(HWND owner, Desktop& desktop) : desktop_(desktop) {
   add(L"STATIC", aboutInfo(), SS_LEFT | SS_NOPREFIX, {10, 38, 200, 20}, font);
   add(L"STATIC", kAboutWarningTitle, SS_LEFT | SS_NOPREFIX, {10, 60, 200, 10}, units_->boldFont());
   add(L"STATIC", kAboutWarning, SS_LEFT | SS_NOPREFIX, {10, 71, 200, 20}, font);
-  add(L"STATIC", aboutCopyright(), SS_LEFT | SS_NOPREFIX, {10, 95, 200, 20}, font);
+  add(L"STATIC", aboutCopyright(), SS_LEFT | SS_NOPREFIX, {10, 93, 200, 10}, font);
+  if (!guideFile_.empty()) {
+    guide_ = add(WC_LINK, "User guide (F1): <a>" + shownPath(guideFile_) + "</a>", WS_TABSTOP, {10, 105, 200, 18},
+                 font);
+  }
   visit_ = add(WC_LINK, "<a>" + std::string(kVisitUs) + "</a>", WS_TABSTOP, {10, 126, 60, 10}, font);
   contact_ = add(WC_LINK, "<a>" + std::string(kContactUs) + "</a>", WS_TABSTOP, {76, 126, 60, 10}, font);
   close_ = add(L"BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, {160, 124, 50, 14}, font);
@@ -78,6 +84,7 @@ AboutWindow::~AboutWindow() {
 HWND AboutWindow::control(std::string_view name) const {
   if (name == "lblVisit") return visit_;
   if (name == "lblLink") return contact_;
+  if (name == "lblGuide") return guide_;
   if (name == "cmdClose") return close_;
   if (name == "lblVersion") return version_;
   return nullptr;
@@ -96,6 +103,7 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (header.code == NM_CLICK || header.code == NM_RETURN) {
         if (header.hwndFrom == visit_) desktop_.openLink(visitUsLink());
         if (header.hwndFrom == contact_) desktop_.openLink(contactUsLink());
+        if (header.hwndFrom == guide_) desktop_.openLink(guideFile_);
       }
       return 0;
     }

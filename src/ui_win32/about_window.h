@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/view_services.h"
@@ -15,14 +16,15 @@ namespace qm::win32 {
 
 class AboutWindow {
  public:
-  AboutWindow(HWND owner, Desktop& desktop);
+  // `guideFile`: the user guide's start, shown as a third link; "" for none.
+  AboutWindow(HWND owner, Desktop& desktop, std::string guideFile);
   ~AboutWindow();
   AboutWindow(const AboutWindow&) = delete;
   AboutWindow& operator=(const AboutWindow&) = delete;
 
   HWND hwnd() const { return hwnd_; }
   bool open() const { return ::IsWindow(hwnd_) != FALSE; }
-  // "lblVisit", "lblLink", "cmdClose", "lblVersion"; nullptr when there is none.
+  // "lblVisit", "lblLink", "lblGuide", "cmdClose", "lblVersion"; nullptr when there is none.
   HWND control(std::string_view name) const;
 
  private:
@@ -30,6 +32,8 @@ class AboutWindow {
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   Desktop& desktop_;
+  std::string guideFile_;
+  HWND guide_ = nullptr;
   HWND hwnd_ = nullptr;
   HWND visit_ = nullptr;
   HWND contact_ = nullptr;

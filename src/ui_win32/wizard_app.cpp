@@ -3,6 +3,7 @@
 // names that the settings' own headers use.
 #include <memory>
 
+#include "platform/help_guide.h"
 #include "platform/program_folder.h"
 #include "platform/working_folder.h"
 #include "settings/registry.h"
@@ -15,9 +16,10 @@ int runWizard(const CommandLine& commandLine, const char* argv0) {
   std::unique_ptr<SettingsBackend> settings = openProductSettings();
   SystemClock clock;
   SystemProcessLauncher launcher;
-  return showWizard(
-      {files, programFolder(argv0 != nullptr ? argv0 : ""), currentWorkingFolder(), *settings, clock, launcher},
-      commandLine);
+  const char* program = argv0 != nullptr ? argv0 : "";
+  WizardSetup setup{files, programFolder(program), currentWorkingFolder(), *settings, clock, launcher};
+  setup.guideFolder = guideFolder(files, program);
+  return showWizard(std::move(setup), commandLine);
 }
 
 }  // namespace qm::win32

@@ -23,13 +23,17 @@ class WizardSession::WindowRequests final : public ViewRequests {
   void openDocument(const std::string& path) override {
     if (window != nullptr) window->openDocument(path);
   }
+  void openHelp(const HelpTarget& target) override {
+    if (window != nullptr) window->openHelp(target);
+  }
   void endProgram() override {
     if (window != nullptr) window->endProgram();
   }
 };
 
 WizardSession::WizardSession(WizardSetup setup)
-    : workspace_{setup.files, std::move(setup.programFolder), std::move(setup.workingFolder)},
+    : workspace_{setup.files, std::move(setup.programFolder), std::move(setup.workingFolder),
+                 std::move(setup.guideFolder)},
       systemDialogs_(std::make_unique<Win32Dialogs>()),
       systemDesktop_(std::make_unique<ShellDesktop>()),
       requests_(std::make_unique<WindowRequests>()) {

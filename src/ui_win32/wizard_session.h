@@ -33,6 +33,7 @@ struct WizardSetup {
   // The boxes and the desktop; nullptr: the system's own, owned by the window.
   Dialogs* dialogs = nullptr;
   Desktop* desktop = nullptr;
+  std::string guideFolder = {};  // where F1 finds the user guide; empty: none
 };
 
 class WizardSession {

@@ -161,18 +161,21 @@ void WizardWindow::pressQuit() {
   if (const Child* child = childOf(quit)) child->binding.command(BN_CLICKED);
 }
 
-int WizardWindow::helpTopic() const {
+int WizardWindow::focusedHelpTopic() const {
   const Child* focused = childOf(::GetFocus());
-  const int topic = focused != nullptr ? focused->binding.helpTopic() : 0;
-  return topic != 0 ? topic : pageHelpTopic(logic_.currentPage);
+  return focused != nullptr ? focused->binding.helpTopic() : 0;
 }
 
-void WizardWindow::openHelp() { desktop_.openHelp(logic_.helpFile, helpTopic()); }
+int WizardWindow::helpTopic() const { return logic_.helpTopic(focusedHelpTopic()); }
+
+void WizardWindow::pressF1() { logic_.F1(focusedHelpTopic()); }
+
+void WizardWindow::openHelp(const HelpTarget& target) { desktop_.openHelp(target.file, target.topic); }
 
 bool WizardWindow::translate(MSG& message) {
   if (!::IsWindow(hwnd_) || (message.hwnd != hwnd_ && !::IsChild(hwnd_, message.hwnd))) return false;
   if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
-    openHelp();
+    pressF1();
     return true;
   }
   if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && pressWithEnter(message.hwnd)) return true;
@@ -227,7 +230,7 @@ void WizardWindow::showAbout() {
     ::SetForegroundWindow(about_->hwnd());
     return;
   }
-  about_ = std::make_unique<AboutWindow>(hwnd_, desktop_);
+  about_ = std::make_unique<AboutWindow>(hwnd_, desktop_, logic_.guideFile());
 }
 
 void WizardWindow::showFolderBrowser() {

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/help_guide.h"
 #include "platform/view_services.h"
 #include "ui_win32/control_binding.h"
 #include "ui_win32/about_window.h"
@@ -59,12 +60,16 @@ class WizardWindow {
   HWND control(std::string_view name) const;
   // The help topic F1 stands for now: the focused button's, else its page's.
   int helpTopic() const;
+  // The focused child's own help topic; 0 when it has none.
+  int focusedHelpTopic() const;
 
   // What the logic asks of a window.
   void showStyleEditor();
   void showAbout();
   void showFolderBrowser();
   void openDocument(const std::string& path);
+  // The compiled help file at the target's topic.
+  void openHelp(const HelpTarget& target);
   void endProgram();
 
  private:
@@ -103,7 +108,7 @@ class WizardWindow {
   HWND defaultButton() const;
   bool pressWithEnter(HWND focused);
   void pressQuit();
-  void openHelp();
+  void pressF1();
   void drawLogo(const DRAWITEMSTRUCT& item) const;
 
   Wizard& logic_;

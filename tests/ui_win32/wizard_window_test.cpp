@@ -139,7 +139,8 @@ class Win32Wizard {
     folder.makeFolder("work");
     clock.step = 50;
     session = std::make_unique<win32::WizardSession>(win32::WizardSetup{
-        files, folder.file("program/"), folder.file("work/"), settings, clock, launcher, &dialogs, &desktop});
+        files, folder.file("program/"), folder.file("work/"), settings, clock, launcher, &dialogs, &desktop,
+        folder.file("program/")});
     window().setQuitAction([this] { quits = true; });
     session->start(CommandLine::fromWords({}));
     ::ShowWindow(window().hwnd(), SW_SHOWNORMAL);

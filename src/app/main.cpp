@@ -2,7 +2,8 @@
 // with Qt, to the windows). Each command is a thin function over the core so
 // that everything it prints is built, and tested, there.
 //
-//   quillmere --analyse PROJECT.vbp            the project files page as text
+//   quillmere --analyse [--all-procedures] PROJECT.vbp
+//                                              the project files page as text
 //   quillmere /p PROJECT.vbp [...]             an update run without a window
 //   quillmere --rollback PROJECT.vbp [BACKUP]  a roll back without a window
 //   quillmere PROJECT.vbp                      the project opened on the files page
@@ -33,8 +34,8 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: quillmere --analyse PROJECT.vbp\n"
-    "       quillmere /p PROJECT.vbp [/a] [/r] [/b | /c FOLDER] [/s STYLE] [/m] [/l] [/v] [/i LINES] [/e] [/t]\n"
+    "usage: quillmere --analyse [--all-procedures] PROJECT.vbp\n"
+    "       quillmere /p PROJECT.vbp [/a] [/r] [/b | /c FOLDER] [/s STYLE] [/m] [/l] [/v] [/i LINES] [/e] [/t] [/x]\n"
     "       quillmere --rollback PROJECT.vbp [BACKUP]\n"
     "       quillmere PROJECT.vbp\n"
     "       quillmere --help\n";
@@ -69,16 +70,20 @@ void reportNotStarted(const std::string& reason, const std::string& failureLog) 
   }
 }
 
-// `quillmere --analyse PROJECT.vbp`: the project files page on standard
-// output; a project that cannot be used gives its reason on standard error
-// and status 1. No setting is read or written.
+// `quillmere --analyse [--all-procedures] PROJECT.vbp` (the switch may also
+// follow the path): the project files page on standard output; a project
+// that cannot be used gives its reason on standard error and status 1. No
+// setting is read or written.
 int runAnalyseCommand(int argc, char** argv) {
-  if (argc != 3) {
+  constexpr std::string_view kAllProcedures = "--all-procedures";
+  const bool allProcedures = argc == 4 && (argv[2] == kAllProcedures || argv[3] == kAllProcedures);
+  if (argc != 3 && !allProcedures) {
     printUsage(stderr);
     return 2;
   }
+  const char* project = argc == 3 || argv[3] == kAllProcedures ? argv[2] : argv[3];
   qm::NativeFileSystem files;
-  auto report = qm::analyseProjectReport(files, argv[2]);
+  auto report = qm::analyseProjectReport(files, project, allProcedures);
   if (!report) {
     std::fprintf(stderr, "quillmere: %s\n", report.message().c_str());
     return 1;

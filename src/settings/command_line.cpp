@@ -26,7 +26,7 @@ std::string GetSwitchValue(std::string_view commandLine, std::string_view switch
 
 namespace {
 
-constexpr std::string_view kSwitchLetters = "parbcsmlviet";
+constexpr std::string_view kSwitchLetters = "parbcsmlvietx";
 constexpr std::string_view kValueSwitches = "pcsi";
 
 // The switch letter a word stands for, or 0 when the word is no switch.

@@ -75,7 +75,8 @@ RunResult runAndCheck(RunBench& bench, const RunCase& c) {
   auto add = [&result](const std::string& where, const Problems& found) {
     for (const std::string& problem : found) result.problems.push_back(where + ": " + problem);
   };
-  const WantedBlocks wanted = wantedBlocks(c);
+  WantedBlocks wanted = wantedBlocks(c);
+  wanted.allForms = bench.allProcedures;
   for (const ProjectMember& member : bench.members()) {
     if (before.count(member.path) == 0) continue;  // the global variables module
     const std::string& original = before.at(member.path);
@@ -185,6 +186,36 @@ TEST(FullRun, TheWarehouseProjectStaysValidVb) {
           << c.what;
     }
   }
+}
+
+// The Gauges project holds a user control, a property page, a user document,
+// scoped and Set properties and Static procedures, beside a designer and a
+// resource file. Without the option only its form, module and class change;
+// with it, every procedure but the one-line one gains its blocks.
+TEST(FullRun, WithAllProceduresEveryMemberKindAndProcedureFormIsServed) {
+  const std::string source = std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/Gauges";
+  RunBench classic(source, "Gauges.vbp");
+  const std::map<std::string, std::string> original = classic.files();
+  ASSERT_EQ(classic.run(kFullRun).exitStatus, 0) << classic.summary();
+  for (const auto& [path, text] : classic.files()) {
+    const bool served = path.ends_with(".bas") || path.ends_with(".cls") || path.ends_with(".frm") ||
+                        path.ends_with(".vbp");
+    if (original.count(path) > 0 && !served) EXPECT_EQ(text, original.at(path)) << path;
+  }
+
+  RunBench bench(source, "Gauges.vbp");
+  bench.allProcedures = true;
+  const RunResult result = runAndCheck(bench, kRunCases[1]);
+  EXPECT_TRUE(result.problems.empty()) << listed(result.problems) << "\n" << result.summary;
+  ASSERT_EQ(result.after.size(), 6U);
+  EXPECT_EQ(linesWhere(result.allText, [](const std::string& l) { return markerKind(l) == MarkerKind::SS; }), 29);
+  EXPECT_EQ(occurrences(result.allText, "Exit Property\r\nErrorHandler:"), 12);
+  for (const char* untouched : {"Gauges.res", "dsrReport.dsr", "dsrReport.dsx", "ctlGauge.ctx"}) {
+    const std::string path = "projects/Gauges/" + std::string(untouched);
+    EXPECT_EQ(bench.files().at(path), original.at(path)) << untouched;
+  }
+  const std::string global = RunBench::read(bench.projectFolder + "GlobalVariables.bas");
+  EXPECT_NE(global.find("sVariableReport(frmPreview.PreviewValue"), std::string::npos) << global;
 }
 
 TEST(FullRun, EveryCorpusProjectStaysValidVb) {

@@ -133,6 +133,14 @@ TEST(RoundTrip, RollingBackARunWithExtraFilesTakesThemOutAgain) {
   EXPECT_FALSE(fs::exists(bench->projectFolder + "uninstall.dat"));
 }
 
+TEST(RoundTrip, WithAllProceduresEveryMemberKindComesBack) {
+  RunBench bench(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/Gauges", "Gauges.vbp");
+  bench.allProcedures = true;
+  const Problems problems = roundTripProblems(bench, /*exact=*/true);
+  EXPECT_TRUE(problems.empty()) << listed(problems);
+  EXPECT_EQ(bench.memberTexts().size(), 6U);
+}
+
 TEST(RoundTrip, EveryCorpusProjectComesBack) {
   const std::vector<CorpusProject> projects = corpusProjects();
   if (projects.empty()) GTEST_SKIP() << "no corpus";

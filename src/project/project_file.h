@@ -22,7 +22,9 @@ namespace qm {
 // block at the top, then code). Designers and the resource file are never
 // listed: their text belongs to the designer, not to the person.
 enum class MemberKinds { Classic, All };
-inline MemberKinds memberKindsFor(bool allProcedures) { return allProcedures ? MemberKinds::All : MemberKinds::Classic; }
+inline MemberKinds memberKindsFor(bool allProcedures) {
+  return allProcedures ? MemberKinds::All : MemberKinds::Classic;
+}
 
 struct ProjectDetails {
   bool loaded = false;       // the whole file was read without a failure

@@ -419,7 +419,8 @@ class UpdateRun {
   void addLineNumbers(const std::string& name, std::string& text) {
     if (!c_.options.addLineNumbers) return;
     line("Adding line numbers to " + name + "...");
-    NumberingOutcome numbered = NumberingPass(c_.options.lineNumberStart, kLineNumberIncrement, headerForms()).run(text);
+    NumberingOutcome numbered =
+        NumberingPass(c_.options.lineNumberStart, kLineNumberIncrement, headerForms()).run(text);
     if (!numbered.alreadyNumbered && numbered.numberedLines > 0) text = std::move(numbered.text);
     add("Success");
     advance();

@@ -156,8 +156,8 @@ InsertionOutcome inserted(const std::string& text, InsertionSetting setting) {
   ProcedureList list;
   AnalysisNotes notes;
   analyseText(text, list, notes, {}, setting.forms);
-  auto pass = InsertionPass::prepare({testing::kDefaultOnError, testing::kDefaultHandler, setting.minLines, "Billing", list,
-                                      {}, setting.forms},
+  auto pass = InsertionPass::prepare({testing::kDefaultOnError, testing::kDefaultHandler, setting.minLines, "Billing",
+                                      list, {}, setting.forms},
                                      "frmMain.frm", setting.skipIgnoreTagged, setting.skipExistingHandlers);
   EXPECT_TRUE(pass.ok());
   return pass->run(text);

@@ -89,7 +89,8 @@ class Numbering : public testing::CaseTest {};
 
 TEST_P(Numbering, NumbersTheStatementLinesOfEveryProcedure) {
   const std::string& input = c.text("input");
-  const auto out = NumberingPass(c.number("start"), static_cast<std::int16_t>(c.number("increment")), formsOf(c)).run(input);
+  const auto increment = static_cast<std::int16_t>(c.number("increment"));
+  const auto out = NumberingPass(c.number("start"), increment, formsOf(c)).run(input);
   // The file keeps its text when there was nothing to number or it was numbered already.
   EXPECT_EQ(out.alreadyNumbered || out.numberedLines == 0 ? input : out.text, c.text("expected", input));
   EXPECT_EQ(out.nextNumber, c.number("next"));

@@ -492,7 +492,7 @@ Problems variableReportProblems(const std::vector<ProcessedMember>& members, std
   std::set<std::string> classes;
   for (const ProcessedMember& member : members) {
     for (const std::string& type : userTypeNames(sourceLines(member.text))) userTypes.insert(type);
-    if (member.kind != "Form" && member.kind != "Module") classes.insert(lowered(member.vbName));
+    if (member.kind == "Class") classes.insert(lowered(member.vbName));
   }
   const auto labelled = [&out](const ReportCall& call, const std::string& where) {
     if (!call.label || *call.label != call.expression) {
@@ -538,7 +538,7 @@ Problems variableReportProblems(const std::vector<ProcessedMember>& members, std
       const std::string module = lowered(call.expression.substr(0, dot));
       if (classes.count(module) > 0) out.push_back("a report qualified by a class module in " + where);
       const auto owner = std::find_if(members.begin(), members.end(), [&](const ProcessedMember& m) {
-        return lowered(m.vbName) == module && (m.kind == "Form" || m.kind == "Module");
+        return lowered(m.vbName) == module && m.kind != "Class";
       });
       if (owner == members.end()) {
         out.push_back("a report qualified by '" + module + "', no form or module of the project, in " + where);

@@ -58,7 +58,7 @@ Problems exitBeforeHandlerProblems(std::string_view original, std::string_view p
 
 struct ProcessedMember {
   std::string name;  // for messages
-  std::string kind;  // "Form", "Module", "Class", "UserControl", "PropertyPage" or "UserDocument"
+  std::string kind;  // "Form", "Module" or "Class"
   std::string vbName;
   std::string text;  // after the run
 };

@@ -108,12 +108,10 @@ std::vector<ProjectMember> RunBench::members() const {
       if (semicolon == std::string::npos) continue;
       listed = std::string(trimmedText(listed.substr(semicolon + 1)));
     }
-    ProjectMember member{key == "form"          ? "Form"
-                         : key == "module"       ? "Module"
-                         : key == "class"        ? "Class"
-                         : key == "usercontrol"  ? "UserControl"
-                         : key == "propertypage" ? "PropertyPage"
-                                                 : "UserDocument",
+    // A user control, property page or user document is, like a class, only ever an instance.
+    ProjectMember member{key == "form"     ? "Form"
+                         : key == "module" ? "Module"
+                                           : "Class",
                          native.longName(projectFolder + listed), "", ""};
     std::replace(listed.begin(), listed.end(), '\\', '/');
     member.name = fs::path(listed).filename().string();

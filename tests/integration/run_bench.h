@@ -24,7 +24,7 @@ namespace qm::testing {
 
 // A source file the project file lists, as the checks see it.
 struct ProjectMember {
-  std::string kind;    // "Form", "Module", "Class", or with allProcedures "UserControl", "PropertyPage", "UserDocument"
+  std::string kind;    // "Form", "Module" or "Class" (also a user control, property page or user document)
   std::string path;    // native path; "" when the listed file does not exist
   std::string name;    // bare file name
   std::string vbName;  // its Attribute VB_Name value

@@ -40,8 +40,7 @@ Result<std::string> analyseProjectReport(const FileSystem& files, std::string_vi
                                          bool allProcedures) {
   const std::string longName = sGetLongFileName(files, projectFile);
   if (longName.empty()) return Status::failure("Cannot find the project file '" + std::string(projectFile) + "'");
-  const ProjectDetails details =
-      LoadProjectDetails(files, longName, memberKindsFor(allProcedures));
+  const ProjectDetails details = LoadProjectDetails(files, longName, memberKindsFor(allProcedures));
   if (!details.loaded) return Status::failure(details.failure);
   if (details.name.empty()) {
     return Status::failure("The project file '" + longName + "' has no Name= line, so it cannot be used");

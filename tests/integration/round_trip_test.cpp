@@ -145,9 +145,12 @@ TEST(RoundTrip, EveryCorpusProjectComesBack) {
   const std::vector<CorpusProject> projects = corpusProjects();
   if (projects.empty()) GTEST_SKIP() << "no corpus";
   for (const CorpusProject& project : projects) {
-    RunBench bench(project.folder, project.projectInside);
-    const Problems problems = roundTripProblems(bench, /*exact=*/false);
-    EXPECT_TRUE(problems.empty()) << project.projectInside << listed(problems);
+    for (const bool all : {false, true}) {
+      RunBench bench(project.folder, project.projectInside);
+      bench.allProcedures = all;
+      const Problems problems = roundTripProblems(bench, /*exact=*/false);
+      EXPECT_TRUE(problems.empty()) << project.projectInside << (all ? " (all procedures)" : "") << listed(problems);
+    }
   }
 }
 

@@ -218,10 +218,6 @@ TEST(FullRun, EveryCorpusProjectStaysValidVb) {
           << project.projectInside << " (" << c.what << ")" << listed(result.problems) << "\n"
           << result.summary;
     }
-    RunBench all(project.folder, project.projectInside);
-    all.allProcedures = true;
-    const RunResult result = runAndCheck(all, kRunCases[1]);
-    EXPECT_TRUE(result.problems.empty()) << project.projectInside << " (all procedures)" << listed(result.problems);
   }
 }
 

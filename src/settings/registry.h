@@ -44,5 +44,7 @@ inline constexpr std::string_view kAllProceduresValue = "AllProcedures";
 
 // The user's own store on this platform.
 std::unique_ptr<SettingsBackend> openProductSettings();
+// Where those settings are kept, for the help.
+std::string productSettingsPlace();
 
 }  // namespace qm

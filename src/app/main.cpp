@@ -74,6 +74,7 @@ struct AnalyseRequest {
   std::string project;
   int minimumCoverage = -1;  // no gate
   bool json = false;
+  bool allProcedures = false;
   std::string problem;
 };
 
@@ -93,6 +94,10 @@ AnalyseRequest analyseRequest(const Words& words) {
       } else {
         fail("unexpected argument '" + word + "'");
       }
+      continue;
+    }
+    if (option->value.empty()) {
+      request.allProcedures = true;  // the one flag of --analyse
       continue;
     }
     if (i + 1 >= words.size()) {
@@ -122,7 +127,7 @@ int runAnalyseCommand(const Words& words) {
   const AnalyseRequest request = analyseRequest(words);
   if (!request.problem.empty()) return usageError(request.problem);
   qm::NativeFileSystem files;
-  auto coverage = qm::analyseProjectCoverage(files, request.project);
+  auto coverage = qm::analyseProjectCoverage(files, request.project, request.allProcedures);
   if (!coverage) {
     std::cerr << "quillmere: " << coverage.message() << '\n';
     return qm::kExitNotStarted;
@@ -130,7 +135,7 @@ int runAnalyseCommand(const Words& words) {
   if (request.json) {
     std::cout << qm::coverageJson(*coverage);
   } else {
-    auto report = qm::analyseProjectReport(files, request.project);
+    auto report = qm::analyseProjectReport(files, request.project, request.allProcedures);
     if (!report) {
       std::cerr << "quillmere: " << report.message() << '\n';
       return qm::kExitNotStarted;

@@ -106,6 +106,7 @@ class UpdateRun {
   // ------------------------------------------------------------ places
 
   bool isNewCopy() const { return c_.options.saveMode == SaveMode::NewCopy; }
+  HeaderForms headerForms() const { return headerFormsFor(c_.options.allProcedures); }
   FileSystem& files() { return c_.workspace.files; }
   const std::string& projectFolder() const { return c_.project.projectFolder; }
 
@@ -373,7 +374,7 @@ class UpdateRun {
   // `member` is the selected file's path, as the analysis recorded its procedures under.
   InsertionSources insertionSources(const CodeStyle& style, const std::string& member) const {
     return InsertionSources{style.onErrorText, style.handlerText, c_.options.minLines, c_.project.projectName,
-                            c_.procedures, member};
+                            c_.procedures, member, headerForms()};
   }
 
   std::optional<std::string> transform(const std::string& path, const std::string& name, const std::string& text) {
@@ -410,7 +411,8 @@ class UpdateRun {
   }
 
   void addVariableDump(const std::string& name, std::string& text) {
-    const DumpOptions options{name, c_.options.skipIgnoreTagged, c_.options.variableDump, &c_.notes.userTypes};
+    const DumpOptions options{name, c_.options.skipIgnoreTagged, c_.options.variableDump, &c_.notes.userTypes,
+                              headerForms()};
     text = VariableDumpPass(options).run(text, c_.dump);
     advance();
   }
@@ -418,7 +420,8 @@ class UpdateRun {
   void addLineNumbers(const std::string& name, std::string& text) {
     if (!c_.options.addLineNumbers) return;
     line("Adding line numbers to " + name + "...");
-    NumberingOutcome numbered = NumberingPass(c_.options.lineNumberStart, kLineNumberIncrement).run(text);
+    NumberingOutcome numbered =
+        NumberingPass(c_.options.lineNumberStart, kLineNumberIncrement, headerForms()).run(text);
     if (!numbered.alreadyNumbered && numbered.numberedLines > 0) text = std::move(numbered.text);
     add("Success");
     advance();

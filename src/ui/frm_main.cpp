@@ -124,6 +124,7 @@ std::vector<ControlBinding> frmMain::bindingTable() {
       {txtStartFrom, p3.txtStartFrom},
       {fraVarDump, p3.fraVarDump},
       {chkVarDump, p3.chkVarDump},
+      {chkAllProcedures, p3.chkAllProcedures},
       {cmdQuit[2], p3.cmdQuit},
       {cmdBack2, p3.cmdBack2},
       {cmdLoad4, p3.cmdLoad4},

@@ -136,6 +136,7 @@ class frmMain : public QWidget {
   QLineEdit* txtStartFrom = nullptr;
   QGroupBox* fraVarDump = nullptr;
   QCheckBox* chkVarDump = nullptr;
+  QCheckBox* chkAllProcedures = nullptr;
   QPushButton* cmdBack2 = nullptr;
   QPushButton* cmdLoad4 = nullptr;
 

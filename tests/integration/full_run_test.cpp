@@ -75,7 +75,8 @@ RunResult runAndCheck(RunBench& bench, const RunCase& c) {
   auto add = [&result](const std::string& where, const Problems& found) {
     for (const std::string& problem : found) result.problems.push_back(where + ": " + problem);
   };
-  const WantedBlocks wanted = wantedBlocks(c);
+  WantedBlocks wanted = wantedBlocks(c);
+  wanted.allForms = bench.allProcedures;
   for (const ProjectMember& member : bench.members()) {
     if (before.count(member.path) == 0) continue;  // the global variables module
     const std::string& original = before.at(member.path);
@@ -184,6 +185,25 @@ TEST(FullRun, TheWarehouseProjectStaysValidVb) {
                 std::string::npos)
           << c.what;
     }
+  }
+}
+
+// With the option, every procedure of the Gauges project (a user control, a
+// property page, a user document, scoped and Set properties, Static
+// procedures) but its one-line one gains its blocks; its designer and
+// resource files stay as they were.
+TEST(FullRun, WithAllProceduresEveryMemberKindAndProcedureFormIsServed) {
+  RunBench bench(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/Gauges", "Gauges.vbp");
+  bench.allProcedures = true;
+  const std::map<std::string, std::string> original = bench.files();
+  const RunResult result = runAndCheck(bench, kRunCases[1]);
+  EXPECT_TRUE(result.problems.empty()) << listed(result.problems) << "\n" << result.summary;
+  ASSERT_EQ(result.after.size(), 6U);
+  EXPECT_EQ(linesWhere(result.allText, [](const std::string& l) { return markerKind(l) == MarkerKind::SS; }), 29);
+  EXPECT_EQ(occurrences(result.allText, "Exit Property\r\nErrorHandler:"), 12);
+  for (const char* untouched : {"Gauges.res", "dsrReport.dsr", "dsrReport.dsx", "ctlGauge.ctx"}) {
+    const std::string path = "projects/Gauges/" + std::string(untouched);
+    EXPECT_EQ(bench.files().at(path), original.at(path)) << untouched;
   }
 }
 

@@ -375,13 +375,15 @@ std::set<std::string> procedureNames(const Lines& lines, const std::vector<Proce
 
 bool opensErrorHandling(std::string_view line) { return lowered(statementText(line)).starts_with("on error"); }
 
-// The program serves only the procedure forms it has always served: a header
-// in the first column, Sub or Function with no scope word or with Private,
+// The program serves the procedure forms it has always served: a header in
+// the first column, Sub or Function with no scope word or with Private,
 // Public or Friend, or Property Get or Let with no scope word. Static
-// procedures, Property Set and scoped properties are left to their authors.
-bool isServedForm(std::string_view header) {
+// procedures, Property Set and scoped properties are left to their authors,
+// unless all forms are asked for: then every header in the first column.
+bool isServedForm(std::string_view header, bool allForms) {
   static const std::regex served(R"(^(?:(?:(?:private|public|friend)\s+)?(?:sub|function)|property\s+(?:get|let))\s)",
                                  std::regex::ECMAScript | std::regex::icase);
+  if (allForms) return !header.empty() && header.front() != ' ' && header.front() != '\t';
   return std::regex_search(header.begin(), header.end(), served);
 }
 
@@ -389,10 +391,13 @@ bool isServedForm(std::string_view header) {
 // so an On Error line in a procedure it does not serve (a scoped Property
 // Get below, say) may be taken for the one above it: such a procedure may be
 // spared.
-bool tailHandlesErrors(const Lines& lines, const std::vector<ProcedureSpan>& spans, const ProcedureSpan& span) {
+bool tailHandlesErrors(const Lines& lines, const std::vector<ProcedureSpan>& spans, const ProcedureSpan& span,
+                       bool allForms) {
   std::size_t next = lines.size();
   for (const ProcedureSpan& other : spans) {
-    if (other.header > span.end && other.header < next && isServedForm(lines[other.header])) next = other.header;
+    if (other.header > span.end && other.header < next && isServedForm(lines[other.header], allForms)) {
+      next = other.header;
+    }
   }
   for (std::size_t i = span.end; i < next; ++i) {
     if (opensErrorHandling(lines[i])) return true;
@@ -406,7 +411,7 @@ bool sharesItsBody(const std::vector<ProcedureSpan>& spans, const ProcedureSpan&
 
 Want wantOf(const Lines& lines, const std::vector<ProcedureSpan>& spans, const ProcedureSpan& span,
             const WantedBlocks& wanted) {
-  if (span.end == span.headerLast || !isServedForm(lines[span.header])) return Want::NoBlocks;
+  if (span.end == span.headerLast || !isServedForm(lines[span.header], wanted.allForms)) return Want::NoBlocks;
   const std::set<std::string> names = procedureNames(lines, spans, span);
   for (const std::string& name : wanted.blockNames) {
     if (names.count(name) > 0) return Want::NoBlocks;
@@ -422,7 +427,9 @@ Want wantOf(const Lines& lines, const std::vector<ProcedureSpan>& spans, const P
     statements += !text.empty() && !isCommentLine(text) && !isDirectiveLine(text) && !isAttributeLine(text);
   }
   if (wanted.skipExistingHandlers && handles) return Want::NoBlocks;
-  if (wanted.skipExistingHandlers && (mentionsHandling || tailHandlesErrors(lines, spans, span))) return Want::Either;
+  if (wanted.skipExistingHandlers && (mentionsHandling || tailHandlesErrors(lines, spans, span, wanted.allForms))) {
+    return Want::Either;
+  }
   return statements >= 2 ? Want::Blocks : Want::Either;
 }
 

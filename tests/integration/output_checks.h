@@ -25,13 +25,15 @@ Problems repeatedLabelProblems(std::string_view processed);
 struct WantedBlocks {
   bool skipExistingHandlers = true;  // a procedure with an On Error line of its own is spared
   std::vector<std::string> blockNames;  // what the blocks declare or define (namesDeclaredIn)
+  bool allForms = false;                // the run served every procedure form
 };
 // The names a style's texts declare or define, as VB compares them.
 std::vector<std::string> namesDeclaredIn(std::string_view styleText);
 
 // Read as the compiler reads each header with its body: a procedure of a
-// form the program serves (a header in the first column, no Static, no scope
-// word before Property, no Property Set) with at least two statements, no name that the blocks add and (when they are
+// form the program serves (a header in the first column; unless all forms
+// were served, no Static, no scope word before Property, no Property Set)
+// with at least two statements, no name that the blocks add and (when they are
 // spared) no On Error line of its own gained exactly one ON ERROR block and
 // one handler block; a one-line procedure, one that has such a name or a
 // spared one gained none; any other gained either none or one of each.

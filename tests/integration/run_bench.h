@@ -24,7 +24,7 @@ namespace qm::testing {
 
 // A source file the project file lists, as the checks see it.
 struct ProjectMember {
-  std::string kind;    // "Form", "Module" or "Class"
+  std::string kind;    // "Form", "Module" or "Class" (also a user control, property page or user document)
   std::string path;    // native path; "" when the listed file does not exist
   std::string name;    // bare file name
   std::string vbName;  // its Attribute VB_Name value
@@ -76,6 +76,7 @@ class RunBench {
   std::unique_ptr<Wizard> wizard;
   std::string projectFile;    // native
   std::string projectFolder;  // native, with a trailing "/"
+  bool allProcedures = false;  // every run adds /x, and the members include every source member kind
 };
 
 // Extra files of a style: a module, a class, a form that uses two control

@@ -2,6 +2,8 @@
 // boxes, what leaving it stores, and the style list's commands.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "settings/registry.h"
 #include "wizard/wizard_fixture.h"
 
@@ -237,6 +239,29 @@ TEST_F(OptionsPageTest, TheEditorsSaveAsAndTheFolderBrowserAnswerIntoThePage) {
   EXPECT_EQ(view.requests, std::vector<std::string>{"browser"});
   page().setNewLocation("/somewhere/else");
   EXPECT_EQ(page().txtNewLoc.text, "/somewhere/else");
+}
+
+// The option widens the project at once, both ways, keeping the ticks the
+// person gave, and is remembered as a number for the next start.
+TEST_F(OptionsPageTest, IncludingAllProceduresReadsTheProjectAgainAndIsRemembered) {
+  std::filesystem::copy(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/Gauges", root.path() + "projects/Gauges");
+  start();
+  browseTo(place("projects/Gauges/Gauges.vbp"));
+  wizard->cmdLoad2_Click();
+  filesPage().lstProjectFiles_ItemCheck(0, false);
+  wizard->cmdLoad3_Click();
+  for (const bool all : {true, false, true}) {
+    page().chkAllProcedures.ticked = all;
+    page().chkAllProcedures.onClick();
+    EXPECT_EQ(ticks(), (all ? std::vector<bool>{0, 1, 1, 1, 1, 1} : std::vector<bool>{0, 1, 1}));
+    EXPECT_EQ(session().selectedFiles.size(), all ? 5U : 2U);
+    EXPECT_EQ(session().procedures.size(), all ? 30U : 6U);
+    EXPECT_EQ(page().readRunOptions().allProcedures, all);
+    EXPECT_EQ(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsValuesKey(), kAllProceduresValue, -1), all ? 1 : 0);
+  }
+  start();
+  EXPECT_EQ(seen(page().chkAllProcedures), "[x]");
+  EXPECT_EQ(rowTexts(0).back(), "docGauge.dob");
 }
 
 }  // namespace

@@ -202,17 +202,22 @@ Status writeAll(int fd, std::string_view content, std::string_view path) {
 
 enum class Flush { Now, Later };
 
+// The path with every link followed; `native` itself when that fails.
+std::string realPath(const std::string& native) {
+  char* real = ::realpath(native.c_str(), nullptr);
+  if (real == nullptr) return native;
+  std::string out(real);
+  std::free(real);
+  return out;
+}
+
 // The file a write to `native` replaces: the file a symbolic link points to
 // (so the link stays and everyone sharing the file sees the change), else
 // `native` itself. A link that points nowhere is replaced itself.
 std::string writeTarget(const std::string& native) {
   struct stat info;
   if (!statPath(native, info) || !S_ISLNK(info.st_mode)) return native;
-  char* real = ::realpath(native.c_str(), nullptr);
-  if (real == nullptr) return native;
-  std::string out(real);
-  std::free(real);
-  return out;
+  return realPath(native);
 }
 
 std::string stagedName(const std::string& target) {
@@ -313,7 +318,7 @@ Status copyReplacing(NativeFileSystem& files, NativeFileSystem::FolderIndex& ind
   const std::string to = resolve(index, target);
   struct stat fromInfo, toInfo;
   if (::stat(from.c_str(), &fromInfo) == 0 && ::stat(to.c_str(), &toInfo) == 0 && fromInfo.st_dev == toInfo.st_dev &&
-      fromInfo.st_ino == toInfo.st_ino) {
+      fromInfo.st_ino == toInfo.st_ino && realPath(from) == realPath(to)) {
     return {};  // a file copied onto itself is already where it should be
   }
   auto content = files.readFile(source);
@@ -331,6 +336,23 @@ Status NativeFileSystem::copyFile(std::string_view source, std::string_view targ
 
 Status NativeFileSystem::copyFileUnflushed(std::string_view source, std::string_view target) {
   return copyReplacing(*this, *index_, source, target, Flush::Later);
+}
+
+Status NativeFileSystem::linkFile(std::string_view source, std::string_view target) {
+  const std::string from = resolve(*index_, source);
+  const std::string to = resolve(*index_, target);
+  struct stat info;
+  if (::stat(from.c_str(), &info) == 0 && isReadOnly(info)) {
+    return Status::failure("Cannot link '" + std::string(target) + "': the file is read-only");
+  }
+  const std::string folderKey = FolderIndex::folderKeyOf(to);
+  const struct timespec folderBefore = FolderIndex::modifiedTime(folderKey);
+  // A member that is a symbolic link is backed up as the file it points to.
+  if (::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+    return Status::failure(describe("Cannot link", target, errno) + " (to '" + std::string(source) + "')");
+  }
+  index_->noteAdded(folderKey, std::string(bareName(to)), folderBefore);
+  return {};
 }
 
 Status NativeFileSystem::flushFolder(std::string_view folder) {

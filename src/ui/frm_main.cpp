@@ -27,6 +27,7 @@
 #include "ui/eliding_widgets.h"
 #include "ui/frm_about.h"
 #include "ui/frm_browse.h"
+#include "ui/frm_preview.h"
 #include "ui/frm_editor.h"
 #include "ui/open_web_link.h"
 #include "ui/qt_text.h"
@@ -134,6 +135,7 @@ std::vector<ControlBinding> frmMain::bindingTable() {
       {barMain, p4.barMain},
       {cmdQuit[4], p4.cmdQuit},
       {cmdBack3, p4.cmdBack3},
+      {cmdPreview, p4.cmdPreview},
       {cmdBegin, p4.cmdBegin},
   };
 }
@@ -141,6 +143,8 @@ std::vector<ControlBinding> frmMain::bindingTable() {
 frmAbout* frmMain::aboutWindow() const { return about_.data(); }
 
 frmBrowse* frmMain::browseWindow() const { return browse_.data(); }
+
+frmPreview* frmMain::previewWindow() const { return preview_.data(); }
 
 void frmMain::handled() {
   if (quitting_) return;
@@ -181,7 +185,7 @@ void frmMain::showAbout() {
     about_->activateWindow();
     return;
   }
-  about_ = new frmAbout(this, openLink_);
+  about_ = new frmAbout(this, openLink_, logic_.guideFile());
   about_->setAttribute(Qt::WA_DeleteOnClose);
   about_->show();
 }
@@ -201,18 +205,14 @@ void frmMain::showFolderBrowser() {
   browse_->show();
 }
 
-int frmMain::helpTopic() const {
+int frmMain::focusedHelpTopic() const {
   const QWidget* focused = QApplication::focusWidget();
-  const int topic = focused != nullptr ? focused->property(kHelpTopicProperty).toInt() : 0;
-  return topic != 0 ? topic : pageHelpTopic(logic_.currentPage);
+  return focused != nullptr ? focused->property(kHelpTopicProperty).toInt() : 0;
 }
 
-// The help viewer is outside the program: a missing file or viewer is quiet.
-// The desktop's handler is given the file; it opens at its start page, since
-// no default handler takes a topic number.
-void frmMain::openHelp() {
-  if (!logic_.helpFile.empty()) openLink_(logic_.helpFile);
-}
+int frmMain::helpTopic() const { return logic_.helpTopic(focusedHelpTopic()); }
+
+void frmMain::openHelp() { logic_.F1(focusedHelpTopic()); }
 
 void frmMain::showStyleEditor() {
   editor_->showState();
@@ -220,6 +220,17 @@ void frmMain::showStyleEditor() {
     editor_->raise();
     editor_->activateWindow();
   }
+}
+
+void frmMain::showPreview(const std::string& diff) {
+  if (!preview_) {
+    preview_ = new frmPreview(this);
+    preview_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  preview_->showDiff(diff);
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
 }
 
 void frmMain::openDocument(const std::string& path) {

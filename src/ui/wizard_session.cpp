@@ -22,13 +22,17 @@ class WizardSession::WindowRequests final : public ViewRequests {
   void openDocument(const std::string& path) override {
     if (window != nullptr) window->openDocument(path);
   }
+  void showPreview(const std::string& diff) override {
+    if (window != nullptr) window->showPreview(diff);
+  }
   void endProgram() override {
     if (window != nullptr) window->endProgram();
   }
 };
 
 WizardSession::WizardSession(WizardSetup setup)
-    : workspace_{setup.files, std::move(setup.programFolder), std::move(setup.workingFolder)},
+    : workspace_{setup.files, std::move(setup.programFolder), std::move(setup.workingFolder),
+                 std::move(setup.guideFolder)},
       qtDialogs_(std::make_unique<QtDialogs>()),
       editorDialogs_(std::make_unique<QtDialogs>()),
       requests_(std::make_unique<WindowRequests>()) {

@@ -1,6 +1,8 @@
 // The first page as the wizard opens, Browse, and the navigation between pages.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "settings/registry.h"
 #include "wizard/wizard_fixture.h"
 
@@ -11,7 +13,6 @@ using StartUp = WizardTest;
 
 TEST_F(StartUp, FirstStartWithoutSettingsWaitsForAProject) {
   EXPECT_TRUE(start().showWindow);
-  EXPECT_EQ(wizard->helpFile, programFolder() + "QMR Help.chm");
   EXPECT_EQ(wizard->currentPage, WizardPage::Project);
   const ProjectPage& p = projectPage();
   expectSeen({
@@ -121,6 +122,33 @@ TEST_F(StartUp, EveryPagesLogoAndQuitReachTheView) {
     fire(quit->onClick);
   }
   EXPECT_EQ(view.requests, (std::vector<std::string>{"about", "about", "about", "about", "end", "end", "end", "end"}));
+}
+
+// F1 opens the guide at the focused control's topic (a Next or Back button's),
+// else the page's: the topic's page in the guide must say it is that topic's.
+TEST_F(StartUp, F1OpensTheGuideAtTheFocusedControlsOrThePagesTopic) {
+  start();
+  wizard->F1(0);
+  EXPECT_TRUE(view.helpTargets.empty()) << "no guide, nothing to open";
+  workspace.guideFolder = std::string(QUILLMERE_SOURCE_DIR) + "/docs/help/";
+  const struct {
+    std::function<void()> go;
+    const Button* focused;
+    int topic;
+  } cases[] = {{[] {}, nullptr, 100}, {[this] { browseTo(billing()); }, &projectPage().cmdLoad2, 200},
+               {[this] { wizard->cmdLoad2_Click(); }, nullptr, 200}, {[] {}, &filesPage().cmdBack1, 100},
+               {[this] { wizard->cmdLoad3_Click(); }, nullptr, 300}, {[] {}, &optionsPage().cmdLoad4, 400},
+               {[this] { wizard->cmdLoad4_Click(); }, nullptr, 400}, {[] {}, &applyPage().cmdBack3, 300}};
+  for (const auto& c : cases) {
+    c.go();
+    view.helpTargets.clear();
+    wizard->F1(c.focused != nullptr ? c.focused->helpTopic : 0);
+    ASSERT_EQ(view.helpTargets.size(), 1u) << c.topic;
+    EXPECT_EQ(view.helpTargets[0].topic, c.topic);
+    const auto page = files.readFile(workspace.guideFolder + view.helpTargets[0].page);
+    ASSERT_TRUE(page) << view.helpTargets[0].page;
+    EXPECT_NE(page->find("content=\"" + std::to_string(c.topic) + "\""), std::string::npos) << view.helpTargets[0].page;
+  }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "ui_win32/about_window.h"
 
 #include <commctrl.h>
@@ -119,3 +120,4 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

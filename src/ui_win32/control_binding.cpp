@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The binding of each kind of control to its kind of child window.
 #include "ui_win32/control_binding.h"
 
@@ -448,3 +449,4 @@ ControlBinding bindSummary(HWND hwnd, const SummaryBox& box) {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "ui_win32/dialog_units.h"
 
 #include <initializer_list>
@@ -69,3 +70,4 @@ DialogUnits::~DialogUnits() {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "ui_win32/style_editor_window.h"
 
 #include <commctrl.h>
@@ -472,3 +473,4 @@ void StyleEditorWindow::showFocus() {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "ui_win32/win32_dialogs.h"
 
 #include <commdlg.h>
@@ -222,3 +223,4 @@ void ShellDesktop::openHelp(std::string_view helpFile, int topic) {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

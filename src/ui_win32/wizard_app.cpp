@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The program's wizard: the machine's files, settings, clock and process
 // starter. Kept apart from the window's code, whose system headers define
 // names that the settings' own headers use.
@@ -23,3 +24,4 @@ int runWizard(const CommandLine& commandLine, const char* argv0) {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "ui_win32/wizard_session.h"
 
 #include <objbase.h>
@@ -85,3 +86,4 @@ int showWizard(WizardSetup setup, const CommandLine& commandLine) {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The wizard window's behaviour: the messages of the top-level window, the
 // requests only a window answers, and the refresh after every handler.
 #include "ui_win32/wizard_window.h"
@@ -308,3 +309,4 @@ LRESULT WizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The wizard window's pages and children: what goes where, in dialog units
 // of a 260 x 180 client area. Hidden children keep their room, so the pages
 // do not jump while the analysis, the run or a roll back shows their bars.
@@ -181,3 +182,4 @@ void WizardWindow::buildApplyPage() {
 }
 
 }  // namespace qm::win32
+#endif  // defined(_WIN32)

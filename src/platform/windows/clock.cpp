@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The clock on Windows: GetTickCount64 for measuring, the local time of the
 // system, and the month names and decimal separator of the user's locale
 // (GetLocaleInfoEx), read at every call as the Control Panel may change them.
@@ -51,3 +52,4 @@ void SystemClock::sleepMilliseconds(int milliseconds) {
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

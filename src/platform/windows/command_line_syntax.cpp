@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The command line on Windows: one string, exactly as the process received
 // it, less the program's own name, in the ANSI code page.
 #include "platform/command_line_syntax.h"
@@ -16,3 +17,4 @@ std::vector<std::string> commandLineArguments(int, char**) {
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

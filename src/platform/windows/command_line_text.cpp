@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "platform/windows/command_line_text.h"
 
 namespace qm::windows {
@@ -55,3 +56,4 @@ std::wstring_view argumentsAfterProgramName(std::wstring_view commandLine) {
 }
 
 }  // namespace qm::windows
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // A desktop program's standard streams on Windows: the handles it was given
 // (a redirection) when it has them, else the console of its parent.
 #include "platform/console.h"
@@ -26,3 +27,4 @@ void useParentConsole() {
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

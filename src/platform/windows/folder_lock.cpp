@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The project lock on Windows, which locks files but not folders: LockFileEx
 // on a lock file named after the folder, in the user's own folder for the
 // program (%LOCALAPPDATA%\Quillmere\Locks). The file is opened to be deleted
@@ -80,3 +81,4 @@ FolderLock FolderLock::take(const FileSystem& files, std::string_view folder) {
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The guide as one compiled help file beside quillmere.exe, where the
 // installer puts it.
 #include "platform/help_guide.h"
@@ -16,3 +17,4 @@ std::vector<std::string> guideFolderCandidates(std::string_view executableFolder
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

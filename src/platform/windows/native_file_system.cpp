@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // Windows implementation of the file system door, over the wide-character
 // Win32 file functions. Paths arrive as ANSI bytes and are converted once,
 // at this boundary; names that differ only in case are the same file because
@@ -505,3 +506,4 @@ std::string NativeFileSystem::resolvedPath(std::string_view path) const {
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

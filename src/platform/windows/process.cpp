@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // Starting the compiler on Windows: CreateProcessW with the program named
 // on its own (no search of the PATH, no shell) and one command line built
 // by the quoting rules the started program's runtime reads it back with.
@@ -29,3 +30,4 @@ Status SystemProcessLauncher::startDetached(std::string_view executable,
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "platform/windows/registry_settings.h"
 
 #include <windows.h>
@@ -126,3 +127,4 @@ Status RegistrySettings::writeNumber(std::string_view keyPath, std::string_view 
 }
 
 }  // namespace qm::windows
+#endif  // defined(_WIN32)

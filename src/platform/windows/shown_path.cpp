@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "platform/paths.h"
 
 namespace qm {
@@ -11,3 +12,4 @@ std::string shownPath(std::string_view path) {
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The per-user folders on Windows: the known folder for local application
 // data (%LOCALAPPDATA%), the running executable's folder, and folder
 // creation through the wide-character calls.
@@ -75,3 +76,4 @@ Status makeFolders(std::string_view folder) {
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

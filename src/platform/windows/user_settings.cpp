@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "platform/user_settings.h"
 
 #include "platform/windows/registry_settings.h"
@@ -14,3 +15,4 @@ std::string userSettingsPlace(std::string_view maker, std::string_view product) 
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 #include "platform/windows/wide_text.h"
 
 #include <limits>
@@ -65,3 +66,4 @@ std::string describe(std::string_view what, std::string_view path, DWORD error) 
 }
 
 }  // namespace qm::windows
+#endif  // defined(_WIN32)

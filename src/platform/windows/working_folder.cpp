@@ -1,3 +1,4 @@
+#if defined(_WIN32)  // only the Windows build compiles this file
 // The current folder on Windows, in the ANSI code page like every path the
 // program handles.
 #include "platform/working_folder.h"
@@ -19,3 +20,4 @@ std::string currentWorkingFolder() {
 }
 
 }  // namespace qm
+#endif  // defined(_WIN32)

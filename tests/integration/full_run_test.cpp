@@ -65,7 +65,9 @@ std::map<std::string, std::string> outcome(const RunBench& bench) {
   std::map<std::string, std::string> out;
   for (const auto& [relative, content] : bench.files()) out[relative] = withoutRoot(content, bench);
   std::string summary = withoutRoot(bench.summary(), bench);
-  std::replace(summary.begin(), summary.end(), '\\', '/');
+#ifdef _WIN32
+  std::replace(summary.begin(), summary.end(), '\\', '/');  // paths are shown with the system's own separator
+#endif
   out["summary.txt"] = summary;
   return out;
 }

@@ -6,6 +6,7 @@
 
 #include "platform/memory_settings.h"
 #include "settings/registry.h"
+#include "support/case_file.h"
 #include "wizard/wizard_fixture.h"
 
 namespace qm::testing {
@@ -20,75 +21,53 @@ void storeRecent(SettingsBackend& settings, const std::vector<std::string>& path
   }
 }
 
-struct UpdateCase {
-  std::vector<std::string> entries;
-  std::int16_t count;
-  std::string chosen;
-  std::vector<std::string> after;
-  std::int16_t countAfter;
-};
-
-TEST(UpdateRecentList, PutsTheProjectFirstOnce) {
-  const UpdateCase cases[] = {
-      {{}, 0, "C:\\A.vbp", {"C:\\A.vbp"}, 1},
-      {{"C:\\B.vbp", "C:\\A.vbp"}, 2, "C:\\A.vbp", {"C:\\A.vbp", "C:\\B.vbp"}, 2},
-      // another letter case: the entry moves up, written as chosen this time
-      {{"C:\\B.vbp", "c:\\a.VBP"}, 2, "C:\\A.vbp", {"C:\\A.vbp", "C:\\B.vbp"}, 2},
-      // an entry that merely begins with the path counts as the project
-      {{"C:\\B.vbp", "C:\\A.vbp.old", "C:\\A.vbp"}, 3, "C:\\A.vbp", {"C:\\A.vbp", "C:\\B.vbp", "C:\\A.vbp"}, 3},
-      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 10, "11",
-       {"11", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 10},
-  };
-  for (const UpdateCase& c : cases) {
-    DropDownList list;
-    list.entries = c.entries;
-    std::int16_t count = c.count;
-    MemorySettings settings;
-    UpdateRecentList({list, count}, c.chosen, settings);
-    EXPECT_EQ(list.entries, c.after) << c.chosen;
-    EXPECT_EQ(count, c.countAfter) << c.chosen;
-    EXPECT_EQ(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Previous", "Number", -1), c.countAfter);
+std::vector<std::string> listed(const std::string& text) {
+  std::vector<std::string> out;
+  for (std::size_t at = 0; !text.empty() && at <= text.size();) {
+    const std::size_t comma = std::min(text.find(',', at), text.size());
+    out.push_back(text.substr(at, comma - at));
+    at = comma + 1;
   }
+  return out;
 }
 
-TEST(UpdateRecentList, StoresTheFirstCountEntriesOnly) {
-  DropDownList list;
-  std::int16_t count = 0;
-  MemorySettings settings;
-  for (int i = 1; i <= 11; ++i) UpdateRecentList({list, count}, "C:\\P" + std::to_string(i) + ".vbp", settings);
-  EXPECT_EQ(list.entries.size(), 11U);
-  EXPECT_EQ(count, 10);
-  const std::string key = SettingsKey() + "\\Previous";
-  EXPECT_EQ(GetSettingString(settings, HKEY_CURRENT_USER, key, "1", ""), "C:\\P11.vbp");
-  EXPECT_EQ(GetSettingString(settings, HKEY_CURRENT_USER, key, "10", ""), "C:\\P2.vbp");
-  EXPECT_EQ(GetSettingString(settings, HKEY_CURRENT_USER, key, "11", "<none>"), "<none>");
+std::string joined(const std::vector<std::string>& items) {
+  std::string out;
+  for (const std::string& item : items) out += (out.empty() ? "" : ",") + item;
+  return out;
 }
 
-TEST(UpdateRecentList, AnEmptyPathIsNeverStored) {
-  DropDownList list;
-  list.entries = {"C:\\A.vbp"};
-  std::int16_t count = 1;
-  MemorySettings settings;
-  UpdateRecentList({list, count}, "", settings);
-  EXPECT_EQ(list.entries, std::vector<std::string>{"C:\\A.vbp"});
-  EXPECT_EQ(settings.writes(), 0);
+class RecentLists : public CaseTest {};
+
+TEST_P(RecentLists, GiveWhatTheTableSays) {
+  testing::expectRows(c, {
+      {"update", [](const std::vector<std::string>& a) {  // entries | count | chosen => entries ; count ; stored
+         DropDownList list;
+         list.entries = listed(a[0]);
+         auto count = static_cast<std::int16_t>(std::stoi(a[1]));
+         MemorySettings settings;
+         UpdateRecentList({list, count}, a[2], settings);
+         const std::string key = SettingsKey() + "\\Previous";
+         std::vector<std::string> stored;
+         const int number = GetSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", -1);
+         for (int i = 1; i <= number + 1; ++i) {
+           stored.push_back(GetSettingString(settings, HKEY_CURRENT_USER, key, std::to_string(i), "-"));
+         }
+         const std::string written = settings.writes() == 0 ? "nothing" : joined(stored);
+         return joined(list.entries) + " ; " + std::to_string(count) + " ; " + written;
+       }},
+      {"load", [](const std::vector<std::string>& a) {  // stored Number | stored entries => count: entries
+         MemorySettings settings;
+         storeRecent(settings, listed(a[1]), std::stoi(a[0]));
+         DropDownList list;
+         std::int16_t count = -5;
+         loadRecentProjects({list, count}, settings);
+         return std::to_string(count) + ":" + (list.entries.empty() ? "" : " " + joined(list.entries));
+       }},
+  });
 }
 
-TEST(LoadRecentProjects, ReadsNoMoreThanTenWhateverTheStoreSays) {
-  const struct {
-    int stored;
-    std::int16_t count;
-  } cases[] = {{3, 3}, {0, 0}, {-1, 0}, {50, 10}};
-  for (const auto& c : cases) {
-    MemorySettings settings;
-    storeRecent(settings, {"a", "b", "c"}, c.stored);
-    DropDownList list;
-    std::int16_t count = -5;
-    loadRecentProjects({list, count}, settings);
-    EXPECT_EQ(count, c.count) << c.stored;
-    EXPECT_EQ(list.entries.size(), static_cast<std::size_t>(c.count)) << c.stored;
-  }
-}
+QM_CASES_FROM(RecentLists, "wizard/recent_projects.txt");
 
 using RecentProjectsPage = WizardTest;
 

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "run/backup.h"
 #include "run_bench.h"
+#include "support/case_file.h"
 
 namespace qm {
 namespace {
@@ -261,55 +262,8 @@ TEST(BackupRun, TheStyleIsReadAfreshForEveryFile) {
 }
 
 // ------------------------------------------------------------ new copies
-
-TEST(NewCopyRun, IntoANewFolderLeavesTheProjectUntouched) {
-  RunBench bench;
-  bench.options.saveMode = SaveMode::NewCopy;
-  bench.options.newLocation = bench.root.file("Copy");
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  const auto original = bench.topLevel("Billing");
-  const OtherFiles before = OtherFiles::of(bench);
-  const std::string copy = bench.options.newLocation + "\\";
-
-  EXPECT_TRUE(bench.run());
-  // The summary shows the copy's path with one kind of separator; the record keeps it as the run made it.
-  expectLines(
-      bench.summary.lines(),
-      joined(allFileLines(false), {"Adding extra files ", shownPath(bench.options.newLocation + "/ErrorLog.bas"),
-                                   "Update completed in 0 seconds."}));
-  EXPECT_EQ(bench.topLevel("Billing"), original);
-  EXPECT_EQ(OtherFiles::of(bench).form, before.form);
-  EXPECT_EQ(OtherFiles::of(bench).shared, before.shared);
-  EXPECT_TRUE(bListBackups(bench.files, bench.project.projectFolder).empty());
-
-  const auto copied = bench.topLevel("Copy");
-  // Processed files keep their places; one from outside moves inside.
-  for (const char* path :
-       {"Copy/Forms/frmMain.frm", "Copy/modUtil.bas", "Copy/clsInvoice.cls", "Copy/Shared/modShared.bas"}) {
-    EXPECT_NE(bench.root.read(path).find("'SS******"), std::string::npos) << path;
-  }
-  EXPECT_FALSE(copied.count("frmMain.frm"));
-  EXPECT_TRUE(startsWith(copied.at("Billing.vbp"), "Module=ErrorLog; ErrorLog.bas\r\n"));
-  EXPECT_TRUE(endsWith(copied.at("Billing.vbp"), replaceAll(original.at("Billing.vbp"), "..\\Shared\\", "Shared\\")));
-  EXPECT_EQ(copied.at("uninstall.dat"), crlf({kHeader, copy + "ErrorLog.bas"}));
-  EXPECT_EQ(copied.at("ErrorLog.bas"), bench.root.read("extras/ErrorLog.bas"));
-}
-
-TEST(NewCopyRun, IntoAnExistingFolderTwiceGivesTwoHeaders) {
-  RunBench bench;
-  bench.root.makeFolder("Copy");
-  bench.root.write("Copy/Notes.txt", "the user's");
-  bench.options.saveMode = SaveMode::NewCopy;
-  bench.options.newLocation = bench.root.file("Copy") + "/";
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  bench.run();
-  bench.run();
-  // The second run found ErrorLog.bas standing there already, so it records nothing.
-  EXPECT_EQ(bench.root.read("Copy/uninstall.dat"), crlf({kHeader, bench.root.file("Copy/") + "ErrorLog.bas", kHeader}));
-  EXPECT_EQ(bench.root.read("Copy/Notes.txt"), "the user's");
-  const std::string vbp = bench.root.read("Copy/Billing.vbp");
-  EXPECT_EQ(vbp.find("Module=ErrorLog;"), vbp.rfind("Module=ErrorLog;"));
-}
+// (What a new copy holds, made once or twice into one folder, with extra
+// files and the variable dump, is a stored case of the end-to-end runs.)
 
 TEST(NewCopyRun, IntoAFolderWhoseParentIsMissingChangesNothing) {
   RunBench bench;
@@ -346,31 +300,6 @@ TEST(NewCopyRun, TheProjectsOwnFolderAndItsBackupsAreRefused) {
     EXPECT_EQ(bench.summary.lines().front(), "The chosen destination folder was not valid.") << location;
     EXPECT_EQ(bench.topLevel("Billing"), original) << location;
   }
-}
-
-TEST(NewCopyRun, TheGlobalVariablesModuleGoesIntoTheCopyOnly) {
-  RunBench bench;
-  bench.options.saveMode = SaveMode::NewCopy;
-  bench.options.newLocation = bench.root.file("Copy");
-  bench.options.variableDump = true;
-  bench.run();
-  EXPECT_TRUE(bench.root.exists("Copy/GlobalVariables.bas"));
-  EXPECT_FALSE(bench.root.exists("Billing/GlobalVariables.bas"));
-  EXPECT_TRUE(startsWith(bench.root.read("Copy/Billing.vbp"), "Module=GlobalVariables; GlobalVariables.bas\r\n"));
-  EXPECT_EQ(bench.root.read("Billing/Billing.vbp").find("GlobalVariables"), std::string::npos);
-}
-
-TEST(BackupRun, TwoRunsWithTheVariableDumpLeaveOneGlobalModuleLine) {
-  RunBench bench;
-  bench.options.variableDump = true;
-  bench.run();
-  bench.reload();
-  bench.run();
-  const std::string vbp = bench.root.read("Billing/Billing.vbp");
-  EXPECT_NE(vbp.find("Module=GlobalVariables; GlobalVariables.bas"), std::string::npos);
-  EXPECT_EQ(vbp.find("Module=GlobalVariables;"), vbp.rfind("Module=GlobalVariables;"));
-  const std::string module = bench.root.read("Billing/GlobalVariables.bas");
-  EXPECT_EQ(module.find("Function sGlobalVariables"), module.rfind("Function sGlobalVariables"));
 }
 
 // ------------------------------------------------------------ failures
@@ -587,27 +516,15 @@ TEST(FailingRun, AWriteThatFailsMidwayLosesNothing) {
 
 // ------------------------------------------------------------ timing
 
-struct TimingCase {
-  std::int64_t milliseconds;
-  const char* separator;
-  const char* text;
-};
+class TimingLines : public testing::CaseTest {};
 
-class TimingLine : public ::testing::TestWithParam<TimingCase> {};
-
-TEST_P(TimingLine, RoundsHalfToEvenAndDropsTrailingZeros) {
-  const auto& c = GetParam();
-  EXPECT_EQ(elapsedSecondsText(c.milliseconds, c.separator), c.text) << c.milliseconds;
+TEST_P(TimingLines, RoundHalfToEvenAndDropTrailingZeros) {
+  testing::expectRows(c, {{"elapsedSecondsText", [](const std::vector<std::string>& a) {
+                             return elapsedSecondsText(std::stoll(a[0]), a[1]);
+                           }}});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TimingLine,
-    ::testing::Values(TimingCase{0, ".", "0"}, TimingCase{4, ".", "0"}, TimingCase{5, ".", "0"},
-                      TimingCase{6, ".", "0.01"}, TimingCase{15, ".", "0.02"}, TimingCase{25, ".", "0.02"},
-                      TimingCase{250, ".", "0.25"}, TimingCase{1250, ".", "1.25"}, TimingCase{1255, ".", "1.26"},
-                      TimingCase{1265, ".", "1.26"}, TimingCase{3500, ".", "3.5"}, TimingCase{3504, ".", "3.5"},
-                      TimingCase{12000, ".", "12"}, TimingCase{11995, ".", "12"}, TimingCase{1250, ",", "1,25"},
-                      TimingCase{3500, ",", "3,5"}, TimingCase{-3, ".", "0"}, TimingCase{86400000, ".", "86400"}));
+QM_CASES_FROM(TimingLines, "run/timing_line.txt");
 
 TEST(TimingLine, UsesTheMonotonicClockAndTheUsersSeparator) {
   RunBench bench;
@@ -616,18 +533,6 @@ TEST(TimingLine, UsesTheMonotonicClockAndTheUsersSeparator) {
   bench.clock.separator = ",";
   bench.run();
   EXPECT_EQ(bench.summary.lines(), (std::vector<std::string>{"Update completed in 1,25 seconds."}));
-}
-
-TEST(ProgressMaximum, FollowsTheFormula) {
-  RunOptions options;
-  EXPECT_EQ(progressMaximum(options, 0), 1);
-  options.selectedFiles = {"a", "b"};
-  EXPECT_EQ(progressMaximum(options, 0), 7);
-  EXPECT_EQ(progressMaximum(options, 3), 13);
-  options.addLineNumbers = true;
-  options.compile = true;
-  options.variableDump = true;
-  EXPECT_EQ(progressMaximum(options, 3), 13 + 2 + 1 + 2);
 }
 
 }  // namespace

@@ -53,9 +53,18 @@ std::vector<std::string> switchesOf(const std::string& line, const RunBench& ben
   return out;
 }
 
+// The bench's folder, in either spelling, written "<root>/"; on Windows the rest
+// of such a path too is written with "/", as the stored files have it.
 std::string withoutRoot(std::string text, const RunBench& bench) {
   for (const std::string& root : {bench.root.path(), shownPath(bench.root.path())}) {
-    for (std::size_t at; (at = text.find(root)) != std::string::npos;) text.replace(at, root.size(), "<root>/");
+    for (std::size_t at; (at = text.find(root)) != std::string::npos;) {
+      text.replace(at, root.size(), "<root>/");
+#ifdef _WIN32
+      for (std::size_t i = at; i < text.size() && text[i] != '\r' && text[i] != '\n'; ++i) {
+        if (text[i] == '\\') text[i] = '/';
+      }
+#endif
+    }
   }
   return text;
 }

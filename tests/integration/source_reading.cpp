@@ -42,16 +42,4 @@ bool isMarkerLine(std::string_view line) {
   return letters == "SS" || letters == "SE" || letters == "ES" || letters == "EE";
 }
 
-std::string vbNameOf(std::string_view text) {
-  std::string name;
-  for (const std::string& line : sourceLines(text)) {
-    const std::string words = lowered(line);
-    if (!words.starts_with("attribute vb_name")) continue;
-    const std::size_t open = line.find('"');
-    const std::size_t close = line.rfind('"');
-    if (open != std::string::npos && close > open) name = line.substr(open + 1, close - open - 1);
-  }
-  return name;
-}
-
 }  // namespace qm::testing

@@ -1,6 +1,5 @@
-// How the end-to-end tests read the texts a run leaves: lines, the marker
-// lines around inserted code and a file's VB_Name, read apart from the
-// product's own scanning rules.
+// How the end-to-end tests read the texts a run leaves: lines and the marker
+// lines around inserted code, read apart from the product's own scanning rules.
 #pragma once
 
 #include <string>
@@ -20,7 +19,5 @@ std::string_view trimmedText(std::string_view text);
 std::string lowered(std::string_view text);
 // Whether the line is one of the markers ('SS******, 'SE******, 'ES******, 'EE******).
 bool isMarkerLine(std::string_view line);
-// The value of the file's Attribute VB_Name line; "" when it has none.
-std::string vbNameOf(std::string_view text);
 
 }  // namespace qm::testing

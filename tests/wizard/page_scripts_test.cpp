@@ -7,6 +7,8 @@
 // as the wizard spells them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <set>
@@ -323,6 +325,22 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"has", [&] { return yesNo(applyPage().txtSummary.text.find(key.substr(4)) != std::string::npos); }},  // has <text>
         {"exists", [&] { return yesNo(root.exists(key.substr(7))); }},
         {"launches", [&] { return std::to_string(launcher.calls.size()); }},
+        {"completed", [&] { return yesNo(session().lastRunCompleted); }},
+        {"summary lines", [&] {
+           const std::string& text = applyPage().txtSummary.text;
+           return std::to_string(std::count(text.begin(), text.end(), '\n'));
+         }},
+        {"run options", [&] {  // what a run would be given, in a line
+           const RunOptions o = optionsPage().readRunOptions();
+           std::ostringstream out;
+           out << (o.action == RunAction::Add ? "add" : "delete")
+               << (o.saveMode == SaveMode::NewCopy ? ", new " + o.newLocation : ", backup") << (o.compile ? ", compile" : "")
+               << (o.skipIgnoreTagged ? ", skip tagged" : "") << (o.skipExistingHandlers ? ", skip handled" : "")
+               << ", lines " << o.minLines << (o.addLineNumbers ? ", numbers from " : ", no numbers from ");
+           if (std::isnan(o.lineNumberStart)) out << "no number"; else out << o.lineNumberStart;
+           out << (o.variableDump ? ", dump" : "") << ", " << o.selectedFiles.size() << " files";
+           return out.str();
+         }},
         {"summary", [&] { return applyPage().txtSummary.text; }},
         {"bar", [&] { return yesNo(applyPage().barMain.visible); }},
         {"yields", [&] { return std::to_string(yields); }},

@@ -4,7 +4,7 @@
 // named as a key reads as `seen` gives it ("[x]", "(o)", " (disabled)" ...);
 // the other keys and the actions are the ones read below. "<billing>",
 // "<billing folder>", "<projects>" and "<program>" stand for those places
-// as the wizard spells them.
+// and the test's own folder ("<root>") as the wizard spells them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -253,10 +253,14 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"page", [&] { return kPages[static_cast<int>(wizard->currentPage)]; }},
         {"rows", [&] {  // each row's cells joined by "/", with "x" or "-" for its tick
            Names rows;
-           for (const ListRow& row : filesPage().lstProjectFiles.rows) rows.push_back(joined(row.cells, "/") + (row.ticked ? " x" : " -"));
+           for (const ListRow& row : filesPage().lstProjectFiles.rows) {
+             rows.push_back(joined(row.cells, "/") + (row.ticked ? " x" : " -"));
+           }
            return joined(rows);
          }},
-        {"list", [&] { return yesNo(filesPage().lstProjectFiles.visible) + ", bar " + yesNo(filesPage().barProgress.visible); }},
+        {"list", [&] {  // the files list shown, and the bar that stands in for it
+           return yesNo(filesPage().lstProjectFiles.visible) + ", bar " + yesNo(filesPage().barProgress.visible);
+         }},
         {"styles", [&] {  // the style list's entries, the selected one in brackets
            const ListBox& list = optionsPage().flbRoutines;
            Names entries;
@@ -285,7 +289,9 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"tabs", [&] {  // the open tab, and the tabs that can be opened
            const TabControl& tabs = optionsPage().tabOptions;
            std::string out = std::to_string(tabs.selected) + " of";
-           for (std::size_t i = 0; i < tabs.available.size(); ++i) out += tabs.available[i] ? std::string(" ").append(std::to_string(i)) : "";
+           for (std::size_t i = 0; i < tabs.available.size(); ++i) {
+             if (tabs.available[i]) out.append(" ").append(std::to_string(i));
+           }
            return out + (tabs.visible ? "" : " (hidden)");
          }},
         {"selection", [&] {  // selection <text box>: start+length

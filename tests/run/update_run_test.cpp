@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <map>
+#include <memory>
+#include <tuple>
+
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "run/backup.h"
@@ -165,22 +170,6 @@ TEST(BackupRun, TwoRunsWithinOneSecondGetTwoBackupsThatBothRollBack) {
   EXPECT_EQ(bench.topLevel("Billing"), original);
 }
 
-TEST(BackupRun, WithoutExtraFilesThereIsNoRecordAndNoExtraLine) {
-  RunBench bench;
-  bench.style.files = {"", "   "};  // empty entries are skipped
-  bench.run();
-  expectLines(bench.summary.lines(), joined(allFileLines(false), {"Update completed in 0 seconds."}));
-  EXPECT_FALSE(bench.root.exists(std::string(kBackup) + "/uninstall.dat"));
-}
-
-TEST(BackupRun, SelectedFilesAreNamedAsTheFileSystemSpellsThemAndMissingOnesPassedOver) {
-  RunBench bench;
-  const std::string folder = bench.project.projectFolder;
-  bench.options.selectedFiles = {folder + "Gone.bas", folder + "Forms", folder + "MODUTIL.BAS"};
-  bench.run();
-  expectLines(bench.summary.lines(), joined(fileLines("modUtil.bas", false), {"Update completed in 0 seconds."}));
-}
-
 TEST(BackupRun, AnExtraFileAlreadyInTheProjectIsNeitherCopiedOntoItselfNorRecorded) {
   RunBench bench;
   bench.options.selectedFiles = {bench.project.projectFolder + "clsInvoice.cls"};
@@ -304,131 +293,94 @@ TEST(NewCopyRun, TheProjectsOwnFolderAndItsBackupsAreRefused) {
 
 // ------------------------------------------------------------ failures
 
-TEST(FailingRun, AReadOnlySourceIsReportedAndLeftAsItWas) {
+// Runs over the example project whose disk fails where a case of
+// tests/data/run/failing_runs.txt says: "selected" names the files to run on
+// (default all), "extras" the style's extra files ("<extras>" and "<project>"
+// stand for those folders); each line of "fail" an operation and a path
+// pattern ("*" any text) that fails, "#n" for its n-th time only; "read only"
+// a file made read-only first. The summary's lines must match "summary" ("*"
+// any text); the files of "unchanged" keep their bytes, those of "changed" do
+// not, those of "absent" are not there, and "record" is the backup's
+// uninstall.dat.
+class FailingRuns : public testing::CaseTest {
+ protected:
+  // With `shown`, the folders as the summary shows them.
+  std::string places(std::string text, bool shown = false) const {
+    const auto form = [shown](const std::string& path) { return shown ? shownPath(path) : path; };
+    const std::pair<std::string, std::string> placeholders[] = {{"<extras>", form(bench.root.file("extras/"))},
+                                                                {"<project>", form(bench.project.projectFolder)}};
+    for (const auto& [name, path] : placeholders) {
+      for (std::size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), path);
+    }
+    return text;
+  }
+  std::vector<std::string> listed(std::string_view key) const {
+    std::vector<std::string> out;
+    const std::string text = c.text(key, "");
+    for (std::size_t at = 0; !text.empty() && at <= text.size();) {
+      const std::size_t bar = std::min(text.find(" | ", at), text.size());
+      out.push_back(places(text.substr(at, bar - at)));
+      at = bar + 3;
+    }
+    return out;
+  }
+
   RunBench bench;
-  const std::string module = bench.root.read("Billing/modUtil.bas");
-  bench.root.setReadOnly("Billing/modUtil.bas");
+};
+
+TEST_P(FailingRuns, SayWhatFailedAndKeepTheFiles) {
+  static const char* const kOperations[] = {"read", "write", "copy", "move", "remove", "create folder", "remove folder",
+                                            "flush"};
+  if (c.has("selected")) {
+    bench.options.selectedFiles.clear();
+    for (const std::string& file : listed("selected")) bench.options.selectedFiles.push_back(bench.project.projectFolder + file);
+  }
+  bench.style.files = listed("extras");
+  std::vector<std::tuple<Operation, std::string, int>> failing;  // operation, pattern, only its n-th time (0: always)
+  for (std::string line : c.lines("fail")) {
+    const std::size_t hash = line.find(" #");
+    const int nth = hash == std::string::npos ? 0 : std::stoi(line.substr(hash + 2));
+    line = line.substr(0, hash);
+    for (int op = static_cast<int>(std::size(kOperations)) - 1; op >= 0; --op) {  // "remove folder" before "remove"
+      if (line.starts_with(std::string(kOperations[op]) + " ")) {
+        failing.emplace_back(static_cast<Operation>(op), line.substr(std::strlen(kOperations[op]) + 1), nth);
+        break;
+      }
+    }
+  }
+  bench.files.setRule([failing, seen = std::make_shared<std::map<std::size_t, int>>()](Operation op,
+                                                                                       const std::string& path) mutable {
+    for (std::size_t i = 0; i < failing.size(); ++i) {
+      const auto& [failingOp, pattern, nth] = failing[i];
+      if (op == failingOp && wildcardMatch(pattern, path) && (nth == 0 || ++(*seen)[i] == nth)) return true;
+    }
+    return false;
+  });
+  if (c.has("read only")) bench.root.setReadOnly(c.text("read only"));
+  std::map<std::string, std::string> before;
+  for (const std::string& file : c.lines("unchanged")) before[file] = bench.root.read(file);
+  for (const std::string& file : c.lines("changed")) before[file] = bench.root.read(file);
+
   const RunOutcome outcome = bench.run();
-  EXPECT_EQ(outcome.failures, 1);
-  auto expected = allFileLines(false);
-  expected.insert(expected.begin() + 4, "Saving modUtil.bas...Failed: *read-only*");
-  expected.push_back("Update completed in 0 seconds.");
-  expectLines(bench.summary.lines(), expected);
-  EXPECT_EQ(bench.root.read("Billing/modUtil.bas"), module);
-  EXPECT_NE(bench.root.read("Billing/clsInvoice.cls").find("'SS******"), std::string::npos);
-  EXPECT_FALSE(bench.root.exists("work/TempDataFile"));
+  EXPECT_TRUE(outcome.endedWithTimingLine);
+  if (c.has("failures")) {
+    EXPECT_EQ(outcome.failures, static_cast<int>(c.number("failures")));
+  }
+  std::vector<std::string> patterns;
+  for (const std::string& line : c.lines("summary")) patterns.push_back(places(line, true));
+  if (c.has("summary")) expectLines(bench.summary.lines(), patterns);
+  for (const std::string& file : c.lines("unchanged")) EXPECT_EQ(bench.root.read(file), before[file]) << file;
+  for (const std::string& file : c.lines("changed")) EXPECT_NE(bench.root.read(file), before[file]) << file;
+  for (const std::string& file : c.lines("absent")) EXPECT_FALSE(bench.root.exists(file)) << file;
+  if (c.has("record")) {
+    EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"), places(c.text("record")));
+  }
+  if (c.has("project lacks")) {
+    EXPECT_EQ(bench.root.read("Billing/Billing.vbp").find(c.text("project lacks")), std::string::npos);
+  }
 }
 
-TEST(FailingRun, AFileWhoseBackupFailedIsNotChanged) {
-  RunBench bench;
-  bench.files.setRule([](Operation op, const std::string& path) {
-    return op == Operation::Copy && path.find("Backup on") != std::string::npos &&
-           (path.find("modUtil.bas") != std::string::npos || path.find("Billing.vbp") != std::string::npos);
-  });
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  const auto original = bench.topLevel("Billing");
-  const RunOutcome outcome = bench.run();
-  EXPECT_GE(outcome.failures, 4);
-  auto expected = allFileLines(false);
-  expected.erase(expected.begin() + 3);
-  expected[2] =
-      "Creating backup of modUtil.bas...Failed: no copy of modUtil.bas was made in the backup folder, so it is left as "
-      "it was";
-  expected.insert(expected.begin(), {"Copying Billing.vbp to the backup folder...Failed: *Billing.vbp*",
-                                     "Copying modUtil.bas to the backup folder...Failed: *modUtil.bas*"});
-  expected.insert(expected.end(),
-                  {"Adding extra files ",
-                   "Adding ErrorLog.bas to the project...Failed: no copy of Billing.vbp was made in "
-                   "the backup folder, so it is left as it was",
-                   shownPath(bench.project.projectFolder + "ErrorLog.bas"), "Update completed in 0 seconds."});
-  expectLines(bench.summary.lines(), expected);
-  EXPECT_EQ(bench.root.read("Billing/modUtil.bas"), original.at("modUtil.bas"));
-  EXPECT_EQ(bench.root.read("Billing/Billing.vbp"), original.at("Billing.vbp"));
-  EXPECT_NE(bench.root.read("Billing/clsInvoice.cls"), original.at("clsInvoice.cls"));
-}
-
-TEST(FailingRun, ABackupThatCannotBeFlushedToDiskProtectsNothing) {
-  RunBench bench;
-  bench.files.setRule([](Operation op, const std::string&) { return op == Operation::Flush; });
-  const auto original = bench.topLevel("Billing");
-  const RunOutcome outcome = bench.run();
-  EXPECT_GE(outcome.failures, 1);
-  EXPECT_EQ(bench.summary.lines().back(), "Update completed in 0 seconds.");
-  for (const auto& [name, text] : original) EXPECT_EQ(bench.root.read("Billing/" + name), text) << name;
-}
-
-TEST(FailingRun, ABackupFolderThatCannotBeMadeChangesNothing) {
-  RunBench bench;
-  bench.files.setRule([](Operation op, const std::string&) { return op == Operation::CreateFolder; });
-  const auto original = bench.topLevel("Billing");
-  bench.run();
-  expectLines(bench.summary.lines(), {"The backup folder could not be created: *Backup on 05 Dec at 14-03-27*",
-                                      "No files were modified.", "Update completed in 0 seconds."});
-  EXPECT_EQ(bench.topLevel("Billing"), original);
-}
-
-TEST(FailingRun, AnUnreadableSourceStopsOnlyThatFile) {
-  RunBench bench;
-  bench.files.setRule([](Operation op, const std::string& path) {
-    return op == Operation::Read && endsWith(path, "Billing/modUtil.bas");
-  });
-  const auto original = bench.topLevel("Billing");
-  bench.run();
-  auto expected = allFileLines(false);
-  expected.erase(expected.begin() + 3);
-  expected[2] = "Creating backup of modUtil.bas...Failed: Cannot read*modUtil.bas*";
-  expected.push_back("Update completed in 0 seconds.");
-  expectLines(bench.summary.lines(), expected);
-  EXPECT_EQ(bench.root.read("Billing/modUtil.bas"), original.at("modUtil.bas"));
-}
-
-TEST(FailingRun, AnExtraFileThatCannotBeCopiedIsNeitherRecordedNorAdded) {
-  RunBench bench;
-  bench.options.selectedFiles = {bench.project.projectFolder + "modUtil.bas"};
-  bench.style.files = {bench.extra("ErrorLog.bas"), bench.extra("ReadMe.txt")};
-  bench.files.setRule([](Operation op, const std::string& path) {
-    return op == Operation::Copy && endsWith(path, "Billing/ErrorLog.bas");
-  });
-  bench.run();
-  expectLines(bench.summary.lines(),
-              joined(fileLines("modUtil.bas", false),
-                     {"Adding extra files ", shownPath(bench.extra("ErrorLog.bas")) + "...Failed: *ErrorLog.bas*",
-                      shownPath(bench.project.projectFolder + "ReadMe.txt"), "Update completed in 0 seconds."}));
-  EXPECT_FALSE(bench.root.exists("Billing/ErrorLog.bas"));
-  EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"),
-            crlf({kHeader, bench.project.projectFolder + "ReadMe.txt"}));
-  EXPECT_EQ(bench.root.read("Billing/Billing.vbp").find("ErrorLog"), std::string::npos);
-}
-
-TEST(FailingRun, AnExtraFileThatCannotBeRecordedIsTakenOutAgain) {
-  RunBench bench;
-  bench.options.selectedFiles = {bench.project.projectFolder + "modUtil.bas"};
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  bench.files.setRule([count = 0](Operation op, const std::string& path) mutable {
-    return op == Operation::Write && endsWith(path, "uninstall.dat") && ++count == 2;
-  });
-  bench.run();
-  expectLines(bench.summary.lines(),
-              joined(fileLines("modUtil.bas", false),
-                     {"Adding extra files ",
-                      shownPath(bench.extra("ErrorLog.bas")) + "...Failed: *uninstall.dat*taken out again",
-                      "Update completed in 0 seconds."}));
-  EXPECT_FALSE(bench.root.exists("Billing/ErrorLog.bas"));
-  EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"), crlf({kHeader}));
-}
-
-TEST(FailingRun, WithoutARecordNoExtraFileIsAdded) {
-  RunBench bench;
-  bench.options.selectedFiles = {bench.project.projectFolder + "modUtil.bas"};
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  bench.files.setRule(
-      [](Operation op, const std::string& path) { return op == Operation::Write && endsWith(path, "uninstall.dat"); });
-  bench.run();
-  expectLines(bench.summary.lines(), joined(fileLines("modUtil.bas", false),
-                                            {"Adding extra files ", "Writing uninstall.dat...Failed: *uninstall.dat*",
-                                             "No extra files were added.", "Update completed in 0 seconds."}));
-  EXPECT_FALSE(bench.root.exists("Billing/ErrorLog.bas"));
-}
+QM_CASES_FROM(FailingRuns, "run/failing_runs.txt");
 
 // A run whose writes fail from some point on, for every point: no file is
 // ever lost, truncated or half-changed, and every file the summary does not

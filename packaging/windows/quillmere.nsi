@@ -1,7 +1,8 @@
-; The Windows installer: quillmere.exe and the README into Program Files,
-; the program's folder on the user's PATH when asked for, and an uninstaller
-; registered with Windows. Built by scripts/package-windows, which passes
-;   /DVERSION=x.y.z /DPROGRAM=<quillmere.exe> /DREADME=<README.md> /DOUTFILE=<setup.exe>
+; The Windows installer: quillmere.exe, the user guide "QMR Help.chm" beside
+; it (F1 opens it there) and the README into Program Files, the program's
+; folder on the user's PATH when asked for, and an uninstaller registered
+; with Windows. Built by scripts/package-windows, which passes
+;   /DVERSION=x.y.z /DPROGRAM=<quillmere.exe> /DREADME=<README.md> [/DHELP=<QMR Help.chm>] /DOUTFILE=<setup.exe>
 ;
 ; Silent use: setup.exe /S [/PATH] [/D=folder]   uninstall.exe /S
 Unicode true
@@ -41,6 +42,9 @@ Section "${PRODUCT}" SecProgram
   SetOutPath "$INSTDIR"
   File "/oname=quillmere.exe" "${PROGRAM}"
   File "/oname=README.txt" "${README}"
+!ifdef HELP
+  File "/oname=QMR Help.chm" "${HELP}"
+!endif
   WriteUninstaller "$INSTDIR\uninstall.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -89,6 +93,7 @@ Section "Uninstall"
   ${EndIf}
   Delete "$INSTDIR\quillmere.exe"
   Delete "$INSTDIR\README.txt"
+  Delete "$INSTDIR\QMR Help.chm"
   ; What the program itself writes into its folder when it may: the default
   ; style it creates and the command-line failure log. Styles the user made
   ; are kept, and with them the folder.

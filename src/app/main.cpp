@@ -16,6 +16,8 @@
 #include "platform/clock.h"
 #include "platform/command_line_syntax.h"
 #include "platform/file_system.h"
+#include "platform/help_guide.h"
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/program_folder.h"
 #include "platform/working_folder.h"
@@ -58,6 +60,8 @@ void printUsage(std::FILE* stream) { std::fputs(std::string(kUsage).c_str(), str
 void printHelp() {
   printUsage(stdout);
   std::fputs(std::string(kExitStatuses).c_str(), stdout);
+  qm::NativeFileSystem files;
+  std::printf("The user guide: %s\n", qm::shownPath(qm::helpTarget(qm::guideFolder(files), 0).file).c_str());
 }
 
 void reportNotStarted(const std::string& reason, const std::string& failureLog) {

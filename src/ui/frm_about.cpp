@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "platform/paths.h"
 #include "platform/product.h"
 #include "ui/artwork.h"
 #include "ui/clickable_label.h"
@@ -43,8 +44,8 @@ QString versionText() {
       .arg(QUILLMERE_VERSION_PATCH);
 }
 
-frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
-    : QDialog(parent), openLink_(std::move(openLink)) {
+frmAbout::frmAbout(QWidget* parent, LinkOpener openLink, std::string guideFile)
+    : QDialog(parent), openLink_(std::move(openLink)), guideFile_(std::move(guideFile)) {
   if (!openLink_) openLink_ = [](const std::string& link) { OpenWebLink(link); };
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About Trapwise"));
@@ -82,6 +83,9 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
   imgMail = namedLabel("imgMail", this);
   imgMail->setPixmap(mailImage(16));
   lblLink = linkLabel("lblLink", QStringLiteral("Contact Us"), this);
+  lblGuide = linkLabel("lblGuide", QString(), this);
+  lblGuide->setWordWrap(true);
+  lblGuide->setVisible(!guideFile_.empty());
 
   imgQuit = new ClickableLabel(this);
   imgQuit->setObjectName(QStringLiteral("imgQuit"));
@@ -96,6 +100,8 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
   text->addWidget(lblInfo);
   text->addWidget(lblTitle);
   text->addWidget(lblWarning);
+  text->addSpacing(4);
+  text->addWidget(lblGuide);
   text->addSpacing(4);
   text->addWidget(lblCopyright);
 
@@ -119,10 +125,11 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink)
 
   connect(lblVisit, &ClickableLabel::clicked, this, &frmAbout::lblVisit_Click);
   connect(lblLink, &ClickableLabel::clicked, this, &frmAbout::lblLink_Click);
+  connect(lblGuide, &ClickableLabel::clicked, this, &frmAbout::lblGuide_Click);
   connect(imgQuit, &ClickableLabel::clicked, this, &frmAbout::imgQuit_Click);
 
   // Wrapped texts get a fixed width, so the window can size itself to their height.
-  for (QLabel* label : {lblInfo, lblWarning, lblCopyright}) label->setFixedWidth(280);
+  for (QLabel* label : {lblInfo, lblWarning, static_cast<QLabel*>(lblGuide), lblCopyright}) label->setFixedWidth(280);
   outer->setSizeConstraint(QLayout::SetFixedSize);
   Form_Load();
 }
@@ -134,11 +141,16 @@ void frmAbout::Form_Load() {
                    QStringLiteral(" adds routines to your Visual Basic projects using a simple 4 stage wizard.\r\n\r\n"));
   lblWarning->setText(QStringLiteral(
       "This software is provided 'as is' without a warranty of any kind, either expressed or implied.  "));
+  lblGuide->setText(QStringLiteral("User guide (F1): ") + fromNative(shownPath(guideFile_)));
 }
 
 void frmAbout::lblVisit_Click() { openLink_("http://" + std::string(kMakerAddress)); }
 
 void frmAbout::lblLink_Click() { openLink_("mailto:" + std::string(kMakerMail)); }
+
+void frmAbout::lblGuide_Click() {
+  if (!guideFile_.empty()) openLink_(guideFile_);
+}
 
 void frmAbout::imgQuit_Click() { close(); }
 

@@ -1,5 +1,6 @@
 // The About window: the product's name and version, a short description,
-// the disclaimer, and links to the maker's web page and mail address.
+// the disclaimer, where the user guide is (a link that opens it), and links
+// to the maker's web page and mail address.
 // It blocks nothing; the wizard stays usable while it is open.
 #pragma once
 
@@ -20,8 +21,9 @@ class frmAbout : public QDialog {
   Q_OBJECT
  public:
   using LinkOpener = std::function<void(const std::string&)>;
-  // `openLink` hands a link to the desktop (OpenWebLink unless a test watches).
-  explicit frmAbout(QWidget* parent = nullptr, LinkOpener openLink = {});
+  // `openLink` hands a link to the desktop (OpenWebLink unless a test watches);
+  // `guideFile` is the user guide's start, "" when there is none.
+  explicit frmAbout(QWidget* parent = nullptr, LinkOpener openLink = {}, std::string guideFile = {});
 
   QLabel* lblName = nullptr;
   QLabel* lblVersion = nullptr;
@@ -31,6 +33,7 @@ class frmAbout : public QDialog {
   QLabel* lblCopyright = nullptr;
   ClickableLabel* lblVisit = nullptr;
   ClickableLabel* lblLink = nullptr;
+  ClickableLabel* lblGuide = nullptr;
   ClickableLabel* imgQuit = nullptr;
   QLabel* imgIcon = nullptr;
   QLabel* imgWeb = nullptr;
@@ -39,11 +42,13 @@ class frmAbout : public QDialog {
  public Q_SLOTS:
   void lblVisit_Click();
   void lblLink_Click();
+  void lblGuide_Click();
   void imgQuit_Click();
 
  private:
   void Form_Load();
   LinkOpener openLink_;
+  std::string guideFile_;
 };
 
 }  // namespace qm::ui

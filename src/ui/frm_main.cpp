@@ -181,7 +181,7 @@ void frmMain::showAbout() {
     about_->activateWindow();
     return;
   }
-  about_ = new frmAbout(this, openLink_);
+  about_ = new frmAbout(this, openLink_, logic_.guideFile());
   about_->setAttribute(Qt::WA_DeleteOnClose);
   about_->show();
 }
@@ -201,18 +201,14 @@ void frmMain::showFolderBrowser() {
   browse_->show();
 }
 
-int frmMain::helpTopic() const {
+int frmMain::focusedHelpTopic() const {
   const QWidget* focused = QApplication::focusWidget();
-  const int topic = focused != nullptr ? focused->property(kHelpTopicProperty).toInt() : 0;
-  return topic != 0 ? topic : pageHelpTopic(logic_.currentPage);
+  return focused != nullptr ? focused->property(kHelpTopicProperty).toInt() : 0;
 }
 
-// The help viewer is outside the program: a missing file or viewer is quiet.
-// The desktop's handler is given the file; it opens at its start page, since
-// no default handler takes a topic number.
-void frmMain::openHelp() {
-  if (!logic_.helpFile.empty()) openLink_(logic_.helpFile);
-}
+int frmMain::helpTopic() const { return logic_.helpTopic(focusedHelpTopic()); }
+
+void frmMain::openHelp() { logic_.F1(focusedHelpTopic()); }
 
 void frmMain::showStyleEditor() {
   editor_->showState();

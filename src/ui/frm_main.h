@@ -70,8 +70,6 @@ class frmMain : public QWidget {
   frmAbout* aboutWindow() const;
   frmBrowse* browseWindow() const;
   // The help topic F1 stands for now: the focused control's, else its page's.
-  // The desktop's default handler for the help file takes no topic, so F1
-  // opens the file at its start; a viewer that does can be given this.
   int helpTopic() const;
 
   // What the logic asks of a window (not modal, each brought forward when open).
@@ -164,6 +162,7 @@ class frmMain : public QWidget {
   QPushButton* defaultButton() const;
 
   void openHelp();
+  int focusedHelpTopic() const;  // the focused widget's own topic, 0 when none
 
   Wizard& logic_;
   std::vector<ControlBinding> bindings_;

@@ -7,6 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/help_guide.h"
 #include "platform/process.h"
 #include "platform/program_folder.h"
 #include "platform/working_folder.h"
@@ -40,8 +41,10 @@ int runWizard(int& argc, char** argv, const CommandLine& commandLine) {
   std::unique_ptr<SettingsBackend> settings = openProductSettings();
   SystemClock clock;
   SystemProcessLauncher launcher;
-  WizardSession session(
-      {files, programFolder(argc > 0 ? argv[0] : ""), currentWorkingFolder(), *settings, clock, launcher});
+  const char* argv0 = argc > 0 ? argv[0] : "";
+  WizardSetup setup{files, programFolder(argv0), currentWorkingFolder(), *settings, clock, launcher};
+  setup.guideFolder = guideFolder(files, argv0);
+  WizardSession session(std::move(setup));
   const StartUpOutcome outcome = session.start(commandLine);
   if (!outcome.showWindow) return outcome.exitStatus;
   session.window().show();

@@ -28,7 +28,8 @@ class WizardSession::WindowRequests final : public ViewRequests {
 };
 
 WizardSession::WizardSession(WizardSetup setup)
-    : workspace_{setup.files, std::move(setup.programFolder), std::move(setup.workingFolder)},
+    : workspace_{setup.files, std::move(setup.programFolder), std::move(setup.workingFolder),
+                 std::move(setup.guideFolder)},
       qtDialogs_(std::make_unique<QtDialogs>()),
       editorDialogs_(std::make_unique<QtDialogs>()),
       requests_(std::make_unique<WindowRequests>()) {

@@ -33,6 +33,7 @@ struct WizardSetup {
   // wizard's window, and for the style editor by the editor's window.
   Dialogs* dialogs = nullptr;
   Dialogs* editorDialogs = nullptr;
+  std::string guideFolder = {};  // where F1 finds the user guide; empty: none
 };
 
 class WizardSession {

@@ -60,8 +60,6 @@ Wizard::~Wizard() = default;
 // --- start-up ---------------------------------------------------------------------
 
 StartUpOutcome Wizard::Form_Load(const CommandLine& commandLine) {
-  helpFile = joinPath(programFolder(), "QMR Help.chm");
-
   const SettingsBackend& settings = services_.settings;
   const std::string key = SettingsValuesKey();
   const std::string warning = GetSettingString(settings, HKEY_CURRENT_USER, key, "ShowWarning", "");
@@ -94,6 +92,23 @@ StartUpOutcome Wizard::Form_Load(const CommandLine& commandLine) {
 void Wizard::cmdQuit_Click() { services_.view.endProgram(); }
 
 void Wizard::imgVeltane_Click() { services_.view.showAbout(); }
+
+int Wizard::helpTopic(int focusedTopic) const {
+  return focusedTopic != 0 ? focusedTopic : pageHelpTopic(currentPage);
+}
+
+HelpTarget Wizard::helpTarget(int focusedTopic) const {
+  return qm::helpTarget(services_.workspace.guideFolder, helpTopic(focusedTopic));
+}
+
+void Wizard::F1(int focusedTopic) {
+  if (!services_.workspace.guideFolder.empty()) services_.view.openHelp(helpTarget(focusedTopic));
+}
+
+std::string Wizard::guideFile() const {
+  const std::string& folder = services_.workspace.guideFolder;
+  return folder.empty() ? std::string() : qm::helpTarget(folder, 0).file;
+}
 
 // --- navigation -------------------------------------------------------------------
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/help_guide.h"
 #include "settings/command_line.h"
 #include "styles/style_editor.h"
 #include "styles/style_library.h"
@@ -54,7 +55,6 @@ class Wizard {
 
  public:
   std::string caption{kWindowCaption};
-  std::string helpFile;                           // set when the window loads
   WizardPage currentPage = WizardPage::Project;   // the page in front
   Session session;
   FilesPage filesPage;
@@ -78,6 +78,15 @@ class Wizard {
   StartUpOutcome Form_Load(const CommandLine& commandLine);
   void cmdQuit_Click();
   void imgVeltane_Click();
+
+  // F1. `focusedTopic` is the help topic of the focused control, 0 when it
+  // has none; the page in front gives the topic then.
+  int helpTopic(int focusedTopic) const;
+  HelpTarget helpTarget(int focusedTopic) const;
+  // Asks the view to open the guide at that topic; nothing without a guide.
+  void F1(int focusedTopic);
+  // The guide's start (its contents page, or the compiled help file); "" without a guide.
+  std::string guideFile() const;
 
   // The navigation between the pages.
   void cmdLoad2_Click();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/clock.h"
+#include "platform/help_guide.h"
 #include "platform/process.h"
 #include "platform/settings_backend.h"
 #include "platform/workspace.h"
@@ -23,11 +24,14 @@ class ViewRequests {
   // OptionsPage::setNewLocation.
   virtual void showFolderBrowser() {}
   virtual void openDocument(const std::string& /*path*/) {}  // the desktop's default handler
+  // The guide at a topic. A view with a help viewer that takes topics
+  // overrides this; otherwise the desktop opens the target's file.
+  virtual void openHelp(const HelpTarget& target) { openDocument(target.file); }
   virtual void endProgram() {}                               // Quit: ends at once, nothing asked
 };
 
 struct WizardServices {
-  Workspace& workspace;  // the program's folder (styles, help, failure log) and the working folder
+  Workspace& workspace;  // the program's folder (styles, failure log), the working folder, the guide's folder
   SettingsBackend& settings;
   Clock& clock;
   ProcessLauncher& launcher;

@@ -47,7 +47,7 @@ class DialogsTest : public QObject {
 
 void DialogsTest::aboutShowsTheProductAndOpensTheMakersLinks() {
   std::vector<std::string> opened;
-  ui::frmAbout about(nullptr, [&opened](const std::string& link) { opened.push_back(link); });
+  ui::frmAbout about(nullptr, [&opened](const std::string& link) { opened.push_back(link); }, "/opt/q/help/index.html");
   about.show();
   QCOMPARE(about.windowTitle(), QStringLiteral("About Trapwise"));
   QCOMPARE(about.lblName->text(), QStringLiteral("Quillmere"));
@@ -57,9 +57,13 @@ void DialogsTest::aboutShowsTheProductAndOpensTheMakersLinks() {
   QCOMPARE(about.lblTitle->text(), QStringLiteral("Warning:"));
   QTest::mouseClick(about.lblVisit, Qt::LeftButton);
   QTest::mouseClick(about.lblLink, Qt::LeftButton);
-  QCOMPARE(opened.size(), std::size_t{2});
+  // It says where the user guide is, and opens it.
+  QVERIFY(about.lblGuide->isVisible() && about.lblGuide->text().endsWith(QStringLiteral("/opt/q/help/index.html")));
+  QTest::mouseClick(about.lblGuide, Qt::LeftButton);
+  QCOMPARE(opened.size(), std::size_t{3});
   QCOMPARE(opened[0], std::string("http://www.oskavel.example"));
   QVERIFY(opened[1].starts_with("mailto:"));
+  QCOMPARE(opened[2], std::string("/opt/q/help/index.html"));
   QTest::mouseClick(about.imgQuit, Qt::LeftButton);
   QVERIFY(!about.isVisible());
 

@@ -222,13 +222,15 @@ void WizardWindowTest::optionsEnableAndDisableTheirControls() {
 
 void WizardWindowTest::aProjectPathOnTheCommandLineOpensOnTheFilesPage() {
   WizardFixture f;
-  ui::WizardSession session(f.setup());
+  ui::WizardSetup setup = f.setup();
+  setup.guideFolder = f.folder.file("guide/");
+  ui::WizardSession session(std::move(setup));
   session.start(CommandLine::fromWords({f.billingProject()}));
   ui::frmMain& w = session.window();
   QCOMPARE(w.pages->currentIndex(), 1);
   QCOMPARE(w.lstProjectFiles->topLevelItemCount(), 4);
   QCOMPARE(w.cmbRecent->itemText(0), QString::fromStdString(f.billingProject()));
-  // F1 opens the help file from the program's folder at the focused page's topic.
+  // F1 hands the link opener the guide's page of the focused control's topic.
   std::vector<std::string> opened;
   w.setLinkOpener([&opened](const std::string& link) { opened.push_back(link); });
   w.show();
@@ -238,7 +240,7 @@ void WizardWindowTest::aProjectPathOnTheCommandLineOpensOnTheFilesPage() {
   w.cmdLoad3->setFocus();
   QCOMPARE(w.helpTopic(), 300);
   QTest::keyClick(&w, Qt::Key_F1);
-  QCOMPARE(opened, std::vector<std::string>{f.folder.file("program/QMR Help.chm")});
+  QCOMPARE(opened, std::vector<std::string>{f.folder.file("guide/options.html")});
 }
 
 // Enter as the keyboard gives it: to whatever has the focus, passed on up.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The installer under wine: a silent install with the PATH option puts the
-# program and its README into Program Files, on the user's PATH and in the
+# program, its user guide and its README into Program Files, on the user's PATH and in the
 # list of installed programs; the installed program updates a copy of the
 # example project; the silent uninstall takes all of it away again and
 # leaves no file in the install folder.
@@ -18,7 +18,7 @@ wine "$(winepath -w "$setup")" /S /PATH || fail "the silent install failed"
 folder_windows=$(wine reg query "$uninstall_key" /v InstallLocation | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
 [ -n "$folder_windows" ] || fail "the uninstaller is not registered"
 folder=$(winepath -u "$folder_windows")
-for file in quillmere.exe README.txt uninstall.exe; do
+for file in quillmere.exe README.txt uninstall.exe "QMR Help.chm"; do
   [ -f "$folder/$file" ] || fail "$file is not installed in $folder_windows"
 done
 wine reg query 'HKCU\Environment' /v Path | tr -d '\r' | grep -qF "$folder_windows" ||

@@ -235,6 +235,14 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"save as", [&] { wizard->editor().saveAs(); }},
         {"new location", [&] { optionsPage().setNewLocation(arg); }},
         {"clock minute", [&] { clock.time.minute = std::stoi(arg); }},
+        {"guide", [&] { workspace.guideFolder = std::string(QUILLMERE_SOURCE_DIR) + "/docs/help/"; }},
+        {"F1", [&] {  // F1, or F1 <button>: with that button focused
+           const auto focused = std::map<std::string, const Button*>{
+               {"cmdLoad2", &projectPage().cmdLoad2}, {"cmdBack1", &filesPage().cmdBack1},
+               {"cmdLoad4", &optionsPage().cmdLoad4}, {"cmdBack3", &applyPage().cmdBack3}};
+           view.helpTargets.clear();
+           wizard->F1(second.empty() ? 0 : focused.at(second)->helpTopic);
+         }},
     };
     auto found = actions.find(verb);
     if (found == actions.end()) found = actions.find(first + " " + second);
@@ -324,7 +332,13 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"warning", [&] { return yesNo(session().bShowWarning); }},
         {"proceed", [&] { return yesNo(session().bProceed); }},
         {"compiler", [&] { return session().vbLocation; }},
-        {"help file", [&] { return wizard->helpFile; }},
+        {"help", [&]() -> std::string {  // the topic and the guide's page F1 opened, which must say it is that topic's
+           if (view.helpTargets.size() != 1) return std::to_string(view.helpTargets.size()) + " opened";
+           const HelpTarget& target = view.helpTargets[0];
+           const auto page = files.readFile(workspace.guideFolder + target.page);
+           const bool says = page && page->find("content=\"" + std::to_string(target.topic) + "\"") != std::string::npos;
+           return std::to_string(target.topic) + " " + target.page + (says ? "" : " (another topic's page)");
+         }},
         {"window", [&] { return yesNo(outcome_.showWindow); }},
         {"exit", [&] { return std::to_string(outcome_.exitStatus); }},
         {"chosen", [&] { return chosen(); }},

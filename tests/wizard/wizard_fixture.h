@@ -50,8 +50,10 @@ class WizardView final : public ViewRequests {
   void showAbout() override { requests.push_back("about"); }
   void showFolderBrowser() override { requests.push_back("browser"); }
   void openDocument(const std::string& path) override { requests.push_back("open " + path); }
+  void openHelp(const HelpTarget& target) override { helpTargets.push_back(target); }
   void endProgram() override { requests.push_back("end"); }
   std::vector<std::string> requests;
+  std::vector<HelpTarget> helpTargets;
 };
 
 // Folders: program/ (styles, failure log), work/ (the working file),

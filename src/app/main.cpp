@@ -1,29 +1,38 @@
 // The quillmere program: wires the core to the command line (and, when built
 // with Qt, to the windows). Each command is a thin function over the core so
-// that everything it prints is built, and tested, there.
+// that everything it prints is built, and tested, there; the commands and
+// switches, with the help text, are the table in settings/command_line_options.h.
 //
-//   quillmere --analyse PROJECT.vbp            the project files page as text
-//   quillmere /p PROJECT.vbp [...]             an update run without a window
+//   quillmere --analyse PROJECT.vbp [...]      the project files page as text, or JSON; a coverage gate
+//   quillmere /p PROJECT.vbp [...]             an update run without a window (or its preview, --dry-run)
 //   quillmere --rollback PROJECT.vbp [BACKUP]  a roll back without a window
 //   quillmere PROJECT.vbp                      the project opened on the files page
-//   quillmere --help                           the usage and the exit statuses
+//   quillmere --help | --version
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/command_line_syntax.h"
+#include "platform/display.h"
 #include "platform/file_system.h"
 #include "platform/help_guide.h"
 #include "platform/paths.h"
+#include "platform/preview_file_system.h"
+#include "platform/preview_settings.h"
 #include "platform/process.h"
 #include "platform/program_folder.h"
+#include "platform/text.h"
 #include "platform/working_folder.h"
 #include "settings/command_line.h"
+#include "settings/command_line_options.h"
 #include "settings/registry.h"
 #include "wizard/command_line_mode.h"
+#include "wizard/coverage_report.h"
 #include "wizard/files_page_report.h"
 #include "wizard/unattended_services.h"
 #include "wizard/wizard.h"
@@ -34,38 +43,21 @@
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: quillmere --analyse PROJECT.vbp\n"
-    "       quillmere /p PROJECT.vbp [/a] [/r] [/b | /c FOLDER] [/s STYLE] [/m] [/l] [/v] [/i LINES] [/e] [/t]\n"
-    "       quillmere --rollback PROJECT.vbp [BACKUP]\n"
-    "       quillmere PROJECT.vbp\n"
-    "       quillmere --help\n";
+using Words = std::vector<std::string>;
 
-constexpr std::string_view kExitStatuses =
-    "\n"
-    "An update run (/p) or a roll back (--rollback) exits with\n"
-    "  0  when every step succeeded;\n"
-    "  1  when it could not start (the project could not be opened, an option was\n"
-    "     unusable, another run held the project, the destination was refused):\n"
-    "     nothing was changed, the reason is on standard error and in the failure\n"
-    "     log \"QMR Command Line Failure.txt\" in the program's folder;\n"
-    "  2  when it went to its end but some step failed (a \"Failed\" or \"Not found\"\n"
-    "     line): every file it did not report is as it should be.\n"
-    "A roll back restores from BACKUP (\"Backup on 05 Dec at 14:03:27\", or the\n"
-    "folder's own name), or from the newest backup when none is named, and asks\n"
-    "nothing.\n";
-
-void printUsage(std::FILE* stream) { std::fputs(std::string(kUsage).c_str(), stream); }
-
-void printHelp() {
-  printUsage(stdout);
-  std::fputs(std::string(kExitStatuses).c_str(), stdout);
-  qm::NativeFileSystem files;
-  std::printf("The user guide: %s\n", qm::shownPath(qm::helpTarget(qm::guideFolder(files), 0).file).c_str());
+int usageError(std::string_view problem) {
+  std::cerr << "quillmere: " << problem << " (quillmere --help tells more)\n";
+  return qm::kExitUsage;
 }
 
-void reportNotStarted(const std::string& reason, const std::string& failureLog) {
+int printUsage() {
+  std::cerr << qm::usageText();
+  return qm::kExitUsage;
+}
+
+void reportNotStarted(const std::string& reason, const std::string& failureLog, bool logMeant) {
   std::cerr << "quillmere: " << (reason.empty() ? std::string("the command line request failed") : reason) << '\n';
+  if (!logMeant) return;
   if (!failureLog.empty()) {
     std::cerr << "quillmere: see " << failureLog << '\n';
   } else {
@@ -73,35 +65,104 @@ void reportNotStarted(const std::string& reason, const std::string& failureLog) 
   }
 }
 
-// `quillmere --analyse PROJECT.vbp`: the project files page on standard
-// output; a project that cannot be used gives its reason on standard error
-// and status 1. No setting is read or written.
-int runAnalyseCommand(int argc, char** argv) {
-  if (argc != 3) {
-    printUsage(stderr);
-    return 2;
+// What `--analyse` was asked for.
+struct AnalyseRequest {
+  std::string project;
+  int minimumCoverage = -1;  // no gate
+  bool json = false;
+  std::string problem;
+};
+
+AnalyseRequest analyseRequest(const Words& words) {
+  AnalyseRequest request;
+  const auto fail = [&request](std::string why) {
+    if (request.problem.empty()) request.problem = std::move(why);
+  };
+  for (std::size_t i = 1; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    const qm::CommandLineOption* option = qm::findOption(word, qm::OptionUse::Analyse);
+    if (option == nullptr) {
+      if (!word.empty() && word[0] == '-') {
+        fail("unknown switch '" + word + "'");
+      } else if (request.project.empty()) {
+        request.project = word;
+      } else {
+        fail("unexpected argument '" + word + "'");
+      }
+      continue;
+    }
+    if (i + 1 >= words.size()) {
+      fail("'" + word + "' needs a value (" + std::string(option->value) + ")");
+      continue;
+    }
+    const std::string& value = words[++i];
+    if (option->name == "--format") {
+      if (value != "tsv" && value != "json") fail("'--format' takes tsv or json, not '" + value + "'");
+      request.json = value == "json";
+    } else {
+      const bool digits = !value.empty() && value.size() <= 3 && value.find_first_not_of("0123456789") == std::string::npos;
+      request.minimumCoverage = digits ? std::stoi(value) : -1;
+      if (!digits || request.minimumCoverage > 100) fail("'--min-coverage' takes a percentage from 0 to 100, not '" + value + "'");
+    }
   }
+  if (request.project.empty()) fail("'--analyse' needs a project file");
+  return request;
+}
+
+// `quillmere --analyse PROJECT.vbp [--min-coverage N] [--format tsv|json]`:
+// the project files page (or its records as JSON) on standard output; a
+// project that cannot be used gives its reason on standard error and status
+// 1; members below the gate are named on standard error, status 3. No
+// setting is read or written.
+int runAnalyseCommand(const Words& words) {
+  const AnalyseRequest request = analyseRequest(words);
+  if (!request.problem.empty()) return usageError(request.problem);
   qm::NativeFileSystem files;
-  auto report = qm::analyseProjectReport(files, argv[2]);
-  if (!report) {
-    std::fprintf(stderr, "quillmere: %s\n", report.message().c_str());
-    return 1;
+  auto coverage = qm::analyseProjectCoverage(files, request.project);
+  if (!coverage) {
+    std::cerr << "quillmere: " << coverage.message() << '\n';
+    return qm::kExitNotStarted;
   }
-  std::fwrite(report->data(), 1, report->size(), stdout);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  if (request.json) {
+    std::cout << qm::coverageJson(*coverage);
+  } else {
+    auto report = qm::analyseProjectReport(files, request.project);
+    if (!report) {
+      std::cerr << "quillmere: " << report.message() << '\n';
+      return qm::kExitNotStarted;
+    }
+    std::cout << *report;
+  }
+  std::cout.flush();
+  if (!std::cout) return qm::kExitNotStarted;
+  if (request.minimumCoverage < 0) return qm::kExitSucceeded;
+  const std::vector<qm::MemberCoverage> below = qm::membersBelow(*coverage, request.minimumCoverage);
+  for (const qm::MemberCoverage& member : below) {
+    std::cerr << "quillmere: " << member.path << " has a coverage of " << member.coverage << "%, below "
+              << request.minimumCoverage << "%\n";
+  }
+  return below.empty() ? qm::kExitSucceeded : qm::kExitBelowCoverage;
 }
 
 // The wizard's logic with the services of a program that shows no window.
+// A preview reads the disk and the user's settings but keeps every write of
+// its own: the recent list, the last style, a default style written afresh.
 struct HeadlessProgram {
-  explicit HeadlessProgram(const char* argv0)
-      : workspace{files, qm::programFolder(argv0 != nullptr ? argv0 : ""), qm::currentWorkingFolder()},
-        settings(qm::openProductSettings()),
+  HeadlessProgram(const char* argv0, bool preview)
+      : settings(qm::openProductSettings()),
+        previewFiles(preview ? std::make_unique<qm::PreviewFileSystem>(nativeFiles) : nullptr),
+        previewSettings(preview ? std::make_unique<qm::PreviewSettings>(*settings) : nullptr),
+        workspace{previewFiles ? static_cast<qm::FileSystem&>(*previewFiles) : nativeFiles,
+                  qm::programFolder(argv0 != nullptr ? argv0 : ""), qm::currentWorkingFolder()},
         dialogs(std::cerr),
-        window({workspace, *settings, clock, launcher, dialogs, view, {}}) {}
+        window({workspace, previewSettings ? *previewSettings : *settings, clock, launcher, dialogs, view, {}}) {}
+  explicit HeadlessProgram(const char* argv0) : HeadlessProgram(argv0, false) {}
 
-  qm::NativeFileSystem files;
-  qm::Workspace workspace;
+  qm::NativeFileSystem nativeFiles;
   std::unique_ptr<qm::SettingsBackend> settings;
+  std::unique_ptr<qm::PreviewFileSystem> previewFiles;
+  std::unique_ptr<qm::PreviewSettings> previewSettings;
+  qm::Workspace workspace;
   qm::SystemClock clock;
   qm::SystemProcessLauncher launcher;
   qm::UnattendedDialogs dialogs;
@@ -112,32 +173,53 @@ struct HeadlessProgram {
 // `quillmere /p ...`: command-line mode. Every summary line goes to standard
 // output as it is written; status 0 when the run ended with its timing line,
 // 1 when the failure log was written (its path goes to standard error).
+// With --dry-run the diff goes to standard output, and standard error
+// begins with "# root: " and the diff's folder, followed by the summary.
 int runUnattended(const qm::CommandLine& commandLine, const char* argv0) {
-  HeadlessProgram program(argv0);
+  const bool dryRun = commandLine.hasOption("--dry-run");
+  const auto warn = [&commandLine] {
+    for (const std::string& warning : commandLine.warnings()) std::cerr << "quillmere: warning: " << warning << '\n';
+  };
+  if (!dryRun) warn();
+  HeadlessProgram program(argv0, dryRun);
   qm::SummaryPrinter printer(std::cout);
-  program.window.applyPage.txtSummary.echo = &printer;
-  const qm::StartUpOutcome outcome = program.window.Form_Load(commandLine);
+  if (!dryRun) program.window.applyPage.txtSummary.echo = &printer;
+  const qm::StartUpOutcome started = program.window.Form_Load(commandLine);
   printer.finish();
-  if (outcome.exitStatus == qm::kExitNotStarted) reportNotStarted(outcome.reason, outcome.failureLog);
+  const qm::CommandLineOutcome& outcome = started.unattended;
+  if (dryRun && !outcome.root.empty()) std::cerr << "# root: " << outcome.root << '\n';
+  if (dryRun) warn();  // after the root, which a preview's reader takes from the first line
+  for (const std::string& notice : outcome.notices) std::cerr << "quillmere: " << notice << '\n';
+  if (dryRun) {
+    std::string summary = program.window.applyPage.txtPreviewSummary.text;
+    if (summary.starts_with("\r\n")) summary.erase(0, 2);
+    qm::SummaryPrinter lines(std::cerr);
+    if (!summary.empty()) lines.appendLine(qm::replaceAll(summary, "\r\n", "\n"));
+    lines.finish();
+    std::cout << outcome.diff;
+    std::cout.flush();
+  }
+  if (outcome.exitStatus == qm::kExitNotStarted) reportNotStarted(outcome.reason, outcome.failureLog, !dryRun);
   return outcome.exitStatus;
 }
 
 // `quillmere --rollback PROJECT.vbp [BACKUP]`: a line per restored, deleted
 // or failed file on standard output; the statuses of an update run.
-int runRollback(int argc, char** argv) {
-  if (argc < 3 || argc > 4) {
-    printUsage(stderr);
-    return qm::kExitNotStarted;
+int runRollback(const Words& words, const char* argv0) {
+  if (words.size() < 2) return usageError("'--rollback' needs a project file");
+  if (words.size() > 3) return usageError("unexpected argument '" + words[3] + "'");
+  for (std::size_t i = 1; i < words.size(); ++i) {
+    if (words[i].starts_with("-")) return usageError("unknown switch '" + words[i] + "'");
   }
-  HeadlessProgram program(argv[0]);
+  HeadlessProgram program(argv0);
   program.window.Form_Load(qm::CommandLine::fromWords({}));
   qm::SummaryPrinter printer(std::cout);
   std::string commandText;
-  for (int i = 1; i < argc; ++i) commandText += std::string(i > 1 ? " " : "") + argv[i];
+  for (std::size_t i = 0; i < words.size(); ++i) commandText += std::string(i > 0 ? " " : "") + words[i];
   const qm::CommandLineOutcome outcome =
-      qm::RunRollbackCommand(program.window, argv[2], argc == 4 ? argv[3] : "", commandText, printer);
+      qm::RunRollbackCommand(program.window, words[1], words.size() == 3 ? words[2] : "", commandText, printer);
   printer.finish();
-  if (outcome.exitStatus == qm::kExitNotStarted) reportNotStarted(outcome.reason, outcome.failureLog);
+  if (outcome.exitStatus == qm::kExitNotStarted) reportNotStarted(outcome.reason, outcome.failureLog, true);
   return outcome.exitStatus;
 }
 
@@ -159,23 +241,39 @@ int showProjectFilesPage(const qm::CommandLine& commandLine, const char* argv0) 
 }
 #endif
 
+// The first word's command, when it is one: its exit status.
+std::optional<int> runCommand(const Words& words, const char* argv0) {
+  const qm::CommandLineOption* command =
+      words.empty() ? nullptr : qm::findOption(words.front(), qm::OptionUse::Command);
+  if (command == nullptr) return std::nullopt;
+  if (command->name == "--analyse") return runAnalyseCommand(words);
+  if (command->name == "--rollback") return runRollback(words, argv0);
+  if (words.size() > 1) return usageError("unexpected argument '" + words[1] + "'");
+  if (command->name == "--version") {
+    std::cout << "quillmere " << QUILLMERE_VERSION << '\n';
+  } else {
+    qm::NativeFileSystem files;
+    std::cout << qm::helpText(qm::programFolder(argv0), qm::productSettingsPlace());
+    std::cout << "  the user guide: " << qm::shownPath(qm::helpTarget(qm::guideFolder(files, argv0 != nullptr ? argv0 : ""), 0).file) << '\n';
+  }
+  std::cout.flush();
+  return std::cout ? qm::kExitSucceeded : qm::kExitNotStarted;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && std::string_view(argv[1]) == "--analyse") return runAnalyseCommand(argc, argv);
-  if (argc >= 2 && std::string_view(argv[1]) == "--rollback") return runRollback(argc, argv);
-  if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
-    printHelp();
-    return 0;
-  }
+  const Words words(argv + 1, argv + argc);
+  if (const std::optional<int> status = runCommand(words, argv[0])) return *status;
   const qm::CommandLine commandLine = qm::CommandLine::fromArguments(qm::commandLineArguments(argc, argv));
+  if (!commandLine.usageProblem().empty()) return usageError(commandLine.usageProblem());
   // Command-line mode never opens a window, so it runs without a display.
   if (commandLine.requestsUnattendedRun()) return runUnattended(commandLine, argv[0]);
 #ifdef QUILLMERE_WITH_UI
+  if (commandLine.empty() && !qm::displayAvailable()) return printUsage();
   return qm::ui::runWizard(argc, argv, commandLine);
 #else
   if (!commandLine.projectPathToOpen().empty()) return showProjectFilesPage(commandLine, argv[0]);
-  printUsage(commandLine.empty() ? stdout : stderr);
-  return commandLine.empty() ? 0 : 2;
+  return printUsage();
 #endif
 }

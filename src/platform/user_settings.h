@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/settings_backend.h"
@@ -10,5 +11,7 @@
 namespace qm {
 
 std::unique_ptr<SettingsBackend> openUserSettings(std::string_view maker, std::string_view product);
+// Where that store is, as a person would look for it.
+std::string userSettingsPlace(std::string_view maker, std::string_view product);
 
 }  // namespace qm

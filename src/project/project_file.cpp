@@ -212,4 +212,13 @@ Status AddFileToProject(Workspace& workspace, std::string_view projectFile, std:
   return files.writeFile(projectFile, content);
 }
 
+std::string projectLoadProblem(const FileSystem& files, std::string_view projectFile) {
+  const std::string longName = sGetLongFileName(files, projectFile);
+  if (longName.empty()) return "Cannot find the project file '" + std::string(projectFile) + "'";
+  const ProjectDetails details = LoadProjectDetails(files, longName);
+  if (!details.loaded) return details.failure;
+  if (details.name.empty()) return "The project file '" + longName + "' has no Name= line, so it cannot be used";
+  return {};
+}
+
 }  // namespace qm

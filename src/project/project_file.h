@@ -31,6 +31,11 @@ struct ProjectDetails {
 // that cannot be read make it fail: loaded false, name empty.
 ProjectDetails LoadProjectDetails(const FileSystem& files, std::string_view projectFile);
 
+// Why `projectFile` cannot be used as a project (no such file, a file that
+// cannot be read or is no project file, no Name= line), naming the file;
+// "" when it can.
+std::string projectLoadProblem(const FileSystem& files, std::string_view projectFile);
+
 // `path` with each component as the file system lists it; "" when any part is missing.
 std::string sGetLongFileName(const FileSystem& files, std::string_view path);
 

@@ -191,6 +191,7 @@ class UpdateRun {
       auto folder = createBackupFolder(files(), projectFolder(), c_.clock);
       if (!folder) return refuse("The backup folder could not be created: " + folder.message());
       destination_ = *folder;
+      outcome_.backupFolder = destination_;
       resultProjectFile_ = c_.project.projectFile;
       return true;
     }

@@ -75,6 +75,7 @@ struct RunOutcome {
   bool refused = false;
   std::string refusal;  // why, when refused
   int failures = 0;  // "Failed" and "Not found" lines written to the summary, a failed compiler start included
+  std::string backupFolder;  // the dated folder a Backup run created, with its separator
 
   // Lets callers ask `if (runUpdate(context))`, as for a plain boolean.
   operator bool() const { return endedWithTimingLine; }  // NOLINT(google-explicit-constructor)

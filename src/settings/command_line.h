@@ -44,6 +44,9 @@ class CommandLine {
   bool requestsUnattendedRun() const { return hasSwitch('p'); }
   // Any occurrence of the switch counts, whatever follows it.
   bool hasSwitch(char letter) const;
+  // A long switch of an update run ("--dry-run"): in the words form a word of
+  // its own, in the one-string form a blank-separated word anywhere.
+  bool hasOption(std::string_view name) const;
   // The value of a value switch ('p', 'c', 's', 'i'), untrimmed; "" when the
   // switch is absent or has an empty value.
   std::string value(char letter) const;
@@ -53,9 +56,23 @@ class CommandLine {
   // Nothing is trimmed: a path followed by a blank is not a project.
   std::string projectPathToOpen() const;
 
+  // Words form: why the words cannot be taken (an unknown switch, a value
+  // where none belongs, a missing value), as one line; "" when they can.
+  const std::string& usageProblem() const { return problem_; }
+  // One-string form: the text that its switch search passes over, one
+  // warning each; the line is still taken as that search reads it.
+  const std::vector<std::string>& warnings() const { return warnings_; }
+
  private:
+  void checkWords();
+  void takeLongOptionsFromText();
+
   bool oneString_ = true;
   std::string text_;
+  std::string switchText_;  // one-string form: the text less its long options
+  std::vector<std::string> options_;  // the long options given, as the table names them
+  std::string problem_;
+  std::vector<std::string> warnings_;
   std::vector<std::string> words_;
   std::map<char, std::string> switches_;  // words form: first occurrence of each switch
 };

@@ -70,4 +70,6 @@ void SaveSettingNumber(SettingsBackend& store, RegistryRoot root, std::string_vi
 
 std::unique_ptr<SettingsBackend> openProductSettings() { return openUserSettings(kMakerName, kProductName); }
 
+std::string productSettingsPlace() { return userSettingsPlace(kMakerName, kProductName); }
+
 }  // namespace qm

@@ -39,5 +39,7 @@ void SaveSettingNumber(SettingsBackend& store, RegistryRoot root, std::string_vi
 
 // The user's own store on this platform.
 std::unique_ptr<SettingsBackend> openProductSettings();
+// Where those settings are kept, for the help.
+std::string productSettingsPlace();
 
 }  // namespace qm

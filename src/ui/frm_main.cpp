@@ -27,6 +27,7 @@
 #include "ui/eliding_widgets.h"
 #include "ui/frm_about.h"
 #include "ui/frm_browse.h"
+#include "ui/frm_preview.h"
 #include "ui/frm_editor.h"
 #include "ui/open_web_link.h"
 #include "ui/qt_text.h"
@@ -134,6 +135,7 @@ std::vector<ControlBinding> frmMain::bindingTable() {
       {barMain, p4.barMain},
       {cmdQuit[4], p4.cmdQuit},
       {cmdBack3, p4.cmdBack3},
+      {cmdPreview, p4.cmdPreview},
       {cmdBegin, p4.cmdBegin},
   };
 }
@@ -141,6 +143,8 @@ std::vector<ControlBinding> frmMain::bindingTable() {
 frmAbout* frmMain::aboutWindow() const { return about_.data(); }
 
 frmBrowse* frmMain::browseWindow() const { return browse_.data(); }
+
+frmPreview* frmMain::previewWindow() const { return preview_.data(); }
 
 void frmMain::handled() {
   if (quitting_) return;
@@ -216,6 +220,17 @@ void frmMain::showStyleEditor() {
     editor_->raise();
     editor_->activateWindow();
   }
+}
+
+void frmMain::showPreview(const std::string& diff) {
+  if (!preview_) {
+    preview_ = new frmPreview(this);
+    preview_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  preview_->showDiff(diff);
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
 }
 
 void frmMain::openDocument(const std::string& path) {

@@ -43,6 +43,7 @@ class PathComboBox;
 class PathLineEdit;
 class frmAbout;
 class frmBrowse;
+class frmPreview;
 class frmEditor;
 
 class frmMain : public QWidget {
@@ -69,6 +70,7 @@ class frmMain : public QWidget {
   frmEditor* editorWindow() const { return editor_; }
   frmAbout* aboutWindow() const;
   frmBrowse* browseWindow() const;
+  frmPreview* previewWindow() const;
   // The help topic F1 stands for now: the focused control's, else its page's.
   int helpTopic() const;
 
@@ -77,6 +79,8 @@ class frmMain : public QWidget {
   void showAbout();
   void showFolderBrowser();
   void openDocument(const std::string& path);
+  // The run's preview in its window, opened or brought to the front.
+  void showPreview(const std::string& diff);
   void endProgram();
 
   // The pages and their controls, named as the wizard names them.
@@ -137,6 +141,7 @@ class frmMain : public QWidget {
   // Page 4
   QPlainTextEdit* txtSummary = nullptr;
   QProgressBar* barMain = nullptr;
+  QPushButton* cmdPreview = nullptr;
   QPushButton* cmdBegin = nullptr;
   QPushButton* cmdBack3 = nullptr;
 
@@ -169,6 +174,7 @@ class frmMain : public QWidget {
   frmEditor* editor_ = nullptr;
   QPointer<frmAbout> about_;
   QPointer<frmBrowse> browse_;
+  QPointer<frmPreview> preview_;
   QuitAction quit_;
   LinkOpener openLink_;
   bool refreshing_ = false;

@@ -437,10 +437,14 @@ QWidget* frmMain::buildApplyPage() {
 
   cmdQuit[4] = button("cmdQuit_4", "Quit", page);
   cmdBack3 = button("cmdBack3", "<< Back", page);
+  cmdPreview = button("cmdPreview", "Preview...", page);
+  keepRoomWhenHidden(cmdPreview);
   cmdBegin = button("cmdBegin", "Begin", page);
   cmdBegin->setDefault(true);
   keepRoomWhenHidden(cmdBegin);
-  layout->addLayout(navigationRow(cmdQuit[4], cmdBack3, cmdBegin));
+  QHBoxLayout* row = navigationRow(cmdQuit[4], cmdBack3, cmdBegin);
+  row->insertWidget(row->indexOf(cmdBegin), cmdPreview);
+  layout->addLayout(row);
   return page;
 }
 

@@ -22,6 +22,9 @@ class WizardSession::WindowRequests final : public ViewRequests {
   void openDocument(const std::string& path) override {
     if (window != nullptr) window->openDocument(path);
   }
+  void showPreview(const std::string& diff) override {
+    if (window != nullptr) window->showPreview(diff);
+  }
   void endProgram() override {
     if (window != nullptr) window->endProgram();
   }

@@ -2,10 +2,12 @@
 // will do, the Begin button, and the box that the run's lines then fill.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "run/update_run.h"
 #include "styles/style_editor.h"
 #include "wizard/controls.h"
 #include "wizard/options_page.h"
@@ -29,6 +31,9 @@ class ApplyPage {
   SummaryBox txtSummary;
   ProgressBar barMain;
   Button cmdBegin{.caption = "Begin"};
+  Button cmdPreview{.caption = "Preview\u2026"};
+  // The summary lines the last preview's run would have written.
+  SummaryBox txtPreviewSummary;
   Button cmdBack3{.caption = "<< Back", .helpTopic = 300};
   Button cmdQuit{.caption = "Quit"};
   Image imgVeltane;
@@ -38,8 +43,18 @@ class ApplyPage {
   // The update run; then the project is shown again as it now is. True when
   // the run ended with its timing line.
   bool cmdBegin_Click();
+  // The run Begin would make, computed without writing anything (see
+  // run/run_preview.h) into the session's lastPreview; then the window is
+  // asked to show its diff. True when the run would end with its timing line.
+  bool cmdPreview_Click();
 
  private:
+  // A run over the options the controls stand for, writing its lines to `summary`.
+  RunContext runContext(const RunOptions& options, SummarySink& summary);
+  // Refuses a run that would insert a style it could not read: the lines go
+  // to `summary`; nothing when the style is usable.
+  std::optional<RunOutcome> unusableStyle(const RunOptions& options, SummarySink& summary) const;
+
   Session& session_;
   const WizardServices& services_;
   StyleEditor& editor_;

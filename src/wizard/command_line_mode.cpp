@@ -17,19 +17,27 @@ namespace qm {
 
 namespace {
 
-// Opens the "/p" project as a chosen project is opened; true when it is current.
-bool openRequestedProject(Wizard& window, const CommandLine& commandLine) {
+// Opens the "/p" project as a chosen project is opened; "" when it is
+// current, else why it could not be opened.
+std::string openRequestedProject(Wizard& window, const CommandLine& commandLine) {
   const FileSystem& files = window.workspace().files;
-  std::string project = replaceAll(trimSpaces(commandLine.value('p')), "\"", "");
-  if (project.empty() || !namesProjectFile(project)) return false;
-  project = sGetLongFileName(files, pathFromWorkingFolder(project, window.workspace().workingFolder));
-  if (project.empty()) return false;
-  const auto listed = files.lookUp(project);
-  return window.projectPage.chooseProject(project, listed ? listed->name : std::string(bareName(project)));
+  const std::string given = replaceAll(trimSpaces(commandLine.value('p')), "\"", "");
+  if (given.empty()) return "/p names no project";
+  if (!namesProjectFile(given)) return "'" + given + "' is not a project file (.vbp)";
+  const std::string path = pathFromWorkingFolder(given, window.workspace().workingFolder);
+  const std::string project = sGetLongFileName(files, path);
+  const auto listed = project.empty() ? std::nullopt : files.lookUp(project);
+  if (!project.empty() &&
+      window.projectPage.chooseProject(project, listed ? listed->name : std::string(bareName(project)))) {
+    return {};
+  }
+  const std::string problem = projectLoadProblem(files, path);
+  return problem.empty() ? "the project " + given + " could not be opened" : problem;
 }
 
-// The options page as the switches ask for it; each flag sets its box both ways.
-void applySwitches(Wizard& window, const CommandLine& commandLine) {
+// The options page as the switches ask for it; each flag sets its box both
+// ways. A fallback from a missing style is noted in `notices`.
+void applySwitches(Wizard& window, const CommandLine& commandLine, std::vector<std::string>& notices) {
   OptionsPage& page = window.optionsPage;
   if (commandLine.hasSwitch('r') && page.optDelete.enabled) {
     page.optDelete_Click();
@@ -45,7 +53,9 @@ void applySwitches(Wizard& window, const CommandLine& commandLine) {
   }
 
   if (const std::string style = commandLine.value('s'); !style.empty()) {
-    window.styles().chooseCurrentStyle(normaliseStyleName(style));
+    const std::string wanted = normaliseStyleName(style);
+    window.styles().chooseCurrentStyle(wanted);
+    if (window.sStyle() != wanted) notices.push_back("style " + wanted + " not found; using " + window.sStyle());
   }
 
   page.chkCompile.ticked = commandLine.hasSwitch('m');
@@ -59,21 +69,23 @@ void applySwitches(Wizard& window, const CommandLine& commandLine) {
 }
 
 // True when the run started (it may still have failed steps).
-bool pressButtons(Wizard& window, const CommandLine& commandLine) {
+bool pressButtons(Wizard& window, const CommandLine& commandLine, CommandLineOutcome& outcome) {
   window.cmdLoad2_Click();
   if (commandLine.hasSwitch('a') && window.filesPage.cmdSelectAll.caption == kSelectAll) {
     window.filesPage.cmdSelectAll_Click();
   }
   window.cmdLoad3_Click();
-  applySwitches(window, commandLine);
+  applySwitches(window, commandLine, outcome.notices);
   window.cmdLoad4_Click();
-  return window.applyPage.cmdBegin_Click();
+  return outcome.dryRun ? window.applyPage.cmdPreview_Click() : window.applyPage.cmdBegin_Click();
 }
 
-CommandLineOutcome notStarted(Workspace& workspace, std::string_view commandText, std::string reason) {
+CommandLineOutcome notStarted(Workspace& workspace, std::string_view commandText, std::string reason,
+                              bool writeLog = true) {
   CommandLineOutcome outcome;
   outcome.exitStatus = kExitNotStarted;
   outcome.reason = std::move(reason);
+  if (!writeLog) return outcome;
   const auto written = writeCommandLineFailure(workspace, commandText);
   if (written) {
     outcome.failureLog = *written;
@@ -87,23 +99,32 @@ CommandLineOutcome notStarted(Workspace& workspace, std::string_view commandText
 
 CommandLineOutcome RunCommandLine(Wizard& window, const CommandLine& commandLine) {
   Workspace& workspace = window.workspace();
+  CommandLineOutcome outcome;
+  outcome.dryRun = commandLine.hasOption("--dry-run");
+  const RunOutcome& run = outcome.dryRun ? window.session.lastPreview.outcome : window.session.lastRun;
   bool opened = false;
   bool completed = false;
   std::string reason;
   try {
-    opened = openRequestedProject(window, commandLine);
-    if (opened) completed = pressButtons(window, commandLine);
+    reason = openRequestedProject(window, commandLine);
+    opened = reason.empty();
+    if (opened) completed = pressButtons(window, commandLine, outcome);
   } catch (const std::exception& error) {
     completed = false;  // reported by the log below, as every other failure is
     reason = error.what();
   }
-  if (!opened && reason.empty()) reason = "the project named after /p could not be opened";
-  if (opened && !completed && reason.empty()) reason = window.session.lastRun.refusal;
-  if (!completed || window.session.lastRun.refused) {
-    return notStarted(workspace, commandLine.asReceived(), reason.empty() ? window.session.lastRun.refusal : reason);
+  if (!completed || run.refused) {
+    CommandLineOutcome failed =
+        notStarted(workspace, commandLine.asReceived(), reason.empty() ? run.refusal : reason, !outcome.dryRun);
+    failed.notices = std::move(outcome.notices);
+    failed.dryRun = outcome.dryRun;
+    return failed;
   }
-  CommandLineOutcome outcome;
-  if (window.session.lastRun.failures > 0) outcome.exitStatus = kExitStepFailed;
+  if (run.failures > 0) outcome.exitStatus = kExitStepFailed;
+  if (outcome.dryRun) {
+    outcome.root = window.session.lastPreview.root;
+    outcome.diff = window.session.lastPreview.diff;
+  }
   return outcome;
 }
 

@@ -8,36 +8,35 @@
 // A roll back without a window presses the first page's Roll back in the
 // same way, on the named backup or the newest one, without asking.
 //
-// The exit statuses, for scripts:
-//   0  every step succeeded;
-//   1  the run could not start (the project could not be opened, an option
-//      was unusable, another run held the project, the destination was
-//      refused): nothing was changed;
-//   2  the run went to its end, but some step failed (a "Failed" or "Not
-//      found" line); every file it did not report is as it should be.
+// The exit statuses are those of settings/command_line_options.h.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/view_services.h"
 #include "settings/command_line.h"
+#include "settings/command_line_options.h"
 
 namespace qm {
 
 class Wizard;
-
-inline constexpr int kExitSucceeded = 0;
-inline constexpr int kExitNotStarted = 1;
-inline constexpr int kExitStepFailed = 2;
 
 struct CommandLineOutcome {
   int exitStatus = kExitSucceeded;
   std::string failureLog;  // the log's path when it was written
   std::string logFailure;  // why the log itself could not be written, if it could not
   std::string reason;      // why the run could not start
+  std::vector<std::string> notices;  // what the run did other than asked (a missing style), one line each
+  // "--dry-run": the run was only previewed (see run/run_preview.h); no
+  // failure log is written then either.
+  bool dryRun = false;
+  std::string root;  // the preview's root folder
+  std::string diff;  // the preview's unified diff
 };
 
-// Runs the whole unattended request on a window that has loaded.
+// Runs the whole unattended request on a window that has loaded. With
+// "--dry-run" the last button is Preview instead of Begin.
 CommandLineOutcome RunCommandLine(Wizard& window, const CommandLine& commandLine);
 
 // Rolls `projectPath` back from `backup` (as the backup list shows it, or as

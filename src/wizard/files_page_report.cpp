@@ -37,13 +37,11 @@ std::string filesPageReport(const Label& lblProjectDetails, const FileListView& 
 }
 
 Result<std::string> analyseProjectReport(const FileSystem& files, std::string_view projectFile) {
-  const std::string longName = sGetLongFileName(files, projectFile);
-  if (longName.empty()) return Status::failure("Cannot find the project file '" + std::string(projectFile) + "'");
-  const ProjectDetails details = LoadProjectDetails(files, longName);
-  if (!details.loaded) return Status::failure(details.failure);
-  if (details.name.empty()) {
-    return Status::failure("The project file '" + longName + "' has no Name= line, so it cannot be used");
+  if (std::string problem = projectLoadProblem(files, projectFile); !problem.empty()) {
+    return Status::failure(std::move(problem));
   }
+  const std::string longName = sGetLongFileName(files, projectFile);
+  const ProjectDetails details = LoadProjectDetails(files, longName);
   Session session;
   Label lblProjectDetails;
   FilesPage page(session, files, {});

@@ -16,6 +16,7 @@
 #include "engine/procedure_list.h"
 #include "project/project_state.h"
 #include "run/rollback.h"
+#include "run/run_preview.h"
 #include "run/update_run.h"
 #include "vardump/variable_dump.h"
 
@@ -33,6 +34,7 @@ struct Session {
   bool bProceed = false;         // the warning window's answer
   bool lastRunCompleted = false;  // the last Begin ended with its timing line
   RunOutcome lastRun;             // what the last Begin came to
+  RunPreview lastPreview;         // what the last Preview computed
   RollbackOutcome lastRollback;   // what the last Roll back came to
   int busy = 0;                  // long work in progress (see BusyScope)
 

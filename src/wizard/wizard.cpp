@@ -84,7 +84,7 @@ StartUpOutcome Wizard::Form_Load(const CommandLine& commandLine) {
   if (openedFromCommandLine) cmdLoad2_Click();
   if (unattended) {
     const CommandLineOutcome outcome = RunCommandLine(*this, commandLine);
-    return StartUpOutcome{false, outcome.exitStatus, outcome.failureLog, outcome.reason};
+    return StartUpOutcome{false, outcome.exitStatus, outcome.failureLog, outcome.reason, outcome};
   }
   return StartUpOutcome{};
 }

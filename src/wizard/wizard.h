@@ -17,6 +17,7 @@
 #include "styles/style_editor.h"
 #include "styles/style_library.h"
 #include "wizard/apply_page.h"
+#include "wizard/command_line_mode.h"
 #include "wizard/files_page.h"
 #include "wizard/options_page.h"
 #include "wizard/project_page.h"
@@ -38,6 +39,7 @@ struct StartUpOutcome {
   int exitStatus = 0;      // command-line mode: see command_line_mode.h
   std::string failureLog;  // command-line mode: the failure log written, if any
   std::string reason;      // command-line mode: why the run could not start, if it could not
+  CommandLineOutcome unattended;  // command-line mode: all it came to
 };
 
 class Wizard {

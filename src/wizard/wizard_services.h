@@ -24,6 +24,8 @@ class ViewRequests {
   // OptionsPage::setNewLocation.
   virtual void showFolderBrowser() {}
   virtual void openDocument(const std::string& /*path*/) {}  // the desktop's default handler
+  // Not modally: a read-only window with the run's preview (a unified diff).
+  virtual void showPreview(const std::string& /*diff*/) {}
   // The guide at a topic. A view with a help viewer that takes topics
   // overrides this; otherwise the desktop opens the target's file.
   virtual void openHelp(const HelpTarget& target) { openDocument(target.file); }

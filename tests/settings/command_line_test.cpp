@@ -24,6 +24,13 @@ std::string switches(const CommandLine& line) {
   return out;
 }
 
+// The one-string form's warnings joined by "; ", then "dry-run" when it asks for a preview.
+std::string warnings(const CommandLine& line) {
+  std::string out;
+  for (const std::string& warning : line.warnings()) out += (out.empty() ? "" : "; ") + warning;
+  return line.hasOption("--dry-run") ? out + "dry-run" : out;
+}
+
 class CommandLines : public testing::CaseTest {};
 
 TEST_P(CommandLines, GiveWhatTheTableSays) {
@@ -32,6 +39,7 @@ TEST_P(CommandLines, GiveWhatTheTableSays) {
       {"fromText", [](const Arguments& a) { return switches(CommandLine::fromText(a[0])); }},
       {"fromWords", [](const Arguments& a) { return switches(CommandLine::fromWords(a)); }},
       {"projectFromText", [](const Arguments& a) { return CommandLine::fromText(a[0]).projectPathToOpen(); }},
+      {"warningsFromText", [](const Arguments& a) { return warnings(CommandLine::fromText(a[0])); }},
       {"projectFromWords", [](const Arguments& a) { return CommandLine::fromWords(a).projectPathToOpen(); }},
       {"namesProjectFile", [](const Arguments& a) { return std::string(namesProjectFile(a[0]) ? "yes" : "no"); }},
       {"pathFromWorkingFolder", [](const Arguments& a) { return pathFromWorkingFolder(a[0], "/work/"); }},

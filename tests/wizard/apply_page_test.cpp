@@ -1,8 +1,9 @@
-// The last page: the summary it opens with, and a run that reads the editor's
-// unsaved style. (Begin itself, and what a run is given, are scripts of
-// tests/data/wizard/pages.txt.)
+// The last page: the summary it opens with, Preview, and a run that reads the
+// editor's unsaved style. (Begin itself, and what a run is given, are scripts
+// of tests/data/wizard/pages.txt.)
 #include <gtest/gtest.h>
 
+#include <filesystem>
 
 #include "platform/paths.h"
 #include "wizard/apply_page.h"
@@ -48,6 +49,31 @@ TEST_F(ApplyPageTest, NextOnTheOptionsPageShowsTheSummaryOfTheCapturedFiles) {
   wizard->cmdLoad4_Click();
   EXPECT_EQ(wizard->currentPage, WizardPage::Apply);
   EXPECT_EQ(applyPage().txtSummary.text, summaryText({}, "Simple.style"));
+}
+
+// Preview asks the run what it would write, changes nothing, and hands the
+// window the diff, which Begin then makes true; a second preview is the same.
+TEST_F(ApplyPageTest, PreviewShowsTheDiffOfWhatBeginThenDoes) {
+  start();
+  toOptionsPage(billing());
+  optionsPage().chkNumbers.ticked = true;
+  fire(optionsPage().chkNumbers.onClick);
+  wizard->cmdLoad4_Click();
+  const std::string before = root.read("projects/Billing/modUtil.bas");
+  fire(applyPage().cmdPreview.onClick);
+  const RunPreview preview = session().lastPreview;
+  ASSERT_EQ(view.requests, std::vector<std::string>{"preview " + preview.diff});
+  EXPECT_NE(preview.diff.find("\n--- a/Billing/modUtil.bas\n+++ b/Billing/modUtil.bas\n@@ -1,"), std::string::npos);
+  EXPECT_NE(preview.diff.find("\n+10 "), std::string::npos) << "numbered lines";
+  EXPECT_EQ(root.read("projects/Billing/modUtil.bas"), before);
+  for (const auto& entry : std::filesystem::directory_iterator(root.path() + "projects/Billing")) {
+    EXPECT_FALSE(entry.path().filename().string().starts_with("Backup")) << "no backup folder";
+  }
+  EXPECT_TRUE(applyPage().cmdPreview_Click());
+  EXPECT_EQ(session().lastPreview.diff, preview.diff);
+  EXPECT_TRUE(applyPage().cmdBegin_Click());
+  EXPECT_FALSE(applyPage().cmdPreview.visible);
+  EXPECT_NE(root.read("projects/Billing/modUtil.bas"), before);
 }
 
 TEST_F(ApplyPageTest, TheRunReadsTheEditorsUnsavedStyle) {

@@ -52,6 +52,7 @@ class WizardView final : public ViewRequests {
   void openDocument(const std::string& path) override { requests.push_back("open " + path); }
   void openHelp(const HelpTarget& target) override { helpTargets.push_back(target); }
   void endProgram() override { requests.push_back("end"); }
+  void showPreview(const std::string& diff) override { requests.push_back("preview " + diff); }
   std::vector<std::string> requests;
   std::vector<HelpTarget> helpTargets;
 };

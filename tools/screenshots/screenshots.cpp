@@ -25,6 +25,7 @@
 #include "ui/frm_browse.h"
 #include "ui/frm_editor.h"
 #include "ui/frm_main.h"
+#include "ui/frm_preview.h"
 #include "ui/frm_warning.h"
 #include "ui/qt_text.h"
 #include "ui/wizard_session.h"
@@ -94,6 +95,9 @@ int main(int argc, char** argv) {
   window.tabOptions->setCurrentIndex(0);
   window.cmdLoad4->click();
   ok &= save(&window, out, "4-apply.png");
+  window.cmdPreview->click();
+  ok &= save(window.previewWindow(), out, "4-preview.png");
+  window.previewWindow()->close();
   window.cmdBegin->click();
   ok &= save(&window, out, "4-apply-done.png");
   window.cmdBack3->click();

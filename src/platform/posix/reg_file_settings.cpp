@@ -99,4 +99,8 @@ std::unique_ptr<SettingsBackend> openUserSettings(std::string_view maker, std::s
   return std::make_unique<RegFileSettings>(userSettingsFilePath(maker, product));
 }
 
+std::string userSettingsPlace(std::string_view maker, std::string_view product) {
+  return userSettingsFilePath(maker, product);
+}
+
 }  // namespace qm

@@ -9,4 +9,8 @@ std::unique_ptr<SettingsBackend> openUserSettings(std::string_view, std::string_
   return std::make_unique<windows::RegistrySettings>();
 }
 
+std::string userSettingsPlace(std::string_view maker, std::string_view product) {
+  return "the registry, HKEY_CURRENT_USER\\Software\\" + std::string(maker) + "\\" + std::string(product);
+}
+
 }  // namespace qm

@@ -11,8 +11,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
 
 #include "integration/run_bench.h"
+#include "platform/text.h"
+#include "settings/command_line_options.h"
+#include "support/case_file.h"
 
 namespace qm::testing {
 namespace {
@@ -52,6 +58,8 @@ class Program {
       command.push_back(' ');
       command += quoted(word);
     }
+    // No row may open a window, whatever display the tests run under.
+    command = "unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; " + command;
     command += " > " + quoted(bench_.path("out.txt")) + " 2> " + quoted(bench_.path("err.txt"));
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, RunBench::read(bench_.path("out.txt")),
@@ -135,6 +143,111 @@ TEST(TheProgram, EndsWithTheStatusItsHelpGives) {
   // The roll back gave the project back before the last run, which changed all but the read-only member.
   EXPECT_EQ(RunBench::read(member), original.at("projects/examples/Billing/modUtil.bas"));
 }
+
+// The files of the project's folders, the backup folders left out.
+std::map<std::string, std::string> projectFiles(const RunBench& bench) {
+  std::map<std::string, std::string> out;
+  for (auto& [path, text] : bench.files()) {
+    if (path.starts_with("projects/") && path.find("/Backup on ") == std::string::npos) out.emplace(path, text);
+  }
+  return out;
+}
+
+class ProgramArguments : public CaseTest {};
+
+TEST_P(ProgramArguments, EndAsTheTableSaysTouchingNothing) {
+  auto bench = RunBench::example();
+  const auto program = Program::in(*bench);
+  if (!program) GTEST_SKIP() << "the quillmere program is not built";
+  const auto before = projectFiles(*bench);
+  const std::vector<std::pair<std::string, std::string>> places = {
+      {"{project}", bench->projectFile}, {"{folder}", bench->projectFolder}, {"{bench}", bench->path("")}};
+  expectRows(c, {{"run", [&](const std::vector<std::string>& written) {
+                    std::vector<std::string> words;
+                    for (std::string word : written) {
+                      for (const auto& [name, place] : places) word = replaceAll(word, name, place);
+                      if (!word.empty() || written.size() > 1) words.push_back(word);
+                    }
+                    const Ended ended = program->run(words);
+                    std::string said;
+                    std::istringstream lines(ended.err);
+                    for (std::string line; std::getline(lines, line);) {
+                      if (!line.starts_with("quillmere") && !line.starts_with("# ") && !line.starts_with("usage")) continue;
+                      said += said.empty() ? " " : " / ";
+                      said += line;
+                    }
+                    for (const auto& [name, place] : places) said = replaceAll(said, place, name);
+                    return std::to_string(ended.status) + ":" + said;
+                  }}});
+  EXPECT_EQ(projectFiles(*bench), before);
+  EXPECT_FALSE(fs::exists(bench->path("program/QMR Command Line Failure.txt")));
+  EXPECT_FALSE(fs::exists(bench->path("home/.config")));
+}
+
+QM_CASES_FROM(ProgramArguments, "integration/program_arguments.txt");
+
+TEST(TheProgram, HelpsWithEverySwitchAndReportsCoverageAsJson) {
+  auto bench = RunBench::example();
+  const auto program = Program::in(*bench);
+  if (!program) GTEST_SKIP() << "the quillmere program is not built";
+  const std::string help = program->run({"--help"}).out;
+  for (const CommandLineOption& option : commandLineOptions()) EXPECT_NE(help.find(option.name), std::string::npos) << help;
+
+  const Ended ended = program->run({"--analyse", bench->projectFile, "--format", "json"});
+  ASSERT_EQ(ended.status, 0) << ended.err;
+  const nlohmann::json report = nlohmann::json::parse(ended.out);
+  EXPECT_EQ(report["name"], "Billing");
+  ASSERT_EQ(report["members"].size(), 4u);
+  const nlohmann::json& shared = report["members"][3];
+  EXPECT_EQ(shared["path"], "..\\Shared\\modShared.bas");
+  EXPECT_EQ(shared["procedures"], 2);
+  EXPECT_EQ(shared["handled"], 1);
+  EXPECT_EQ(shared["coverage"], 50);
+  EXPECT_EQ(shared["found"], true);
+}
+
+// A preview changes nothing, and its diff, applied with patch to the
+// untouched copy, gives byte for byte what the run gives another copy: CR LF
+// lines, 8-bit bytes and a last line without its ending included.
+class DryRun : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(DryRun, AppliedWithPatchGivesWhatTheRunGives) {
+  auto previewed = RunBench::example();
+  auto run = RunBench::example();
+  const auto preview = Program::in(*previewed);
+  const auto real = Program::in(*run);
+  if (!preview || !real) GTEST_SKIP() << "the quillmere program is not built";
+  for (const RunBench* bench : {previewed.get(), run.get()}) {
+    const std::string member = bench->projectFolder + "modUtil.bas";
+    const std::string text = RunBench::read(member);
+    bench->write(member.substr(bench->path("").size()), text.substr(0, text.size() - 2));  // no final CR LF
+  }
+  const auto before = projectFiles(*previewed);
+  std::vector<std::string> words{"/p", previewed->projectFile};
+  words.insert(words.end(), GetParam().begin(), GetParam().end());
+  words.push_back("--dry-run");
+  const Ended shown = preview->run(words);
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  ASSERT_TRUE(shown.err.starts_with("# root: " + previewed->path("projects/examples") + "\n")) << shown.err;
+  EXPECT_EQ(projectFiles(*previewed), before) << "a preview writes nothing";
+  EXPECT_FALSE(fs::exists(previewed->path("home/.config"))) << "nor any setting";
+
+  previewed->write("diff.txt", shown.out);
+  const std::string apply = "cd " + quoted(previewed->path("projects/examples")) + " && patch -p1 --quiet < " +
+                            quoted(previewed->path("diff.txt"));
+  ASSERT_EQ(std::system(apply.c_str()), 0) << shown.out;
+  words[1] = run->projectFile;
+  words.pop_back();
+  ASSERT_EQ(real->run(words).status, 0);
+  const auto patched = projectFiles(*previewed);
+  EXPECT_EQ(patched, projectFiles(*run));
+  EXPECT_NE(patched, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, DryRun,
+                         ::testing::Values(std::vector<std::string>{"/a", "/b"},
+                                         std::vector<std::string>{"/a", "/b", "/l", "/v"},
+                                         std::vector<std::string>{"/a", "/b", "/r"}));
 
 }  // namespace
 }  // namespace qm::testing

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/console.h"
 #include "platform/command_line_syntax.h"
 #include "platform/display.h"
 #include "platform/file_system.h"
@@ -39,6 +40,9 @@
 
 #ifdef QUILLMERE_WITH_UI
 #include "ui/wizard_app.h"
+#endif
+#ifdef QUILLMERE_WITH_WIN32_UI
+#include "ui_win32/wizard_session.h"
 #endif
 
 namespace {
@@ -70,6 +74,7 @@ struct AnalyseRequest {
   std::string project;
   int minimumCoverage = -1;  // no gate
   bool json = false;
+  bool allProcedures = false;
   std::string problem;
 };
 
@@ -89,6 +94,10 @@ AnalyseRequest analyseRequest(const Words& words) {
       } else {
         fail("unexpected argument '" + word + "'");
       }
+      continue;
+    }
+    if (option->value.empty()) {
+      request.allProcedures = true;  // the one flag of --analyse
       continue;
     }
     if (i + 1 >= words.size()) {
@@ -118,7 +127,7 @@ int runAnalyseCommand(const Words& words) {
   const AnalyseRequest request = analyseRequest(words);
   if (!request.problem.empty()) return usageError(request.problem);
   qm::NativeFileSystem files;
-  auto coverage = qm::analyseProjectCoverage(files, request.project);
+  auto coverage = qm::analyseProjectCoverage(files, request.project, request.allProcedures);
   if (!coverage) {
     std::cerr << "quillmere: " << coverage.message() << '\n';
     return qm::kExitNotStarted;
@@ -126,7 +135,7 @@ int runAnalyseCommand(const Words& words) {
   if (request.json) {
     std::cout << qm::coverageJson(*coverage);
   } else {
-    auto report = qm::analyseProjectReport(files, request.project);
+    auto report = qm::analyseProjectReport(files, request.project, request.allProcedures);
     if (!report) {
       std::cerr << "quillmere: " << report.message() << '\n';
       return qm::kExitNotStarted;
@@ -223,7 +232,7 @@ int runRollback(const Words& words, const char* argv0) {
   return outcome.exitStatus;
 }
 
-#ifndef QUILLMERE_WITH_UI
+#if !defined(QUILLMERE_WITH_UI) && !defined(QUILLMERE_WITH_WIN32_UI)
 // `quillmere PROJECT.vbp` without windows: the project is opened as the
 // wizard opens it (it goes first in the recent list) and its files page is
 // printed.
@@ -260,18 +269,33 @@ std::optional<int> runCommand(const Words& words, const char* argv0) {
   return std::cout ? qm::kExitSucceeded : qm::kExitNotStarted;
 }
 
+// Whether this start shows the wizard rather than writing to a console.
+bool showsWizard(const Words& words, const qm::CommandLine& commandLine) {
+#if defined(QUILLMERE_WITH_UI) || defined(QUILLMERE_WITH_WIN32_UI)
+  const bool command = !words.empty() && qm::findOption(words.front(), qm::OptionUse::Command) != nullptr;
+  return !command && commandLine.usageProblem().empty() && !commandLine.requestsUnattendedRun();
+#else
+  (void)words;
+  (void)commandLine;
+  return false;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const Words words(argv + 1, argv + argc);
-  if (const std::optional<int> status = runCommand(words, argv[0])) return *status;
   const qm::CommandLine commandLine = qm::CommandLine::fromArguments(qm::commandLineArguments(argc, argv));
+  if (!showsWizard(words, commandLine)) qm::useParentConsole();
+  if (const std::optional<int> status = runCommand(words, argv[0])) return *status;
   if (!commandLine.usageProblem().empty()) return usageError(commandLine.usageProblem());
   // Command-line mode never opens a window, so it runs without a display.
   if (commandLine.requestsUnattendedRun()) return runUnattended(commandLine, argv[0]);
-#ifdef QUILLMERE_WITH_UI
+#if defined(QUILLMERE_WITH_UI)
   if (commandLine.empty() && !qm::displayAvailable()) return printUsage();
   return qm::ui::runWizard(argc, argv, commandLine);
+#elif defined(QUILLMERE_WITH_WIN32_UI)
+  return qm::win32::runWizard(commandLine, argc > 0 ? argv[0] : nullptr);
 #else
   if (!commandLine.projectPathToOpen().empty()) return showProjectFilesPage(commandLine, argv[0]);
   return printUsage();

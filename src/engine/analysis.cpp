@@ -31,8 +31,8 @@ bool opensErrorHandling(std::string_view trimmed) { return startsWithNoCase(trim
 // Per-call working state of the analysis of one file.
 class FileAnalysis {
  public:
-  FileAnalysis(ProcedureList& procedures, AnalysisNotes& notes, std::string_view member)
-      : procedures_(procedures), notes_(notes), member_(member) {}
+  FileAnalysis(ProcedureList& procedures, AnalysisNotes& notes, std::string_view member, HeaderForms forms)
+      : procedures_(procedures), notes_(notes), member_(member), forms_(forms) {}
 
   // False when the file has more procedures than the 16-bit count holds.
   bool take(std::string_view line) {
@@ -42,7 +42,7 @@ class FileAnalysis {
       return true;
     }
     const bool inTypeBlock = typeBlocks_.inside(line);
-    if (!inTypeBlock && isHeader(line)) return startProcedure(line);
+    if (!inTypeBlock && isHeader(line, forms_)) return startProcedure(line);
     if (auto type = userTypeName(trimmed)) notes_.userTypes.insert(std::move(*type));
     if (current_) countLine(trimmed);
     return true;
@@ -83,6 +83,7 @@ class FileAnalysis {
   ProcedureList& procedures_;
   AnalysisNotes& notes_;
   std::string_view member_;
+  HeaderForms forms_;
   TypeBlocks typeBlocks_;
   ProcedureCounts counts_;
   std::optional<std::size_t> current_;  // the record of the procedure being counted
@@ -93,8 +94,8 @@ class FileAnalysis {
 }  // namespace
 
 ProcedureCounts analyseText(std::string_view text, ProcedureList& procedures, AnalysisNotes& notes,
-                            std::string_view member) {
-  FileAnalysis analysis(procedures, notes, member);
+                            std::string_view member, HeaderForms forms) {
+  FileAnalysis analysis(procedures, notes, member, forms);
   LineReader reader(text);
   std::string_view line;
   while (reader.next(line)) {
@@ -104,10 +105,10 @@ ProcedureCounts analyseText(std::string_view text, ProcedureList& procedures, An
 }
 
 ProcedureCounts AnalyseFile(const FileSystem& files, std::string_view path, ProcedureList& procedures,
-                            AnalysisNotes& notes) {
+                            AnalysisNotes& notes, HeaderForms forms) {
   auto text = files.readFile(path);
   if (!text) return ProcedureCounts{-1, 0};
-  return analyseText(*text, procedures, notes, path);
+  return analyseText(*text, procedures, notes, path, forms);
 }
 
 std::int16_t coveragePercent(ProcedureCounts counts) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "engine/procedure_list.h"
+#include "engine/scanning.h"
 #include "engine/type_blocks.h"
 #include "platform/file_system.h"
 
@@ -32,15 +33,16 @@ struct AnalysisNotes {
 };
 
 // Analyses source text already in memory; the records are made for the
-// member file `member`. Records are appended even when the analysis fails
-// part way ({-1, 0}: more procedures than a 16-bit count holds).
+// member file `member`, one per header of the given forms. Records are
+// appended even when the analysis fails part way ({-1, 0}: more procedures
+// than a 16-bit count holds).
 ProcedureCounts analyseText(std::string_view text, ProcedureList& procedures, AnalysisNotes& notes,
-                            std::string_view member = {});
+                            std::string_view member = {}, HeaderForms forms = HeaderForms::Classic);
 
 // Reads `path` and analyses it as the member `path`; {-1, 0} when the file
 // cannot be read.
 ProcedureCounts AnalyseFile(const FileSystem& files, std::string_view path, ProcedureList& procedures,
-                            AnalysisNotes& notes);
+                            AnalysisNotes& notes, HeaderForms forms = HeaderForms::Classic);
 
 // handled / procedures as a whole percentage, a half going to the even
 // neighbour (12.5 gives 12); 0 when there are no procedures or the analysis failed.

@@ -224,7 +224,7 @@ class InsertionWalk {
   // the first passes the directives and the second header: put in between,
   // it would exist in one branch only.
   bool holdsPendingBlock(std::string_view line, std::string_view trimmed) const {
-    return pending_ && (endsBranch(trimmed) || isHeader(line));
+    return pending_ && (endsBranch(trimmed) || isHeader(line, pass_.forms_));
   }
 
   // The ON ERROR block goes directly above the procedure's first statement.
@@ -253,7 +253,7 @@ class InsertionWalk {
   }
 
   void testHeader(std::string_view line, std::string_view trimmed, std::size_t index) {
-    if (!isHeader(line)) return;
+    if (!isHeader(line, pass_.forms_)) return;
     ++outcome_.found;
     // A block held under the first header of an #If pair: the record of the
     // last header is the one that holds the shared body.
@@ -293,7 +293,9 @@ class InsertionWalk {
   std::optional<std::string> clashingName() {
     // The procedures' names are read on the first need only: a file whose
     // procedures all keep their handlers costs no second look.
-    if (!names_) names_.emplace(text_, pass_.fixedBlockNames_ ? &*pass_.fixedBlockNames_ : nullptr);
+    if (!names_) {
+      names_.emplace(text_, pass_.fixedBlockNames_ ? &*pass_.fixedBlockNames_ : nullptr, pass_.forms_);
+    }
     const NameSet* procedure = names_->namesForHeaderLine(headerLine_);
     if (procedure == nullptr) return std::nullopt;
     if (pass_.fixedBlockNames_) return firstClash(*pass_.fixedBlockNames_, *procedure);
@@ -350,6 +352,7 @@ InsertionPass::InsertionPass(const InsertionSources& sources, std::string_view m
       quotedModule_(inQuotes(moduleName)),
       quotedProject_(inQuotes(sources.projectName)),
       member_(sources.member),
+      forms_(sources.headerForms),
       procedures_(&sources.procedures),
       threshold_(threshold),
       skipIgnoreTagged_(skipIgnoreTagged),

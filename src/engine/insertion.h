@@ -15,6 +15,7 @@
 
 #include "engine/procedure_list.h"
 #include "engine/procedure_names.h"
+#include "engine/scanning.h"
 #include "engine/tag_filling.h"
 #include "platform/status.h"
 
@@ -27,6 +28,7 @@ struct InsertionSources {
   std::string_view projectName;
   const ProcedureList& procedures;
   std::string_view member = {};  // the member file whose analysis made the records for this text
+  HeaderForms headerForms = HeaderForms::Classic;  // as the analysis that made the records read them
 };
 
 // The number of counted lines a procedure needs: minLines + 2, with minLines
@@ -91,6 +93,7 @@ class InsertionPass {
   std::string quotedModule_;
   std::string quotedProject_;
   std::string_view member_;
+  HeaderForms forms_;
   const ProcedureList* procedures_;
   std::int16_t threshold_;
   bool skipIgnoreTagged_;

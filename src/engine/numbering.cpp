@@ -113,7 +113,7 @@ NumberingOutcome NumberingPass::run(std::string_view text) const {
       // The last line of a continued header may still close the procedure.
       headerContinues = continues(trimmed);
       if (!headerContinues && closesOnItsLine(trimmed)) inProcedure = false;
-    } else if (isHeader(trimmed)) {
+    } else if (isHeader(trimmed, forms_)) {
       // Never numbered; the lines after it are, unless it ends on its own line.
       headerContinues = continues(trimmed);
       inProcedure = headerContinues || !closesOnItsLine(trimmed);

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/scanning.h"
 
 namespace qm {
 
@@ -32,12 +33,14 @@ struct NumberingOutcome {
 
 class NumberingPass {
  public:
-  NumberingPass(float start, std::int16_t increment) : start_(start), increment_(increment) {}
+  NumberingPass(float start, std::int16_t increment, HeaderForms forms = HeaderForms::Classic)
+      : start_(start), increment_(increment), forms_(forms) {}
   NumberingOutcome run(std::string_view text) const;
 
  private:
   float start_;
   std::int16_t increment_;
+  HeaderForms forms_;
 };
 
 }  // namespace qm

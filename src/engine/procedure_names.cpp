@@ -40,6 +40,7 @@ std::string_view withoutLastChar(std::string_view text) { return text.substr(0, 
 std::string_view procedureName(std::string_view header) {
   std::string_view text = skipBlanks(header);
   if (!consumeWord(text, "private") && !consumeWord(text, "public")) consumeWord(text, "friend");
+  consumeWord(text, "static");
   if (!consumeWord(text, "sub") && !consumeWord(text, "function") && consumeWord(text, "property")) {
     if (!consumeWord(text, "get") && !consumeWord(text, "let")) consumeWord(text, "set");
   }
@@ -79,7 +80,7 @@ void addNamesOfLine(std::string_view line, NameSet& names, const NameSet* only) 
   for (const std::string_view statement : statementsOf(text)) addDeclared(statement);
 }
 
-FileProcedureNames::FileProcedureNames(std::string_view text, const NameSet* only) {
+FileProcedureNames::FileProcedureNames(std::string_view text, const NameSet* only, HeaderForms forms) {
   auto keep = [only](NameSet& names, std::string_view name) {
     std::string comparable = comparableName(name);
     if (only == nullptr || only->count(comparable) > 0) names.insert(std::move(comparable));
@@ -104,7 +105,7 @@ FileProcedureNames::FileProcedureNames(std::string_view text, const NameSet* onl
       }
       continue;
     }
-    if (isHeader(line)) {
+    if (isHeader(line, forms)) {
       if (!inBody) bodies_.emplace_back();
       inBody = !closesOnItsLine(line);
       bodyOfHeaderLine_[index] = bodies_.size() - 1;

@@ -15,13 +15,16 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/scanning.h"
+
 namespace qm {
 
 // Names compared as VB compares them (see comparableName).
 using NameSet = std::unordered_set<std::string>;
 
-// The name after Sub, Function or Property Get/Let, up to the first bracket,
-// blank or type character.
+// The name after Sub, Function or Property Get/Let/Set (a scope word and
+// Static before them passed over), up to the first bracket, blank or type
+// character.
 std::string_view procedureName(std::string_view header);
 
 // The parameters of a joined header: each item inside the outermost brackets,
@@ -34,13 +37,14 @@ std::vector<std::string_view> parameterNames(std::string_view joinedHeader);
 void addNamesOfLine(std::string_view line, NameSet& names, const NameSet* only = nullptr);
 
 // The names of each procedure of a file, found by the insertion's own header
-// test (the line as read). Two headers met before an end line (the two
+// test (the line as read, in the given forms). Two headers met before an end line (the two
 // branches of an #If) share one body and so one set of names.
 class FileProcedureNames {
  public:
   // Keeps only the names in `only` when it is given: the insertion needs to
   // know no more than whether a procedure has one of its blocks' names.
-  explicit FileProcedureNames(std::string_view text, const NameSet* only = nullptr);
+  explicit FileProcedureNames(std::string_view text, const NameSet* only = nullptr,
+                              HeaderForms forms = HeaderForms::Classic);
 
   // The names of the procedure whose header is line `lineIndex` (counted
   // from 0), or nullptr when that line was not read as a header.

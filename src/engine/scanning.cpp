@@ -55,6 +55,29 @@ std::optional<int> headerKeyword(std::string_view text) {
   return std::nullopt;
 }
 
+namespace {
+
+bool opensAnyProcedure(std::string_view text) {
+  if (!consumeWord(text, "public") && !consumeWord(text, "private")) consumeWord(text, "friend");
+  consumeWord(text, "static");
+  if (consumeWord(text, "property")) {
+    if (!consumeWord(text, "get") && !consumeWord(text, "let") && !consumeWord(text, "set")) return false;
+  } else if (!consumeWord(text, "sub") && !consumeWord(text, "function")) {
+    return false;
+  }
+  // consumeWord passed the blanks after the keyword; a name must follow them.
+  return !text.empty() && isAsciiLetter(text.front());
+}
+
+}  // namespace
+
+bool isHeader(std::string_view text, HeaderForms forms) {
+  if (forms == HeaderForms::Classic) return headerKeyword(text).has_value();
+  if (text.empty()) return false;
+  const char first = asciiLower(text[0]);
+  return (first == 'p' || first == 's' || first == 'f') && opensAnyProcedure(text);
+}
+
 std::optional<ProcedureKind> endKeyword(std::string_view text) {
   if (text.empty() || asciiLower(text[0]) != 'e') return std::nullopt;
   for (const auto& keyword : kEndKeywords) {

@@ -18,6 +18,17 @@ namespace qm {
 
 enum class ProcedureKind { Sub, Function, Property };
 
+// Which lines open a procedure. Classic: the ten keyword forms below, the
+// only ones the program served for years, so that a project keeps giving
+// exactly the output it always gave. All: every header VB6 writes, on the
+// person's request: an optional scope word (Public, Private, Friend), an
+// optional Static, then Sub, Function or Property Get, Let or Set, a blank
+// and a name. Declare and Event lines are no procedures in either form.
+enum class HeaderForms { Classic, All };
+inline HeaderForms headerFormsFor(bool allProcedures) {
+  return allProcedures ? HeaderForms::All : HeaderForms::Classic;
+}
+
 // True when `text` begins with `keyword` (ignoring ASCII case) and the
 // character after it, if any, is not a letter, a digit or "_".
 bool beginsWithWord(std::string_view text, std::string_view keyword);
@@ -32,7 +43,8 @@ std::optional<int> headerKeyword(std::string_view text);
 // takes the word and the blanks after it off `text` and answers true.
 // Otherwise leaves `text` as it is.
 bool consumeWord(std::string_view& text, std::string_view word);
-inline bool isHeader(std::string_view text) { return headerKeyword(text).has_value(); }
+// True when `text` opens a procedure in the given forms.
+bool isHeader(std::string_view text, HeaderForms forms);
 
 // The kind of procedure that `text` closes ("end sub", "end function",
 // "end property"), if it is an end line.

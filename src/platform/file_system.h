@@ -41,13 +41,21 @@ class FileSystem {
   virtual Result<std::string> readFile(std::string_view path) const = 0;
   // Creates or atomically replaces `path`.
   virtual Status writeFile(std::string_view path, std::string_view content) = 0;
-  // Atomically replaces `target` by a copy of `source`.
+  // Atomically replaces `target` by a copy of `source`. A `target` that is
+  // a second name of `source`'s file (see linkFile) becomes a file of its own.
   virtual Status copyFile(std::string_view source, std::string_view target) = 0;
   // The same, without waiting for the disk: for many copies that are made
   // durable together by one flushFolder() before anything relies on them.
   virtual Status copyFileUnflushed(std::string_view source, std::string_view target) {
     return copyFile(source, target);
   }
+  // Gives the file `source` names (the file a link points to) the second
+  // name `target`, which must not exist yet, without waiting for the disk:
+  // a backup that costs no copy, as long as `source` is then only ever
+  // replaced by a rename, never written into. Fails where the file system
+  // cannot (no such links, another volume) and for a read-only file, which
+  // is never replaced; callers then copy.
+  virtual Status linkFile(std::string_view source, std::string_view target) = 0;
   // Waits until everything written into `folder` is on the disk.
   virtual Status flushFolder(std::string_view /*folder*/) { return {}; }
 
@@ -106,6 +114,7 @@ class NativeFileSystem final : public FileSystem {
   Status writeFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
   Status copyFileUnflushed(std::string_view source, std::string_view target) override;
+  Status linkFile(std::string_view source, std::string_view target) override;
   Status flushFolder(std::string_view folder) override;
   Result<std::string> stageBeside(std::string_view target, std::string_view content) override;
   Status commitStaged(std::string_view staged, std::string_view target) override;

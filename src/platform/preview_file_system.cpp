@@ -87,6 +87,13 @@ Status PreviewFileSystem::copyFile(std::string_view source, std::string_view tar
   return record(target, std::move(*content));
 }
 
+// A run replaces a file that has a second name only by a rename, which
+// leaves the second name holding what the file holds now: a copy records
+// the same outcome.
+Status PreviewFileSystem::linkFile(std::string_view source, std::string_view target) {
+  return copyFile(source, target);
+}
+
 Result<std::string> PreviewFileSystem::stageBeside(std::string_view target, std::string_view content) {
   if (!folderExists(parentPlace(place(target)))) return missing("Cannot write beside", target);
   std::string name = std::string(kStagedMark) + std::to_string(nextStaged_++);

@@ -39,6 +39,7 @@ class PreviewFileSystem final : public FileSystem {
   Result<std::string> readFile(std::string_view path) const override;
   Status writeFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
+  Status linkFile(std::string_view source, std::string_view target) override;
   Result<std::string> stageBeside(std::string_view target, std::string_view content) override;
   Status commitStaged(std::string_view staged, std::string_view target) override;
   Status discardStaged(std::string_view staged) override;

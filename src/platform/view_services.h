@@ -47,6 +47,22 @@ class Dialogs {
                                               std::string_view defaultText) = 0;
   // The roll-back warning: true for OK. `dontShowAgain` reports the box's tick.
   virtual bool rollbackWarning(bool& dontShowAgain) = 0;
+  // A folder picked in the system's folder dialog, starting at `startFolder`;
+  // nothing when cancelled. Views with a folder window of their own (and
+  // command-line mode) never ask, so by default nothing is picked.
+  virtual std::optional<std::string> chooseFolder(std::string_view /*title*/, std::string_view /*startFolder*/) {
+    return std::nullopt;
+  }
+};
+
+// What a window hands to the desktop: a web link or a document to its
+// default handler, the help file at a topic. Either may be missing, which
+// leaves the person where they were.
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  virtual void openLink(std::string_view target) = 0;
+  virtual void openHelp(std::string_view helpFile, int topic) = 0;
 };
 
 // Lets the event loop run so progress bars and the summary repaint.

@@ -1,5 +1,6 @@
 #include "project/project_file.h"
 
+#include <iterator>
 #include <limits>
 #include <unordered_set>
 
@@ -23,9 +24,19 @@ std::string_view lastChars(std::string_view text, std::size_t count) {
   return text.size() <= count ? text : text.substr(text.size() - count);
 }
 
+// The members that are listed only with all member kinds: "UserControl="
+// and the path, and so on. The key is compared whole, without regard to case.
+struct DesignedKind {
+  std::string_view key;
+  std::string_view plural;  // as the details text counts them
+};
+constexpr DesignedKind kDesignedKinds[] = {
+    {"usercontrol=", "user controls"}, {"propertypage=", "property pages"}, {"userdocument=", "user documents"}};
+constexpr std::size_t kDesignedKindCount = std::size(kDesignedKinds);
+
 class ProjectReader {
  public:
-  explicit ProjectReader(std::string_view projectFile) : projectFile_(projectFile) {}
+  ProjectReader(std::string_view projectFile, MemberKinds kinds) : projectFile_(projectFile), kinds_(kinds) {}
 
   // False (with `failure` set) on a line that Visual Basic would not have written.
   bool take(std::string_view line, ProjectDetails& details) {
@@ -51,12 +62,15 @@ class ProjectReader {
       minor_ = from(line, 9);
     } else if (key == "revis") {
       revision_ = from(line, 12);
+    } else if (kinds_ == MemberKinds::All) {
+      return takeDesignedMember(line, details);
     }
     return true;
   }
 
   bool finish(ProjectDetails& details) {
-    const int members = forms_ + modules_ + classes_;
+    int members = forms_ + modules_ + classes_;
+    for (const int count : designed_) members += count;
     if (members > kMaxCount) return fail("it lists more than 32767 members", details);
     std::string text;
     appendLine(text, "Project Name: " + name_);
@@ -65,6 +79,11 @@ class ProjectReader {
     appendLine(text, "Number of modules: " + decimal(modules_));
     appendLine(text, "Number of classes: " + decimal(classes_));
     appendLine(text, "Number of forms: " + decimal(forms_));
+    if (kinds_ == MemberKinds::All) {
+      for (std::size_t i = 0; i < kDesignedKindCount; ++i) {
+        appendLine(text, "Number of " + std::string(kDesignedKinds[i].plural) + ": " + decimal(designed_[i]));
+      }
+    }
     details.detailsText = std::move(text);
     details.isExe = toLower(type_) == "exe";
     details.fileCount = static_cast<std::int16_t>(members);
@@ -74,6 +93,17 @@ class ProjectReader {
   }
 
  private:
+  bool takeDesignedMember(std::string_view line, ProjectDetails& details) {
+    for (std::size_t i = 0; i < kDesignedKindCount; ++i) {
+      const std::string_view key = kDesignedKinds[i].key;
+      if (!startsWithNoCase(line, key)) continue;
+      if (!countOne(designed_[i], kDesignedKinds[i].plural, details)) return false;
+      details.members.emplace_back(from(line, key.size()));
+      return true;
+    }
+    return true;
+  }
+
   bool countOne(int& counter, std::string_view what, ProjectDetails& details) {
     if (counter == kMaxCount) return fail("it lists more than 32767 " + std::string(what), details);
     ++counter;
@@ -90,8 +120,10 @@ class ProjectReader {
   }
 
   std::string_view projectFile_;
+  MemberKinds kinds_;
   int lineNumber_ = 0;
   int forms_ = 0, modules_ = 0, classes_ = 0;
+  int designed_[kDesignedKindCount] = {};
   std::string name_, type_, major_, minor_, revision_;
 };
 
@@ -152,14 +184,14 @@ std::vector<std::string> newLines(const std::vector<std::string>& wanted, std::s
 
 }  // namespace
 
-ProjectDetails LoadProjectDetails(const FileSystem& files, std::string_view projectFile) {
+ProjectDetails LoadProjectDetails(const FileSystem& files, std::string_view projectFile, MemberKinds kinds) {
   ProjectDetails details;
   auto text = files.readFile(projectFile);
   if (!text) {
     details.failure = text.message();
     return details;
   }
-  ProjectReader reader(projectFile);
+  ProjectReader reader(projectFile, kinds);
   LineReader lines(*text);
   std::string_view line;
   while (lines.next(line)) {

@@ -16,6 +16,16 @@
 
 namespace qm {
 
+// Which members the files page lists: forms, modules and classes, as it
+// always has, or, on the person's request, also the user controls, property
+// pages and user documents, which are source text like a form (a designer
+// block at the top, then code). Designers and the resource file are never
+// listed: their text belongs to the designer, not to the person.
+enum class MemberKinds { Classic, All };
+inline MemberKinds memberKindsFor(bool allProcedures) {
+  return allProcedures ? MemberKinds::All : MemberKinds::Classic;
+}
+
 struct ProjectDetails {
   bool loaded = false;       // the whole file was read without a failure
   std::string name;          // Name= value ("" on failure or when missing)
@@ -28,8 +38,10 @@ struct ProjectDetails {
 
 // Reads the project file. A Module=/Class= line without ";", a Name line
 // shorter than 7 characters, more than 32767 members of a kind, or a file
-// that cannot be read make it fail: loaded false, name empty.
-ProjectDetails LoadProjectDetails(const FileSystem& files, std::string_view projectFile);
+// that cannot be read make it fail: loaded false, name empty. With all
+// member kinds the details text counts the added kinds in three more lines.
+ProjectDetails LoadProjectDetails(const FileSystem& files, std::string_view projectFile,
+                                  MemberKinds kinds = MemberKinds::Classic);
 
 // Why `projectFile` cannot be used as a project (no such file, a file that
 // cannot be read or is no project file, no Name= line), naming the file;

@@ -17,6 +17,7 @@ struct RunOptions {
   bool addLineNumbers = false;
   float lineNumberStart = 10;  // not a number when the box's text is none
   bool variableDump = false;
+  bool allProcedures = false;  // every procedure form, and the project read with all its source members
   SaveMode saveMode = SaveMode::Backup;
   std::string newLocation;
   bool compile = false;

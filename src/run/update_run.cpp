@@ -39,9 +39,10 @@ std::string failed(std::string_view why) { return "Failed: " + std::string(why);
 
 // A result written beside its target, waiting for the batch's rename.
 struct StagedResult {
-  std::string name;    // as the summary names the file
-  std::string staged;  // the file written beside the target
+  std::string name;          // as the summary names the file
+  std::string staged;        // the file written beside the target
   std::string target;
+  std::string linkedBackup;  // a backup that is a second name of the target's file, if any
 };
 
 class UpdateRun {
@@ -106,6 +107,7 @@ class UpdateRun {
   // ------------------------------------------------------------ places
 
   bool isNewCopy() const { return c_.options.saveMode == SaveMode::NewCopy; }
+  HeaderForms headerForms() const { return headerFormsFor(c_.options.allProcedures); }
   FileSystem& files() { return c_.workspace.files; }
   const std::string& projectFolder() const { return c_.project.projectFolder; }
 
@@ -141,6 +143,17 @@ class UpdateRun {
   bool unprotected(std::string_view path) const {
     const std::string& folder = isNewCopy() ? destination_ : projectFolder();
     return liesDirectlyIn(path, folder) && uncopied_.count(toLower(bareName(path))) > 0;
+  }
+  // In a Backup run: where the copy of a member to be changed goes when it
+  // is made as the member is read; nothing when it was made beforehand.
+  std::optional<std::string> backupOnReading(const std::string& path, const std::string& name) const {
+    if (liesDirectlyIn(path, projectFolder())) {
+      if (backedUpOnReading_.count(toLower(bareName(path))) == 0) return std::nullopt;
+      return joinPath(destination_, name);
+    }
+    const auto below = backupsBelow_.find(path);
+    if (below == backupsBelow_.end()) return std::nullopt;
+    return below->second;
   }
   // In a Backup run: the file has a copy in the backup folder.
   bool backedUp(const std::string& path) const {
@@ -233,17 +246,28 @@ class UpdateRun {
 
   // Backup: the top-level files, and every file to be changed from a
   // sub-folder or from outside the project's folder, all made durable by
-  // one flush before any file they protect changes.
+  // the batch's first flush, before any file they protect changes. The
+  // members to be processed in the project's folder and below are backed up
+  // as each is read (see backUpOnReading); the others are copied here.
   void backUpChangedFiles() {
-    const ProjectCopy copy = copyProjectFiles(files(), projectFolder(), destination_);
-    reportCopyFailures(copy);
     std::vector<std::string> listed;
-    for (const std::string& path : filesToProcess()) listed.push_back(listedPath(path));
+    for (const std::string& path : filesToProcess()) {
+      listed.push_back(listedPath(path));
+      if (liesDirectlyIn(path, projectFolder())) backedUpOnReading_.insert(toLower(bareName(path)));
+    }
+    const ProjectCopy copy = copyProjectFiles(files(), projectFolder(), destination_, backedUpOnReading_);
+    reportCopyFailures(copy);
+    backupCopies_ = copy.copied;
     std::vector<OutsideCopy> outside;
     for (const MemberPlace& place : placeMembers(listed, projectFolder(), kOutsideFolderName, topLevelNames())) {
       if (!place.outside && place.relative.find('\\') == std::string::npos) continue;  // a top-level file
       const std::string target = joinPath(destination_, place.relative);
       Status copied = makeFoldersFor(target);
+      if (copied && !place.outside) {
+        backupsBelow_[place.source] = target;
+        continue;
+      }
+      // A copy from outside is named in the record written next, so it is made now.
       if (copied) copied = files().copyFileUnflushed(place.source, target);
       if (!copied) {
         failLine("Copying " + shownPath(place.listed) + " to the backup folder..." + failed(copied.message()));
@@ -260,12 +284,31 @@ class UpdateRun {
         for (const OutsideCopy& copyOf : outside) backedUp_.erase(projectFolder() + copyOf.member);
       }
     }
-    if (Status flushed = files().flushFolder(destination_); !flushed) {
-      failLine("Copying the project to the backup folder..." + failed(flushed.message()));
-      for (const std::string& name : copy.copied) uncopied_.insert(toLower(name));
-      backedUp_.clear();
-    }
     advance();
+  }
+
+  // A member's backup, made as it is read: a second name of the member's
+  // file where the file system allows, else a copy. The run replaces a
+  // member only by renaming a new file over it, so the second name keeps
+  // the old bytes; a member that is not replaced gets a copy of its own in
+  // the end (see separateBackup). Returns whether the backup is a second name.
+  Result<bool> backUpOnReading(const std::string& path, const std::string& target) {
+    if (files().linkFile(path, target)) return true;
+    if (Status copied = files().copyFileUnflushed(path, target); !copied) return copied;
+    return false;
+  }
+
+  // Turns a backup that is a second name of a member that will not be
+  // replaced into a copy of its own, so that a later change made inside the
+  // member's file (as editors save) leaves the backup as it is. Before the
+  // batch, the batch's flush makes the copy durable; after it, the copy
+  // waits for the disk itself.
+  void separateBackup(const std::string& name, const std::string& member, const std::string& backup,
+                      bool waitForDisk) {
+    if (Status copied = waitForDisk ? files().copyFile(member, backup) : files().copyFileUnflushed(member, backup);
+        !copied) {
+      failLine("Copying " + name + " to the backup folder..." + failed(copied.message()));
+    }
   }
 
   // NewCopy: every top-level file and every member the project file lists,
@@ -349,7 +392,8 @@ class UpdateRun {
 
     line("Creating backup of " + name + "...");
     yield();
-    if (!isNewCopy() && !backedUp(path)) {
+    const std::optional<std::string> backup = isNewCopy() ? std::nullopt : backupOnReading(path, name);
+    if (!isNewCopy() && !backup && !backedUp(path)) {
       failAdd(failed(unprotectedReason(name)));
       return;
     }
@@ -357,6 +401,16 @@ class UpdateRun {
     if (!source) {
       failAdd(failed(source.message()));
       return;
+    }
+    std::string linkedBackup;
+    if (backup) {
+      auto linked = backUpOnReading(path, *backup);
+      if (!linked) {
+        if (liesDirectlyIn(path, projectFolder())) uncopied_.insert(toLower(name));
+        failAdd(failed(linked.message()));
+        return;
+      }
+      if (*linked) linkedBackup = *backup;
     }
     add("Done");
     advance();
@@ -366,14 +420,15 @@ class UpdateRun {
     if (result) addLineNumbers(name, *result);
     // A new copy holds every member: one that could not be processed goes
     // there as it was.
-    if (result || isNewCopy()) save(name, path, *source, result ? *result : *source);
+    const bool staged = (result || isNewCopy()) && save(name, path, *source, result ? *result : *source, linkedBackup);
+    if (!staged && !linkedBackup.empty()) separateBackup(name, path, linkedBackup, false);
   }
 
   // The insertion's inputs for one member. The one place they are gathered.
   // `member` is the selected file's path, as the analysis recorded its procedures under.
   InsertionSources insertionSources(const CodeStyle& style, const std::string& member) const {
     return InsertionSources{style.onErrorText, style.handlerText, c_.options.minLines, c_.project.projectName,
-                            c_.procedures, member};
+                            c_.procedures, member, headerForms()};
   }
 
   std::optional<std::string> transform(const std::string& path, const std::string& name, const std::string& text) {
@@ -410,7 +465,8 @@ class UpdateRun {
   }
 
   void addVariableDump(const std::string& name, std::string& text) {
-    const DumpOptions options{name, c_.options.skipIgnoreTagged, c_.options.variableDump, &c_.notes.userTypes};
+    const DumpOptions options{name, c_.options.skipIgnoreTagged, c_.options.variableDump, &c_.notes.userTypes,
+                              headerForms()};
     text = VariableDumpPass(options).run(text, c_.dump);
     advance();
   }
@@ -418,7 +474,8 @@ class UpdateRun {
   void addLineNumbers(const std::string& name, std::string& text) {
     if (!c_.options.addLineNumbers) return;
     line("Adding line numbers to " + name + "...");
-    NumberingOutcome numbered = NumberingPass(c_.options.lineNumberStart, kLineNumberIncrement).run(text);
+    NumberingOutcome numbered =
+        NumberingPass(c_.options.lineNumberStart, kLineNumberIncrement, headerForms()).run(text);
     if (!numbered.alreadyNumbered && numbered.numberedLines > 0) text = std::move(numbered.text);
     add("Success");
     advance();
@@ -435,28 +492,34 @@ class UpdateRun {
     return alone.empty() ? std::string(bareName(path)) : alone.front().relative;
   }
 
-  // Writes the result beside its target; the batch renames it into place.
-  void save(const std::string& name, const std::string& path, const std::string& source, const std::string& result) {
+  // Writes the result beside its target, for the batch to rename into
+  // place; tells whether it did.
+  bool save(const std::string& name, const std::string& path, const std::string& source, const std::string& result,
+            const std::string& linkedBackup) {
     std::string target = path;
     if (isNewCopy()) {
       target = joinPath(destination_, std::string(folderOf(newCopyPlace(path))) + name);
       if (Status made = makeFoldersFor(target); !made) {
         failLine("Saving " + name + "..." + failed(made.message()));
-        return;
+        return false;
       }
     } else if (result == source) {
-      return;  // nothing to change: the file is not written at all
+      return false;  // nothing to change: the file is not written at all
     }
     auto staged = files().stageBeside(target, result);
     if (!staged) {
       failLine("Saving " + name + "..." + failed(staged.message()));
-      return;
+      return false;
     }
-    staged_.push_back({name, *staged, target});
+    staged_.push_back({name, *staged, target, linkedBackup});
+    return true;
   }
 
+  // The folders the batch flushes: those of the results and, in a Backup
+  // run, the backup folder, whose copies must be on the disk first.
   std::vector<std::string> stagedFolders() const {
     std::vector<std::string> folders;
+    if (!isNewCopy()) folders.push_back(destination_);
     for (const StagedResult& result : staged_) {
       std::string folder(folderOf(result.target));
       if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(std::move(folder));
@@ -471,16 +534,21 @@ class UpdateRun {
     return {};
   }
 
-  // The batch: every result is beside its target; one flush makes them
-  // durable, the renames put them in place, one more flush makes the
-  // renames durable.
+  // The batch: every result is beside its target and every backup made;
+  // one flush makes them durable, the renames put the results in place, one
+  // more flush makes the renames durable.
   void writeResults() {
-    if (staged_.empty()) return;
+    if (staged_.empty() && isNewCopy()) return;
     const std::vector<std::string> folders = stagedFolders();
     if (Status flushed = flushFolders(folders); !flushed) {
+      if (!isNewCopy()) {
+        failLine("Copying the project to the backup folder..." + failed(flushed.message()));
+        for (const std::string& name : backupCopies_) uncopied_.insert(toLower(name));
+      }
       for (const StagedResult& result : staged_) {
         (void)files().discardStaged(result.staged);  // a leftover is hidden and never read
         failLine("Saving " + result.name + "..." + failed(flushed.message()));
+        if (!result.linkedBackup.empty()) separateBackup(result.name, result.target, result.linkedBackup, true);
       }
       staged_.clear();
       return;
@@ -489,8 +557,10 @@ class UpdateRun {
       if (Status committed = files().commitStaged(result.staged, result.target); !committed) {
         (void)files().discardStaged(result.staged);
         failLine("Saving " + result.name + "..." + failed(committed.message()));
+        if (!result.linkedBackup.empty()) separateBackup(result.name, result.target, result.linkedBackup, true);
       }
     }
+    if (staged_.empty()) return;
     staged_.clear();
     if (Status flushed = flushFolders(folders); !flushed) {
       failLine("Saving the changed files..." + failed(flushed.message()));
@@ -605,7 +675,10 @@ class UpdateRun {
   std::string destination_;         // ends with a separator
   std::string resultProjectFile_;   // the project file the additions go into
   std::set<std::string> uncopied_;  // lower-cased top-level names whose copy at the destination failed
-  std::set<std::string> backedUp_;  // Backup: files below or outside the project's folder with a copy
+  std::set<std::string> backedUp_;  // Backup: files outside the project's folder with a copy
+  std::vector<std::string> backupCopies_;         // Backup: the top-level files copied beforehand
+  std::set<std::string> backedUpOnReading_;        // Backup: lower-cased top-level members backed up as read
+  std::map<std::string, std::string> backupsBelow_;  // Backup: member below the project's folder -> its copy
   std::map<std::string, std::string> newCopyPlaces_;  // NewCopy: lower-cased folded member path -> its path in the copy
   std::vector<StagedResult> staged_;
 };

@@ -14,7 +14,12 @@
 // target, one flush, every rename, one flush; the backup copies are on the
 // disk before the first of them. After a crash at any moment every file is
 // as it was or completely rewritten, and a file whose bytes would not change
-// is not written at all.
+// is not written at all. A member's backup costs no copy where the file
+// system allows: it is a second name of the member's file, which the rename
+// then leaves holding the old bytes alone; a member that is not replaced
+// gets a copy of its own instead, so that no later change made inside the
+// member's file can reach its backup (only a crash between a backup and
+// the batch's renames can leave a backup that is still a second name).
 //
 // A file operation that fails is reported in the summary with the file and
 // the reason; that file is left exactly as it was and the run goes on with

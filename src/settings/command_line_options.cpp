@@ -30,6 +30,7 @@ constexpr std::array kOptions{
     CommandLineOption{"/i", "LINES", OptionUse::Run, "leave out procedures of fewer lines of code"},
     CommandLineOption{"/e", "", OptionUse::Run, "do not skip procedures that already handle errors"},
     CommandLineOption{"/t", "", OptionUse::Run, "do not skip procedures inside '<ignore> tags"},
+    CommandLineOption{"/x", "", OptionUse::Run, "include all procedures and user controls"},
     CommandLineOption{"--dry-run", "", OptionUse::Run,
                       "change nothing: the run's changes as a unified diff for patch -p1 on\n"
                       "                        standard output; standard error starts with \"# root: \" and its folder"},
@@ -37,6 +38,8 @@ constexpr std::array kOptions{
     CommandLineOption{"--min-coverage", "N", OptionUse::Analyse,
                       "fail when a member with procedures has a coverage below N percent"},
     CommandLineOption{"--format", "tsv|json", OptionUse::Analyse, "the report's form (tsv: as the page shows it)"},
+    CommandLineOption{"--all-procedures", "", OptionUse::Analyse,
+                      "count every procedure form; list user controls, property pages, user documents"},
 };
 
 bool isLetterSwitch(std::string_view name) { return name.size() == 2 && name[0] == '/'; }

@@ -39,7 +39,7 @@ const CommandLineOption* findOption(std::string_view word, OptionUse use);
 // The option a word names in any use; nullptr when none.
 const CommandLineOption* findAnyOption(std::string_view word);
 
-// The letters of the update run's switches ("parbcsmlviet"), and those of
+// The letters of the update run's switches ("parbcsmlvietx"), and those of
 // them that take a value.
 std::string runSwitchLetters();
 std::string runValueSwitchLetters();

@@ -37,6 +37,11 @@ std::int32_t GetSettingNumber(const SettingsBackend& store, RegistryRoot root, s
 void SaveSettingNumber(SettingsBackend& store, RegistryRoot root, std::string_view keyPath, std::string_view valueName,
                        std::int32_t number);
 
+// Under SettingsValuesKey, a number: 1 when every procedure form and the
+// user controls, property pages and user documents are included, 0 or
+// missing when not.
+inline constexpr std::string_view kAllProceduresValue = "AllProcedures";
+
 // The user's own store on this platform.
 std::unique_ptr<SettingsBackend> openProductSettings();
 // Where those settings are kept, for the help.

@@ -7,6 +7,7 @@
 
 #include "platform/paths.h"
 #include "platform/product.h"
+#include "wizard/about_text.h"
 #include "ui/artwork.h"
 #include "ui/clickable_label.h"
 #include "ui/open_web_link.h"
@@ -38,17 +39,14 @@ ClickableLabel* linkLabel(const char* name, const QString& text, QWidget* parent
 }  // namespace
 
 QString versionText() {
-  return QStringLiteral("Version %1.%2.%3")
-      .arg(QUILLMERE_VERSION_MAJOR)
-      .arg(QUILLMERE_VERSION_MINOR)
-      .arg(QUILLMERE_VERSION_PATCH);
+  return fromNative(aboutVersion(QUILLMERE_VERSION_MAJOR, QUILLMERE_VERSION_MINOR, QUILLMERE_VERSION_PATCH));
 }
 
 frmAbout::frmAbout(QWidget* parent, LinkOpener openLink, std::string guideFile)
     : QDialog(parent), openLink_(std::move(openLink)), guideFile_(std::move(guideFile)) {
   if (!openLink_) openLink_ = [](const std::string& link) { OpenWebLink(link); };
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("About Trapwise"));
+  setWindowTitle(fromNative(kAboutCaption));
   setModal(false);
 
   imgIcon = namedLabel("imgIcon", this);
@@ -66,7 +64,7 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink, std::string guideFile)
   lblInfo = namedLabel("lblInfo", this);
   lblInfo->setWordWrap(true);
   lblTitle = namedLabel("lblTitle", this);
-  lblTitle->setText(QStringLiteral("Warning:"));
+  lblTitle->setText(fromNative(kAboutWarningTitle));
   QFont bold = lblTitle->font();
   bold.setBold(true);
   lblTitle->setFont(bold);
@@ -79,10 +77,10 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink, std::string guideFile)
 
   imgWeb = namedLabel("imgWeb", this);
   imgWeb->setPixmap(webImage(16));
-  lblVisit = linkLabel("lblVisit", QStringLiteral("Visit Us"), this);
+  lblVisit = linkLabel("lblVisit", fromNative(kVisitUs), this);
   imgMail = namedLabel("imgMail", this);
   imgMail->setPixmap(mailImage(16));
-  lblLink = linkLabel("lblLink", QStringLiteral("Contact Us"), this);
+  lblLink = linkLabel("lblLink", fromNative(kContactUs), this);
   lblGuide = linkLabel("lblGuide", QString(), this);
   lblGuide->setWordWrap(true);
   lblGuide->setVisible(!guideFile_.empty());
@@ -136,17 +134,14 @@ frmAbout::frmAbout(QWidget* parent, LinkOpener openLink, std::string guideFile)
 
 void frmAbout::Form_Load() {
   lblVersion->setText(versionText());
-  // The CR LF pair twice leaves room below the sentence, as in the original text.
-  lblInfo->setText(fromNative(kProductName) +
-                   QStringLiteral(" adds routines to your Visual Basic projects using a simple 4 stage wizard.\r\n\r\n"));
-  lblWarning->setText(QStringLiteral(
-      "This software is provided 'as is' without a warranty of any kind, either expressed or implied.  "));
+  lblInfo->setText(fromNative(aboutInfo()));
+  lblWarning->setText(fromNative(kAboutWarning));
   lblGuide->setText(QStringLiteral("User guide (F1): ") + fromNative(shownPath(guideFile_)));
 }
 
-void frmAbout::lblVisit_Click() { openLink_("http://" + std::string(kMakerAddress)); }
+void frmAbout::lblVisit_Click() { openLink_(visitUsLink()); }
 
-void frmAbout::lblLink_Click() { openLink_("mailto:" + std::string(kMakerMail)); }
+void frmAbout::lblLink_Click() { openLink_(contactUsLink()); }
 
 void frmAbout::lblGuide_Click() {
   if (!guideFile_.empty()) openLink_(guideFile_);

@@ -124,6 +124,7 @@ std::vector<ControlBinding> frmMain::bindingTable() {
       {txtStartFrom, p3.txtStartFrom},
       {fraVarDump, p3.fraVarDump},
       {chkVarDump, p3.chkVarDump},
+      {chkAllProcedures, p3.chkAllProcedures},
       {cmdQuit[2], p3.cmdQuit},
       {cmdBack2, p3.cmdBack2},
       {cmdLoad4, p3.cmdLoad4},
@@ -163,6 +164,13 @@ QPushButton* frmMain::defaultButton() const {
 // after the focus moved onto it as a click would move it, so a number box
 // is checked first.
 void frmMain::keyPressEvent(QKeyEvent* event) {
+  // Escape is the page's Quit, as Cancel is a dialog's.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    static constexpr std::array<std::size_t, 4> kQuitOfPage{0, 1, 2, 4};
+    QPushButton* quit = cmdQuit[kQuitOfPage[static_cast<std::size_t>(pages->currentIndex())]];
+    if (quit != nullptr && quit->isEnabled()) quit->click();
+    return;
+  }
   if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
     QWidget::keyPressEvent(event);
     return;

@@ -2,7 +2,8 @@
 // a time. It is a view over the wizard's logic (Wizard): one table binds
 // every widget to the page control it shows, so every click, tick, pick and
 // key goes to the control's handler, and refresh() then copies every control
-// onto its widget. Enter presses the page's default button (Next, Begin).
+// onto its widget. Enter presses the page's default button (Next, Begin),
+// Escape the page's Quit.
 // The window keeps no state of its own beyond the widgets it is made of.
 #pragma once
 
@@ -135,6 +136,7 @@ class frmMain : public QWidget {
   QLineEdit* txtStartFrom = nullptr;
   QGroupBox* fraVarDump = nullptr;
   QCheckBox* chkVarDump = nullptr;
+  QCheckBox* chkAllProcedures = nullptr;
   QPushButton* cmdBack2 = nullptr;
   QPushButton* cmdLoad4 = nullptr;
 

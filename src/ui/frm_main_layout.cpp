@@ -403,11 +403,17 @@ QWidget* frmMain::buildOptionsPage() {
   right->addWidget(fraNumbers);
   right->addWidget(fraVarDump);
   right->addStretch(1);
-  auto* advancedRow = new QHBoxLayout(advanced);
-  advancedRow->setContentsMargins(4, 4, 4, 4);
+  auto* advancedRow = new QHBoxLayout;
   advancedRow->setSpacing(4);
   advancedRow->addWidget(fraExceptions, 1);
   advancedRow->addLayout(right, 1);
+  chkAllProcedures = named(new QCheckBox(QStringLiteral("Include all procedures and user controls"), advanced),
+                           QStringLiteral("chkAllProcedures"));
+  auto* advancedColumn = new QVBoxLayout(advanced);
+  advancedColumn->setContentsMargins(4, 4, 4, 4);
+  advancedColumn->setSpacing(4);
+  advancedColumn->addLayout(advancedRow, 1);
+  advancedColumn->addWidget(chkAllProcedures);
   tabOptions->addTab(advanced, QStringLiteral("Advanced Options"));
 
   layout->addWidget(tabOptions, 1);

@@ -109,12 +109,12 @@ bool opensFunctionNamed(std::string_view trimmed, std::string_view name) {
   return startsWithNoCase(rest, name) && rest.size() > name.size() && rest[name.size()] == '(';
 }
 
-void skipRestOfFunction(LineReader& reader) {
+void skipRestOfFunction(LineReader& reader, HeaderForms forms) {
   std::string_view line;
   for (LineReader before = reader; reader.next(line); before = reader) {
     const std::string_view trimmed = trimSpaces(line);
     if (endKeyword(trimmed) == ProcedureKind::Function) return;
-    if (isHeader(trimmed)) {
+    if (isHeader(trimmed, forms)) {
       reader = before;  // that line opens the next procedure: leave it to the caller
       return;
     }

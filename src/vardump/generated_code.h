@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/scanning.h"
 #include "platform/lines.h"
 
 namespace qm {
@@ -41,7 +42,7 @@ bool opensFunctionNamed(std::string_view trimmed, std::string_view name);
 // Moves `reader`, which stands just after such a function's first line, past
 // the function's "End Function" line. A function that never ends stops before
 // the next procedure header, or at the end of the text, so nothing of another
-// procedure goes with it.
-void skipRestOfFunction(LineReader& reader);
+// procedure (a header of the given forms) goes with it.
+void skipRestOfFunction(LineReader& reader, HeaderForms forms = HeaderForms::Classic);
 
 }  // namespace qm

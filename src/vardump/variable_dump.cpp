@@ -31,13 +31,19 @@ std::string_view fileStem(std::string_view fileName) {
   return dot == std::string_view::npos ? bare : bare.substr(0, dot);
 }
 
-bool isClassFile(std::string_view fileName) { return endsWith(toLower(bareName(fileName)), ".cls"); }
+// Classes, user controls, property pages and user documents: modules that
+// exist only as instances, so no code elsewhere can name their variables by
+// the module's name.
+bool hasNoDefaultInstance(std::string_view fileName) {
+  const std::string name = toLower(bareName(fileName));
+  return endsWith(name, ".cls") || endsWith(name, ".ctl") || endsWith(name, ".pag") || endsWith(name, ".dob");
+}
 
 // The state that one file's dump keeps while it reads the file.
 class FileDump {
  public:
   FileDump(const DumpOptions& options, DumpState& state, std::size_t textSize)
-      : options_(options), state_(state), isClass_(isClassFile(options.fileName)) {
+      : options_(options), state_(state), isClass_(hasNoDefaultInstance(options.fileName)) {
     out_.reserve(textSize + textSize / 4 + 4096);
     moduleText_ = reportFunctionHead(kModuleFunctionHeader, "module");
     appendLine(moduleText_, "");
@@ -49,7 +55,7 @@ class FileDump {
     while (reader.next(line)) {
       const std::string_view trimmed = trimSpaces(line);
       if (options_.variableDumpOption && opensFunctionNamed(trimmed, "sModuleVariables")) {
-        skipRestOfFunction(reader);  // an earlier run's copy; the one appended below replaces it
+        skipRestOfFunction(reader, options_.headerForms);  // an earlier run's copy; the one appended below replaces it
         continue;
       }
       if (auto name = vbNameAttribute(line)) vbName_ = std::string(trimSpaces(*name));
@@ -65,7 +71,7 @@ class FileDump {
       if (!skipping_ && !inTypeBlock && !conditionals_.inside() && !isComment(trimmed)) {
         collectDeclarations(trimmed);
       }
-      if (!inTypeBlock && isHeader(trimmed)) startProcedure(trimmed);
+      if (!inTypeBlock && isHeader(trimmed, options_.headerForms)) startProcedure(trimmed);
       appendLine(out_, line);
     }
   }

@@ -11,7 +11,8 @@
 // are dropped (see declarations.h), variables of the project's user-defined
 // types are left out (Visual Basic cannot pass them to a Variant), public
 // variables of a class are left out of the global report (a class has no
-// default instance to qualify them with), and public variables are qualified
+// default instance to qualify them with, and neither has a user control, a
+// property page or a user document), and public variables are qualified
 // with the module's VB_Name, which is what code elsewhere in the project
 // names them by. A function sModuleVariables written by an earlier run is
 // replaced, not defined a second time.
@@ -22,6 +23,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/scanning.h"
 
 namespace qm {
 
@@ -39,6 +41,7 @@ struct DumpOptions {
   bool skipIgnoreTagged = false;  // declarations inside '<ignore> ... '</ignore> tags are not reported
   bool variableDumpOption = false;  // append sModuleVariables to the file
   const std::set<std::string>* userTypes = nullptr;  // lower-cased names of the project's Type blocks
+  HeaderForms headerForms = HeaderForms::Classic;  // the lines that open a procedure
 };
 
 // The pass on a text in memory. Adds the file's public variables to `state`.

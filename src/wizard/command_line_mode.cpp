@@ -70,6 +70,8 @@ void applySwitches(Wizard& window, const CommandLine& commandLine, std::vector<s
 
 // True when the run started (it may still have failed steps).
 bool pressButtons(Wizard& window, const CommandLine& commandLine, CommandLineOutcome& outcome) {
+  // Before the analysis, so that the list and /a take in every member kind.
+  window.includeAllProcedures(commandLine.hasSwitch('x'));
   window.cmdLoad2_Click();
   if (commandLine.hasSwitch('a') && window.filesPage.cmdSelectAll.caption == kSelectAll) {
     window.filesPage.cmdSelectAll_Click();

@@ -60,13 +60,14 @@ std::string jsonString(std::string_view text) {
 
 }  // namespace
 
-Result<ProjectCoverage> analyseProjectCoverage(const FileSystem& files, std::string_view projectFile) {
+Result<ProjectCoverage> analyseProjectCoverage(const FileSystem& files, std::string_view projectFile,
+                                               bool allProcedures) {
   if (std::string problem = projectLoadProblem(files, projectFile); !problem.empty()) {
     return Status::failure(std::move(problem));
   }
   ProjectCoverage out;
   out.projectFile = sGetLongFileName(files, projectFile);
-  const ProjectDetails details = LoadProjectDetails(files, out.projectFile);
+  const ProjectDetails details = LoadProjectDetails(files, out.projectFile, memberKindsFor(allProcedures));
   out.name = details.name;
   LineReader reader(details.detailsText);
   std::string_view line;
@@ -75,7 +76,7 @@ Result<ProjectCoverage> analyseProjectCoverage(const FileSystem& files, std::str
   ProcedureList procedures;
   AnalysisNotes notes;
   for (const std::string& member : details.members) {
-    const ProcedureCounts counts = AnalyseFile(files, folder + member, procedures, notes);
+    const ProcedureCounts counts = AnalyseFile(files, folder + member, procedures, notes, headerFormsFor(allProcedures));
     out.members.push_back({member, counts.procedures, counts.handled, coveragePercent(counts), counts.procedures >= 0});
   }
   return out;

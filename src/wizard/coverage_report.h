@@ -30,7 +30,8 @@ struct ProjectCoverage {
 
 // Opens and analyses the project as the first two pages do, touching no
 // setting; a failure says why the project cannot be used.
-Result<ProjectCoverage> analyseProjectCoverage(const FileSystem& files, std::string_view projectFile);
+Result<ProjectCoverage> analyseProjectCoverage(const FileSystem& files, std::string_view projectFile,
+                                               bool allProcedures = false);
 
 // One JSON object: "project", "name", "details" and one record per member
 // in "members". Text that is not UTF-8 is read byte by byte as Latin-1.

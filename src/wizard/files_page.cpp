@@ -73,7 +73,8 @@ void FilesPage::analyse() {
   for (std::size_t i = 0; i < rows; ++i) {
     path = project.projectFolder;
     path.append(list.rows[i].cells.empty() ? std::string() : list.rows[i].cells[0]);
-    const ProcedureCounts counts = AnalyseFile(files_, path, session_.procedures, session_.notes);
+    const ProcedureCounts counts =
+        AnalyseFile(files_, path, session_.procedures, session_.notes, headerFormsFor(session_.allProcedures));
     const std::int16_t coverage = coveragePercent(counts);
     barProgress.value += 1;
     if (yield_) yield_();
@@ -100,6 +101,22 @@ std::vector<std::string> FilesPage::tickedFiles() const {
     files.push_back(session_.project.projectFolder + (row.cells.empty() ? std::string() : row.cells[0]));
   }
   return files;
+}
+
+std::map<std::string, bool> FilesPage::ticksByRow() const {
+  std::map<std::string, bool> ticks;
+  for (const ListRow& row : lstProjectFiles.rows) {
+    if (!row.cells.empty()) ticks.emplace(row.cells[0], row.ticked);
+  }
+  return ticks;
+}
+
+void FilesPage::restoreTicks(const std::map<std::string, bool>& ticks) {
+  for (ListRow& row : lstProjectFiles.rows) {
+    if (row.cells.empty()) continue;
+    if (const auto tick = ticks.find(row.cells[0]); tick != ticks.end()) row.ticked = tick->second;
+  }
+  if (session_.project.fileCount > 0) showAnalysedTicks();
 }
 
 void FilesPage::cmdSelectAll_Click() {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,11 @@ class FilesPage {
   void analyse();
   // The full paths of the ticked rows, in list order.
   std::vector<std::string> tickedFiles() const;
+  // The tick of each row, by the row's path as the project file writes it.
+  std::map<std::string, bool> ticksByRow() const;
+  // After a fresh analysis: each row that was there before takes back the
+  // tick the person gave it; a new row keeps the analysis's tick.
+  void restoreTicks(const std::map<std::string, bool>& ticks);
 
   void cmdSelectAll_Click();
   // The person changed the tick of row `row` (0-based) to `ticked`.

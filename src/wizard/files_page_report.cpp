@@ -36,13 +36,15 @@ std::string filesPageReport(const Label& lblProjectDetails, const FileListView& 
   return out;
 }
 
-Result<std::string> analyseProjectReport(const FileSystem& files, std::string_view projectFile) {
+Result<std::string> analyseProjectReport(const FileSystem& files, std::string_view projectFile,
+                                         bool allProcedures) {
   if (std::string problem = projectLoadProblem(files, projectFile); !problem.empty()) {
     return Status::failure(std::move(problem));
   }
   const std::string longName = sGetLongFileName(files, projectFile);
-  const ProjectDetails details = LoadProjectDetails(files, longName);
+  const ProjectDetails details = LoadProjectDetails(files, longName, memberKindsFor(allProcedures));
   Session session;
+  session.allProcedures = allProcedures;
   Label lblProjectDetails;
   FilesPage page(session, files, {});
   showProjectDetails(details, session.project, lblProjectDetails, page.lstProjectFiles);

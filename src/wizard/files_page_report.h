@@ -18,8 +18,10 @@ namespace qm {
 std::string filesPageReport(const Label& lblProjectDetails, const FileListView& lstProjectFiles);
 
 // Opens the project as the first page does and analyses it as the second
-// page does, without touching any setting. A failure says why the project
-// cannot be used.
-Result<std::string> analyseProjectReport(const FileSystem& files, std::string_view projectFile);
+// page does, without touching any setting; with `allProcedures` as the
+// option "Include all procedures and user controls" does. A failure says why
+// the project cannot be used.
+Result<std::string> analyseProjectReport(const FileSystem& files, std::string_view projectFile,
+                                         bool allProcedures = false);
 
 }  // namespace qm

@@ -56,16 +56,20 @@ void OptionsPage::enter() {
   txtNewLoc.text = newCopyDefaultLocation(session_.project.projectFolder, services_.clock);
   if (GetSettingString(settings, HKEY_CURRENT_USER, key, "Create", "") == "True") optNew_Click();
 
-  // Deleting is offered only where the analysis met inserted code.
+  offerDelete();
+  chkAllProcedures.ticked = session_.allProcedures;
+
+  styles_.chooseCurrentStyle(lastRoutine);
+  showStyles();
+}
+
+void OptionsPage::offerDelete() {
   if (session_.project.insertedCodeFound) {
     optDelete.enabled = true;
   } else {
     optDelete.enabled = false;
     if (optDelete.selected) optAdd_Click();
   }
-
-  styles_.chooseCurrentStyle(lastRoutine);
-  showStyles();
 }
 
 void OptionsPage::leave() {
@@ -102,6 +106,7 @@ RunOptions OptionsPage::readRunOptions() const {
   const auto start = singleFromText(txtStartFrom.text);
   options.lineNumberStart = start ? *start : std::numeric_limits<float>::quiet_NaN();
   options.variableDump = chkVarDump.ticked;
+  options.allProcedures = session_.allProcedures;
   options.saveMode = optBackup.selected ? SaveMode::Backup : SaveMode::NewCopy;
   options.newLocation = txtNewLoc.text;
   options.compile = chkCompile.ticked;

@@ -67,6 +67,8 @@ class OptionsPage {
   TextBox txtStartFrom{.text = "10", .enabled = false};
   Label fraVarDump{"Variable Dump"};
   CheckBox chkVarDump{.caption = "Produce a variable dump"};
+  // Its click is the Wizard's: the project is read and analysed again.
+  CheckBox chkAllProcedures{.caption = "Include all procedures and user controls"};
 
   Button cmdBack2{.caption = "<< Back", .helpTopic = 200};
   Button cmdLoad4{.caption = "Next >>", .helpTopic = 400};
@@ -75,6 +77,8 @@ class OptionsPage {
 
   // Next on page 2, after the ticked files were captured.
   void enter();
+  // Delete is offered only where the analysis met inserted code.
+  void offerDelete();
   // Next on this page, before the summary is built.
   void leave();
   // The options the controls stand for, as the run reads them at Begin.

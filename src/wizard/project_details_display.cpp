@@ -17,9 +17,10 @@ std::string showProjectDetails(const ProjectDetails& details, ProjectState& proj
   return details.name;
 }
 
-std::string showProjectDetails(const FileSystem& files, std::string_view projectFile, ProjectState& project,
-                               Label& lblProjectDetails, FileListView& lstProjectFiles) {
-  return showProjectDetails(LoadProjectDetails(files, projectFile), project, lblProjectDetails, lstProjectFiles);
+std::string showProjectDetails(const FileSystem& files, std::string_view projectFile, MemberKinds kinds,
+                               ProjectState& project, Label& lblProjectDetails, FileListView& lstProjectFiles) {
+  return showProjectDetails(LoadProjectDetails(files, projectFile, kinds), project, lblProjectDetails,
+                            lstProjectFiles);
 }
 
 }  // namespace qm

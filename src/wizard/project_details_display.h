@@ -20,8 +20,8 @@ namespace qm {
 std::string showProjectDetails(const ProjectDetails& details, ProjectState& project, Label& lblProjectDetails,
                                FileListView& lstProjectFiles);
 
-// Reads the project file and shows it.
-std::string showProjectDetails(const FileSystem& files, std::string_view projectFile, ProjectState& project,
-                               Label& lblProjectDetails, FileListView& lstProjectFiles);
+// Reads the project file, listing the members of the given kinds, and shows it.
+std::string showProjectDetails(const FileSystem& files, std::string_view projectFile, MemberKinds kinds,
+                               ProjectState& project, Label& lblProjectDetails, FileListView& lstProjectFiles);
 
 }  // namespace qm

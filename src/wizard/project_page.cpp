@@ -30,7 +30,8 @@ void ProjectPage::loadRecentProjects() {
 }
 
 std::string ProjectPage::LoadProjectDetails(std::string_view projectFile) {
-  return showProjectDetails(services_.workspace.files, projectFile, session_.project, lblProjectDetails, fileList_);
+  return showProjectDetails(services_.workspace.files, projectFile, memberKindsFor(session_.allProcedures),
+                            session_.project, lblProjectDetails, fileList_);
 }
 
 void ProjectPage::reloadProject() {

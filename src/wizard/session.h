@@ -32,6 +32,7 @@ struct Session {
   std::string vbLocation;        // the Visual Basic executable, "" until located
   bool bShowWarning = true;      // the roll back asks first; the warning window can clear it
   bool bProceed = false;         // the warning window's answer
+  bool allProcedures = false;    // every procedure form and every source member kind (a remembered choice)
   bool lastRunCompleted = false;  // the last Begin ended with its timing line
   RunOutcome lastRun;             // what the last Begin came to
   RunPreview lastPreview;         // what the last Preview computed

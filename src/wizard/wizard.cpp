@@ -2,6 +2,8 @@
 // computes, and the window-wide commands.
 #include "wizard/wizard.h"
 
+#include <map>
+
 #include "platform/paths.h"
 #include "platform/product.h"
 #include "platform/text.h"
@@ -41,6 +43,7 @@ Wizard::Wizard(WizardServices services)
       optionsPage(session, services_, *editor_, *styles_),
       applyPage(session, services_, *editor_, optionsPage, projectPage) {
   projectPage.cmdLoad2.onClick = [this] { cmdLoad2_Click(); };
+  optionsPage.chkAllProcedures.onClick = [this] { chkAllProcedures_Click(); };
   filesPage.cmdBack1.onClick = [this] { cmdBack1_Click(); };
   filesPage.cmdLoad3.onClick = [this] { cmdLoad3_Click(); };
   optionsPage.cmdBack2.onClick = [this] { cmdBack2_Click(); };
@@ -66,6 +69,8 @@ StartUpOutcome Wizard::Form_Load(const CommandLine& commandLine) {
   // Only "False" is ever written; anything else keeps the warning, the safe side.
   session.bShowWarning = warning.empty() || !(equalsNoCase(warning, "False") || warning == "0");
   session.vbLocation = GetSettingString(settings, HKEY_CURRENT_USER, key, "VB_Location", "");
+  session.allProcedures = GetSettingNumber(settings, HKEY_CURRENT_USER, key, kAllProceduresValue, 0) != 0;
+  optionsPage.chkAllProcedures.ticked = session.allProcedures;
 
   projectPage.loadRecentProjects();
 
@@ -151,6 +156,34 @@ void Wizard::cmdLoad4_Click() {
 void Wizard::cmdBack3_Click() {
   if (busy()) return;
   currentPage = WizardPage::Options;
+}
+
+void Wizard::chkAllProcedures_Click() {
+  // While a long task runs the project must not change under it: the box
+  // goes back to the choice in force.
+  if (busy()) {
+    optionsPage.chkAllProcedures.ticked = session.allProcedures;
+    return;
+  }
+  includeAllProcedures(optionsPage.chkAllProcedures.ticked);
+}
+
+void Wizard::includeAllProcedures(bool include) {
+  optionsPage.chkAllProcedures.ticked = include;
+  if (include == session.allProcedures) return;
+  session.allProcedures = include;
+  SaveSettingNumber(services_.settings, HKEY_CURRENT_USER, SettingsValuesKey(), kAllProceduresValue, include ? 1 : 0);
+  if (session.project.projectName.empty()) return;
+  const std::map<std::string, bool> ticks = filesPage.ticksByRow();
+  projectPage.reloadProject();
+  if (currentPage == WizardPage::Project) return;
+  {
+    BusyScope working(session);
+    filesPage.analyse();
+  }
+  filesPage.restoreTicks(ticks);
+  session.selectedFiles = filesPage.tickedFiles();
+  optionsPage.offerDelete();
 }
 
 }  // namespace qm

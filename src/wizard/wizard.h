@@ -97,6 +97,14 @@ class Wizard {
   void cmdBack2_Click();
   void cmdLoad4_Click();
   void cmdBack3_Click();
+
+  // The option "Include all procedures and user controls": remembered at
+  // once, and the current project read again with it, and analysed again
+  // when the wizard is past its first page (ticks the person gave stay), so
+  // that the list, the ticked files and the procedure records always follow
+  // the option that the run will use.
+  void includeAllProcedures(bool include);
+  void chkAllProcedures_Click();
 };
 
 }  // namespace qm

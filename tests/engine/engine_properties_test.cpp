@@ -145,22 +145,26 @@ struct InsertionSetting {
   bool skipIgnoreTagged;
   bool skipExistingHandlers;
   const char* minLines;
+  HeaderForms forms = HeaderForms::Classic;
 };
-constexpr InsertionSetting kSettings[] = {{true, true, "0"}, {false, false, "0"}, {true, false, "3"}, {false, true, "-1"}};
+constexpr InsertionSetting kSettings[] = {{true, true, "0"},  {false, false, "0"}, {true, false, "3"},
+                                          {false, true, "-1"}, {false, false, "0", HeaderForms::All},
+                                          {true, true, "0", HeaderForms::All}};
 constexpr InsertionSetting kEveryProcedure = kSettings[1];
 
 InsertionOutcome inserted(const std::string& text, InsertionSetting setting) {
   ProcedureList list;
   AnalysisNotes notes;
-  analyseText(text, list, notes);
-  auto pass = InsertionPass::prepare({testing::kDefaultOnError, testing::kDefaultHandler, setting.minLines, "Billing", list},
+  analyseText(text, list, notes, {}, setting.forms);
+  auto pass = InsertionPass::prepare({testing::kDefaultOnError, testing::kDefaultHandler, setting.minLines, "Billing",
+                                      list, {}, setting.forms},
                                      "frmMain.frm", setting.skipIgnoreTagged, setting.skipExistingHandlers);
   EXPECT_TRUE(pass.ok());
   return pass->run(text);
 }
 
-std::string numbered(const std::string& text) {
-  const auto out = NumberingPass(10, 5).run(text);
+std::string numbered(const std::string& text, HeaderForms forms = HeaderForms::Classic) {
+  const auto out = NumberingPass(10, 5, forms).run(text);
   return out.alreadyNumbered || out.numberedLines == 0 ? text : out.text;
 }
 
@@ -208,10 +212,12 @@ TEST(EngineProperties, RemovalAfterOneOrTwoInsertionsGivesBackTheInput) {
 TEST(EngineProperties, NumberingPutsNumbersInFrontOfStatementsOnlyAndOnlyOnce) {
   for (std::size_t i = 0; i < samples().size(); ++i) {
     // The sample as it is, and after insertions.
-    for (const std::string& text :
-         {samples()[i], inserted(samples()[i], kSettings[0]).text, inserted(samples()[i], kEveryProcedure).text}) {
-      const std::string once = numbered(text);
-      ASSERT_EQ(numbered(once), once) << "sample " << i;
+    for (const auto& [text, forms] : {std::pair(samples()[i], HeaderForms::Classic),
+                                      std::pair(inserted(samples()[i], kSettings[0]).text, HeaderForms::Classic),
+                                      std::pair(inserted(samples()[i], kEveryProcedure).text, HeaderForms::Classic),
+                                      std::pair(inserted(samples()[i], kSettings[4]).text, HeaderForms::All)}) {
+      const std::string once = numbered(text, forms);
+      ASSERT_EQ(numbered(once, forms), once) << "sample " << i;
       const auto input = linesOf(text);
       const auto output = linesOf(once);
       if (output == input) continue;

@@ -32,18 +32,22 @@ void appendRecords(ProcedureList& list, std::string_view member, const std::vect
   }
 }
 // A record for every line that opens a procedure, as a long one without error handling.
-void recordEveryHeader(std::string_view text, ProcedureList& list, std::string_view member = "") {
+void recordEveryHeader(std::string_view text, ProcedureList& list, std::string_view member = "",
+                       HeaderForms forms = HeaderForms::Classic) {
   for (std::string_view line : splitLines(text)) {
-    if (isHeader(line)) list.append(member, {std::string(line), false, 50});
+    if (isHeader(line, forms)) list.append(member, {std::string(line), false, 50});
   }
 }
+
+// A case reads every procedure form when it says "allProcedures: yes".
+HeaderForms formsOf(const testing::Case& c) { return headerFormsFor(c.flag("allProcedures", false)); }
 
 class Analysis : public testing::CaseTest {};
 
 TEST_P(Analysis, CountsAndRecordsTheProceduresAsRead) {
   ProcedureList list;
   AnalysisNotes notes;
-  const ProcedureCounts counts = analyseText(c.text("input"), list, notes);
+  const ProcedureCounts counts = analyseText(c.text("input"), list, notes, {}, formsOf(c));
   EXPECT_EQ(counts.procedures, c.number("procedures"));
   EXPECT_EQ(counts.handled, c.number("handled"));
   std::string records, userTypes;
@@ -64,10 +68,10 @@ TEST_P(Insertion, WritesExactlyTheExpectedText) {
   if (c.has("records")) {
     appendRecords(list, "C:\\Billing\\frmMain.frm", c.lines("records"));
   } else {
-    recordEveryHeader(c.text("input"), list, "C:\\Billing\\frmMain.frm");
+    recordEveryHeader(c.text("input"), list, "C:\\Billing\\frmMain.frm", formsOf(c));
   }
   const InsertionSources sources{c.text("onError"), c.text("handler"), c.text("minLines"), "Billing", list,
-                                 "c:\\billing\\FRMMAIN.frm"};
+                                 "c:\\billing\\FRMMAIN.frm", formsOf(c)};
   auto pass = InsertionPass::prepare(sources, "frmMain.frm", c.flag("skipIgnoreTagged", true),
                                      c.flag("skipExistingHandlers", true));
   ASSERT_TRUE(pass.ok()) << pass.message();
@@ -85,7 +89,8 @@ class Numbering : public testing::CaseTest {};
 
 TEST_P(Numbering, NumbersTheStatementLinesOfEveryProcedure) {
   const std::string& input = c.text("input");
-  const auto out = NumberingPass(c.number("start"), static_cast<std::int16_t>(c.number("increment"))).run(input);
+  const auto increment = static_cast<std::int16_t>(c.number("increment"));
+  const auto out = NumberingPass(c.number("start"), increment, formsOf(c)).run(input);
   // The file keeps its text when there was nothing to number or it was numbered already.
   EXPECT_EQ(out.alreadyNumbered || out.numberedLines == 0 ? input : out.text, c.text("expected", input));
   EXPECT_EQ(out.nextNumber, c.number("next"));

@@ -1,6 +1,7 @@
 // A disk that fails part way through a run never costs the user a file.
 // The run is made once undisturbed to learn how many changes it makes to
-// the disk (every write, copy, rename, removal, folder change and flush);
+// the disk (every write, copy, link, rename, removal, folder change and
+// flush);
 // then, for every n up to that number, again on a fresh copy with the n-th
 // change failing (alone, or with every later one too), the failing write
 // leaving the file it was writing cut off. Afterwards every member and the
@@ -8,9 +9,10 @@
 // left it (or, where the summary says that numbering a file failed, as the
 // run leaves it without numbers); no file is missing or truncated; a file
 // the summary reports as done is done; every file that changed, wherever it
-// lies, has its backup copy; no file of a fixed scratch name is ever
-// written; and the summary says what failed, still ends with its timing
-// line, and the exit status is not 0.
+// lies, has its backup copy, a file of its own unless the summary says that
+// copy failed; no file of a fixed scratch name is ever written; and the
+// summary says what failed, still ends with its timing line, and the exit
+// status is not 0 (but a backup that could not be a link is a copy instead).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -127,8 +129,8 @@ class FailingDisk : public ::testing::Test {
     auto bench = prepared(c);
     auto named = std::make_shared<std::vector<std::string>>();
     bench->disk.setRule([named, root = bench->root.path()](Operation op, const std::string& path) {
-      static const char* const kNames[] = {"read",   "write",         "copy to",       "move to",
-                                           "remove", "create folder", "remove folder", "flush"};
+      static const char* const kNames[] = {"read",   "write",         "copy to",       "move to", "remove",
+                                           "create folder", "remove folder", "flush",   "link to"};
       if (op != Operation::Read) {
         named->push_back(std::string(kNames[static_cast<int>(op)]) + " " +
                          (path.starts_with(root) ? path.substr(root.size()) : path));
@@ -186,8 +188,11 @@ TEST_P(FailingDiskEach, NoFailureCostsAFile) {
       continue;
     }
     const bool refused = summary.find("No files were modified.") != std::string::npos;
-    if (!changeNames[static_cast<std::size_t>(n)].starts_with("remove folder")) {
-      // Only the removal of the trial folder of a new copy is harmless: the folder is then used.
+    const bool harmless = changeNames[static_cast<std::size_t>(n)].starts_with("remove folder") ||
+                          (onlyTheNth && changeNames[static_cast<std::size_t>(n)].starts_with("link to"));
+    if (!harmless) {
+      // Harmless are only the removal of the trial folder of a new copy (the
+      // folder is then used) and a backup link (a copy is made instead).
       EXPECT_EQ(outcome.exitStatus, refused ? 1 : 2) << what << summary;
     }
     EXPECT_TRUE(summary.ends_with(" seconds.") &&
@@ -256,6 +261,13 @@ TEST_P(FailingDiskEach, NoFailureCostsAFile) {
       const auto copy = now.find(backupCopyOf(path));
       EXPECT_TRUE(copy != now.end() && copy->second == was->second)
           << what << ": " << path << " changed without its backup copy";
+    }
+    for (const auto& [path, text] : now) {
+      const std::string copy = backupCopyOf(path);
+      if (!c.backup || path.starts_with(kBackupFolder) || isCutOffWrite(path) || now.count(copy) == 0) continue;
+      EXPECT_TRUE(!std::filesystem::equivalent(bench->path(path), bench->path(copy)) ||
+                  summary.find("Copying " + bareName(path) + " to the backup folder...Failed") != std::string::npos)
+          << what << ": the backup of " << path << " is the file itself under a second name";
     }
   }
 }

@@ -5,7 +5,11 @@
 // broke a run: directives around headers, Type blocks, attributes under
 // continued headers, names the blocks would add again) or the Ledger project
 // there (members in sub-folders and neighbouring folders, companion files, a
-// resource file, an outside member whose path an inside one already has).
+// resource file, an outside member whose path an inside one already has) or
+// the Gauges project there (a user control, a property page, a user document,
+// a designer, scoped and Set properties, Static procedures: with /x every
+// procedure but its one-line one gains its blocks, the designer and resource
+// files stay as they were).
 // The runs must leave exactly the files stored under
 // tests/data/integration/runs/<case>/ and end with the summary stored there as
 // summary.txt, byte for byte, the bench's folder written "<root>/".
@@ -40,6 +44,7 @@ std::unique_ptr<RunBench> benchFor(const std::string& project) {
   if (project == "Billing") return RunBench::example();
   const std::string data = std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/";
   if (project == "Warehouse") return std::make_unique<RunBench>(data + "Warehouse", "Warehouse.vbp");
+  if (project == "Gauges") return std::make_unique<RunBench>(data + "Gauges", "Gauges.vbp");
   return std::make_unique<RunBench>(data + "shapes", "Ledger/Ledger.vbp");
 }
 

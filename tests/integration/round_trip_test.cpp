@@ -133,13 +133,24 @@ TEST(RoundTrip, RollingBackARunWithExtraFilesTakesThemOutAgain) {
   EXPECT_FALSE(fs::exists(bench->projectFolder + "uninstall.dat"));
 }
 
+TEST(RoundTrip, WithAllProceduresEveryMemberKindComesBack) {
+  RunBench bench(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/Gauges", "Gauges.vbp");
+  bench.allProcedures = true;
+  const Problems problems = roundTripProblems(bench, /*exact=*/true);
+  EXPECT_TRUE(problems.empty()) << listed(problems);
+  EXPECT_EQ(bench.memberTexts().size(), 6U);
+}
+
 TEST(RoundTrip, EveryCorpusProjectComesBack) {
   const std::vector<CorpusProject> projects = corpusProjects();
   if (projects.empty()) GTEST_SKIP() << "no corpus";
   for (const CorpusProject& project : projects) {
-    RunBench bench(project.folder, project.projectInside);
-    const Problems problems = roundTripProblems(bench, /*exact=*/false);
-    EXPECT_TRUE(problems.empty()) << project.projectInside << listed(problems);
+    for (const bool all : {false, true}) {
+      RunBench bench(project.folder, project.projectInside);
+      bench.allProcedures = all;
+      const Problems problems = roundTripProblems(bench, /*exact=*/false);
+      EXPECT_TRUE(problems.empty()) << project.projectInside << (all ? " (all procedures)" : "") << listed(problems);
+    }
   }
 }
 

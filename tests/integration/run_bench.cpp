@@ -39,6 +39,7 @@ std::unique_ptr<RunBench> RunBench::example() {
 StartUpOutcome RunBench::run(const std::vector<std::string>& switches) {
   std::vector<std::string> words{"/p", projectFile};
   words.insert(words.end(), switches.begin(), switches.end());
+  if (allProcedures) words.push_back("/x");
   wizard.reset();
   wizard = std::make_unique<Wizard>(WizardServices{workspace, settings, clock, launcher, dialogs, view, [] {}});
   return wizard->Form_Load(CommandLine::fromWords(words));
@@ -99,9 +100,10 @@ std::map<std::string, std::string> RunBench::memberTexts() const {
   for (const std::string& line : sourceLines(read(projectFile))) {
     const std::size_t equals = line.find('=');
     const std::string key = lowered(trimmedText(line.substr(0, equals)));
-    if (key != "form" && key != "module" && key != "class") continue;
+    const bool designed = key == "usercontrol" || key == "propertypage" || key == "userdocument";
+    if (key != "form" && key != "module" && key != "class" && !(allProcedures && designed)) continue;
     std::string listed = line.substr(equals + 1);
-    if (key != "form") {
+    if (key == "module" || key == "class") {
       const std::size_t semicolon = listed.find(';');
       if (semicolon == std::string::npos) continue;
       listed = std::string(trimmedText(listed.substr(semicolon + 1)));

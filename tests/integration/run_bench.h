@@ -66,6 +66,7 @@ class RunBench {
   std::unique_ptr<Wizard> wizard;
   std::string projectFile;    // native
   std::string projectFolder;  // native, with a trailing "/"
+  bool allProcedures = false;  // every run adds /x, and the members include every source member kind
 };
 
 // Extra files of a style: a module, a class, a form that uses two control

@@ -330,7 +330,7 @@ class FailingRuns : public testing::CaseTest {
 
 TEST_P(FailingRuns, SayWhatFailedAndKeepTheFiles) {
   static const char* const kOperations[] = {"read", "write", "copy", "move", "remove", "create folder", "remove folder",
-                                            "flush"};
+                                            "flush",  "link"};
   if (c.has("selected")) {
     bench.options.selectedFiles.clear();
     for (const std::string& file : listed("selected")) bench.options.selectedFiles.push_back(bench.project.projectFolder + file);

@@ -18,7 +18,7 @@ using Arguments = std::vector<std::string>;
 // The switches as `line` answers them, "letter[value]" for each present one.
 std::string switches(const CommandLine& line) {
   std::string out = line.requestsUnattendedRun() ? "unattended" : "attended";
-  for (char letter : std::string("pablsic")) {
+  for (char letter : std::string("pablsicx")) {
     if (line.hasSwitch(letter)) out += std::string(" ") + letter + "[" + line.value(letter) + "]";
   }
   return out;

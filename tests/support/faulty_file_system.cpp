@@ -52,6 +52,11 @@ Status FaultyFileSystem::copyFileUnflushed(std::string_view source, std::string_
   return real_.copyFileUnflushed(source, target);
 }
 
+Status FaultyFileSystem::linkFile(std::string_view source, std::string_view target) {
+  if (failsMutation(Operation::Link, target)) return injected(target);  // a link is made whole or not at all
+  return real_.linkFile(source, target);
+}
+
 Status FaultyFileSystem::flushFolder(std::string_view folder) {
   if (failsMutation(Operation::Flush, folder)) return injected(folder);
   return real_.flushFolder(folder);

@@ -4,7 +4,7 @@
 // It fails the way a disk does: a write that fails has written part of its
 // content first, and the file it was writing stays behind cut off (as after
 // a full disk or a crash), so a caller that trusts that file is caught out.
-// Every write, copy, rename, removal, folder change and flush counts as a
+// Every write, copy, rename, removal, folder change, link and flush counts as a
 // change to the disk; reads only fail by rule.
 #pragma once
 
@@ -15,7 +15,7 @@
 
 namespace qm::testing {
 
-enum class Operation { Read, Write, Copy, Move, Remove, CreateFolder, RemoveFolder, Flush };
+enum class Operation { Read, Write, Copy, Move, Remove, CreateFolder, RemoveFolder, Flush, Link };
 
 class FaultyFileSystem final : public FileSystem {
  public:
@@ -34,6 +34,7 @@ class FaultyFileSystem final : public FileSystem {
   Status writeFile(std::string_view path, std::string_view content) override;
   Status copyFile(std::string_view source, std::string_view target) override;
   Status copyFileUnflushed(std::string_view source, std::string_view target) override;
+  Status linkFile(std::string_view source, std::string_view target) override;
   Status flushFolder(std::string_view folder) override;
   Result<std::string> stageBeside(std::string_view target, std::string_view content) override;
   Status commitStaged(std::string_view staged, std::string_view target) override;

@@ -100,8 +100,15 @@ class ScriptedDialogs final : public Dialogs {
     dontShowAgain = tickDontShowAgain;
     return answerOk;
   }
+  std::optional<std::string> chooseFolder(std::string_view, std::string_view) override {
+    if (folderAnswers.empty()) return std::nullopt;
+    std::string answer = folderAnswers.front();
+    folderAnswers.pop_front();
+    return answer;
+  }
 
   std::deque<std::string> fileAnswers;  // "" stands for a cancelled dialog
+  std::deque<std::string> folderAnswers;
   bool answerOk = false;
   bool tickDontShowAgain = false;
   std::vector<std::string> messages;

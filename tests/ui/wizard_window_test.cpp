@@ -41,7 +41,7 @@ class WizardWindowTest : public QObject {
   void ticksDriveSelectAllAndTheEmptySelectionNote();
   void optionsEnableAndDisableTheirControls();
   void aProjectPathOnTheCommandLineOpensOnTheFilesPage();
-  void enterPressesAFocusedButtonOrThePagesDefault();
+  void enterPressesAFocusedButtonOrThePagesDefaultAndEscapeQuits();
   void projectDetailsAndLongPathsAreNeverCutOffUnseen();
 };
 
@@ -246,7 +246,7 @@ void WizardWindowTest::aProjectPathOnTheCommandLineOpensOnTheFilesPage() {
 // Enter as the keyboard gives it: to whatever has the focus, passed on up.
 void pressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
 
-void WizardWindowTest::enterPressesAFocusedButtonOrThePagesDefault() {
+void WizardWindowTest::enterPressesAFocusedButtonOrThePagesDefaultAndEscapeQuits() {
   WizardFixture f;
   f.start();
   ui::frmMain& w = f.window();
@@ -277,6 +277,11 @@ void WizardWindowTest::enterPressesAFocusedButtonOrThePagesDefault() {
   QVERIFY(w.txtSummary->toPlainText().contains(QStringLiteral("\nUpdate completed in ")));
   pressEnter();  // Begin is gone: nothing happens
   QCOMPARE(w.pages->currentIndex(), 3);
+
+  bool quit = false;
+  w.setQuitAction([&quit] { quit = true; });
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QVERIFY(quit);
 }
 
 // Every line the label shows fits in its width.

@@ -50,7 +50,7 @@ TEST_P(VariableDump, FillsTheTagsAndCollectsThePublicVariables) {
   const std::string& input = c.text("input");
   const std::string out =
       VariableDumpPass(DumpOptions{c.text("file"), c.flag("skipIgnoreTagged", false), c.flag("moduleFunction", false),
-                                   &userTypes})
+                                   &userTypes, headerFormsFor(c.flag("allProcedures", false))})
           .run(input, state);
   // The pass ends every line in CR LF, a last one without a terminator too.
   EXPECT_EQ(out, c.text("expected", input.empty() || input.ends_with("\r\n") ? input : input + "\r\n"));

@@ -20,6 +20,20 @@ TEST_F(FilesPageReport, PrintsThePageAsTabSeparatedLines) {
   EXPECT_EQ(settings.writes(), 0);
 }
 
+TEST_F(FilesPageReport, WithAllProceduresListsEveryMemberKindAndCountsEveryHeaderForm) {
+  const std::string gauges = std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/Gauges/Gauges.vbp";
+  const std::string head =
+      "Project Name: Gauges\nProject Type: Control\nProject Version: 1.2.0\nNumber of modules: 1\n"
+      "Number of classes: 1\nNumber of forms: 1\n";
+  const std::string columns = "\nName\tProcedures\tCoverage (%)\n";
+  EXPECT_EQ(*analyseProjectReport(files, gauges),
+            head + columns + "modGauge.bas\t2\t0\nclsScale.cls\t2\t0\nfrmPreview.frm\t2\t0\n");
+  EXPECT_EQ(*analyseProjectReport(files, gauges, true),
+            head + "Number of user controls: 1\nNumber of property pages: 1\nNumber of user documents: 1\n" + columns +
+                "modGauge.bas\t5\t0\nclsScale.cls\t8\t0\nfrmPreview.frm\t3\t0\nctlGauge.ctl\t9\t0\n"
+                "ppgGauge.pag\t3\t0\ndocGauge.dob\t2\t0\n");
+}
+
 TEST_F(FilesPageReport, SaysWhyAProjectCannotBeUsed) {
   const std::string nameless = root.path() + "projects/Nameless/Nameless.vbp";
   root.write("projects/Nameless/Nameless.vbp", "Type=Exe\r\n");

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
@@ -92,6 +93,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"chkIgnoreTags", controlOf(o.chkIgnoreTags)}, {"chkIgnoreExisting", controlOf(o.chkIgnoreExisting)},
         {"txtIgnore", controlOf(o.txtIgnore)},         {"chkNumbers", controlOf(o.chkNumbers)},
         {"txtStartFrom", controlOf(o.txtStartFrom)},   {"chkVarDump", controlOf(o.chkVarDump)},
+        {"chkAllProcedures", controlOf(o.chkAllProcedures)},
         {"cmdBack2", controlOf(o.cmdBack2)},           {"cmdLoad4", controlOf(o.cmdLoad4)},
         {"options logo", controlOf(o.imgVeltane)},     {"options quit", controlOf(o.cmdQuit)},
 
@@ -164,6 +166,10 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
            root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? GetParam().text(value.substr(1)) : value);
          }},
         {"folder", [&] { root.makeFolder(arg); }},
+        {"copy data", [&] {  // copy data: <folder of tests/data>, into projects/
+           std::filesystem::copy(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/" + arg, place("projects/" + arg),
+                                 std::filesystem::copy_options::recursive);
+         }},
         {"store", [&] { storeSetting(second, arg); }},  // store <name>: <value>
         {"recent", [&] {  // recent: <path> | <path> ...
            const std::string key = SettingsKey() + "\\Previous";
@@ -310,6 +316,11 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"on error", [&] { return wizard->currentStyle().onErrorText; }},
         {"editor", [&] { return yesNo(wizard->editor().visible()); }},
         {"setting", [&] { return setting(second); }},
+        {"setting number", [&] {  // setting number <name>: -1 when missing
+           std::string name;
+           words >> name;
+           return std::to_string(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsValuesKey(), name, -1));
+         }},
         {"settings written", [&] { return std::to_string(settings.writes()); }},
         {"recent", [&] { return joined(storedRecent()); }},
         {"recent list", [&] { return joined(projectPage().cmbRecent.entries); }},
@@ -358,7 +369,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
                << (o.skipIgnoreTagged ? ", skip tagged" : "") << (o.skipExistingHandlers ? ", skip handled" : "")
                << ", lines " << o.minLines << (o.addLineNumbers ? ", numbers from " : ", no numbers from ");
            if (std::isnan(o.lineNumberStart)) out << "no number"; else out << o.lineNumberStart;
-           out << (o.variableDump ? ", dump" : "") << ", " << o.selectedFiles.size() << " files";
+           out << (o.variableDump ? ", dump" : "") << (o.allProcedures ? ", all procedures" : "") << ", " << o.selectedFiles.size() << " files";
            return out.str();
          }},
         {"summary", [&] { return applyPage().txtSummary.text; }},
@@ -366,6 +377,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"yields", [&] { return std::to_string(yields); }},
     };
     auto found = keys.find(key);
+    if (found == keys.end()) found = keys.find(first + " " + second);
     if (found == keys.end()) found = keys.find(first);
     if (found == keys.end()) throw std::invalid_argument("nothing shown as '" + key + "'");
     return found->second();

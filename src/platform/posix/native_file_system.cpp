@@ -87,14 +87,14 @@ struct NativeFileSystem::FolderIndex {
   }
 
   // The folder part of a native path, as the listings are keyed, and its
-  // modification time now.
+  // modification time now when a listing of it is kept (else nothing needs it).
   static std::string folderKeyOf(const std::string& native) {
     const std::string folder(folderOf(native));
     return folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
   }
-  static struct timespec modifiedTime(const std::string& folderKey) {
+  struct timespec modifiedTime(const std::string& folderKey) const {
     struct stat info {};
-    ::stat(key(folderKey).c_str(), &info);
+    if (listings.count(folderKey) > 0) ::stat(key(folderKey).c_str(), &info);
     return info.st_mtim;
   }
 
@@ -126,13 +126,13 @@ struct NativeFileSystem::FolderIndex {
 
 namespace {
 
-// Resolves each component; `complete` tells whether every component exists.
-std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path, bool& complete) {
+// Resolves each component; `complete` tells whether every component
+// exists, and then `info` holds what lstat says of the whole.
+std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path, bool& complete, struct stat& info) {
   std::string slashed(path);
   std::replace(slashed.begin(), slashed.end(), '\\', '/');
   complete = false;
   if (slashed.empty()) return slashed;
-  struct stat info;
   if (statPath(slashed, info)) {
     complete = true;
     return slashed;
@@ -182,7 +182,8 @@ std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path,
 
 std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path) {
   bool complete = false;
-  return resolve(index, path, complete);
+  struct stat info;
+  return resolve(index, path, complete, info);
 }
 
 Status writeAll(int fd, std::string_view content, std::string_view path) {
@@ -202,17 +203,22 @@ Status writeAll(int fd, std::string_view content, std::string_view path) {
 
 enum class Flush { Now, Later };
 
+// The path with every link followed; `native` itself when that fails.
+std::string realPath(const std::string& native) {
+  char* real = ::realpath(native.c_str(), nullptr);
+  if (real == nullptr) return native;
+  std::string out(real);
+  std::free(real);
+  return out;
+}
+
 // The file a write to `native` replaces: the file a symbolic link points to
 // (so the link stays and everyone sharing the file sees the change), else
 // `native` itself. A link that points nowhere is replaced itself.
 std::string writeTarget(const std::string& native) {
   struct stat info;
   if (!statPath(native, info) || !S_ISLNK(info.st_mode)) return native;
-  char* real = ::realpath(native.c_str(), nullptr);
-  if (real == nullptr) return native;
-  std::string out(real);
-  std::free(real);
-  return out;
+  return realPath(native);
 }
 
 std::string stagedName(const std::string& target) {
@@ -231,7 +237,7 @@ Result<std::string> stage(NativeFileSystem::FolderIndex& index, const std::strin
     mode = info.st_mode & 07777;
   }
   const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(target);
-  const struct timespec folderBefore = NativeFileSystem::FolderIndex::modifiedTime(folderKey);
+  const struct timespec folderBefore = index.modifiedTime(folderKey);
   std::string temp = stagedName(target);
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Status::failure(describe("Cannot write", shown, errno));
@@ -255,10 +261,10 @@ Status commit(NativeFileSystem::FolderIndex& index, const std::string& temp, con
     return Status::failure("Cannot replace '" + std::string(shown) + "': the file is read-only");
   }
   const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(target);
-  const struct timespec folderBefore = NativeFileSystem::FolderIndex::modifiedTime(folderKey);
+  const struct timespec folderBefore = index.modifiedTime(folderKey);
   if (::rename(temp.c_str(), target.c_str()) != 0) return Status::failure(describe("Cannot replace", shown, errno));
   index.noteAdded(folderKey, std::string(bareName(target)), folderBefore);
-  index.noteRemoved(folderKey, std::string(bareName(temp)), NativeFileSystem::FolderIndex::modifiedTime(folderKey));
+  index.noteRemoved(folderKey, std::string(bareName(temp)), index.modifiedTime(folderKey));
   return {};
 }
 
@@ -313,7 +319,7 @@ Status copyReplacing(NativeFileSystem& files, NativeFileSystem::FolderIndex& ind
   const std::string to = resolve(index, target);
   struct stat fromInfo, toInfo;
   if (::stat(from.c_str(), &fromInfo) == 0 && ::stat(to.c_str(), &toInfo) == 0 && fromInfo.st_dev == toInfo.st_dev &&
-      fromInfo.st_ino == toInfo.st_ino) {
+      fromInfo.st_ino == toInfo.st_ino && realPath(from) == realPath(to)) {
     return {};  // a file copied onto itself is already where it should be
   }
   auto content = files.readFile(source);
@@ -331,6 +337,23 @@ Status NativeFileSystem::copyFile(std::string_view source, std::string_view targ
 
 Status NativeFileSystem::copyFileUnflushed(std::string_view source, std::string_view target) {
   return copyReplacing(*this, *index_, source, target, Flush::Later);
+}
+
+Status NativeFileSystem::linkFile(std::string_view source, std::string_view target) {
+  const std::string from = resolve(*index_, source);
+  const std::string to = resolve(*index_, target);
+  struct stat info;
+  if (::stat(from.c_str(), &info) == 0 && isReadOnly(info)) {
+    return Status::failure("Cannot link '" + std::string(target) + "': the file is read-only");
+  }
+  const std::string folderKey = FolderIndex::folderKeyOf(to);
+  const struct timespec folderBefore = index_->modifiedTime(folderKey);
+  // A member that is a symbolic link is backed up as the file it points to.
+  if (::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+    return Status::failure(describe("Cannot link", target, errno) + " (to '" + std::string(source) + "')");
+  }
+  index_->noteAdded(folderKey, std::string(bareName(to)), folderBefore);
+  return {};
 }
 
 Status NativeFileSystem::flushFolder(std::string_view folder) {
@@ -379,7 +402,7 @@ Status NativeFileSystem::removeFile(std::string_view path) {
     return Status::failure("Cannot delete '" + std::string(path) + "': the file is read-only");
   }
   const std::string folderKey = FolderIndex::folderKeyOf(native);
-  const struct timespec folderBefore = FolderIndex::modifiedTime(folderKey);
+  const struct timespec folderBefore = index_->modifiedTime(folderKey);
   if (::unlink(native.c_str()) != 0) return Status::failure(describe("Cannot delete", path, errno));
   index_->noteRemoved(folderKey, std::string(bareName(native)), folderBefore);
   return {};
@@ -399,16 +422,16 @@ Status NativeFileSystem::removeFolder(std::string_view path) {
 
 std::optional<DirEntry> NativeFileSystem::lookUp(std::string_view path) const {
   bool complete = false;
-  const std::string native = resolve(*index_, withoutTrailingSeparator(path), complete);
-  if (!complete) return std::nullopt;
   struct stat info;
-  if (::stat(native.c_str(), &info) != 0 && !statPath(native, info)) return std::nullopt;
+  const std::string native = resolve(*index_, withoutTrailingSeparator(path), complete, info);
+  if (!complete) return std::nullopt;
   DirEntry entry;
   entry.name = std::string(bareName(native));
-  entry.isFolder = S_ISDIR(info.st_mode);
+  entry.isLink = S_ISLNK(info.st_mode);
+  struct stat target;
+  // A link that points nowhere is still an entry: a file.
+  entry.isFolder = entry.isLink ? ::stat(native.c_str(), &target) == 0 && S_ISDIR(target.st_mode) : S_ISDIR(info.st_mode);
   entry.isHidden = !entry.name.empty() && entry.name[0] == '.';
-  struct stat linkInfo;
-  entry.isLink = statPath(native, linkInfo) && S_ISLNK(linkInfo.st_mode);
   return entry;
 }
 
@@ -478,7 +501,8 @@ std::string NativeFileSystem::resolvedPath(std::string_view path) const {
 
 std::string NativeFileSystem::longName(std::string_view path) const {
   bool complete = false;
-  std::string native = resolve(*index_, withoutTrailingSeparator(path), complete);
+  struct stat info;
+  std::string native = resolve(*index_, withoutTrailingSeparator(path), complete, info);
   return complete ? native : std::string();
 }
 

@@ -288,9 +288,18 @@ bool sameFile(const std::wstring& a, const std::wstring& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
+// Two names of one file (see linkFile) are not the same place: a copy
+// between them makes the target a file of its own.
+bool samePlace(const std::wstring& a, const std::wstring& b) {
+  if (!sameFile(a, b)) return false;
+  const auto first = finalPath(a);
+  const auto second = finalPath(b);
+  return first && second && ::CompareStringOrdinal(first->c_str(), -1, second->c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 Status copyReplacing(NativeFileSystem& files, NativeFileSystem::FolderIndex& state, std::string_view source,
                      std::string_view target, Flush flush) {
-  if (sameFile(widePath(source), widePath(target))) return {};  // already where it should be
+  if (samePlace(widePath(source), widePath(target))) return {};  // already where it should be
   auto content = files.readFile(source);
   if (!content) return content.status();
   return replaceAtomically(state, widePath(target), target, *content, flush);
@@ -304,6 +313,20 @@ Status NativeFileSystem::copyFile(std::string_view source, std::string_view targ
 
 Status NativeFileSystem::copyFileUnflushed(std::string_view source, std::string_view target) {
   return copyReplacing(*this, *index_, source, target, Flush::Later);
+}
+
+Status NativeFileSystem::linkFile(std::string_view source, std::string_view target) {
+  const std::wstring to = widePath(target);
+  // A member that is a symbolic link is backed up as the file it points to.
+  const std::wstring from = writeTarget(widePath(source));
+  if (const auto attributes = attributesOf(from); attributes && isReadOnlyAttribute(*attributes)) {
+    return readOnlyRefusal("Cannot link", target);
+  }
+  if (!::CreateHardLinkW(to.c_str(), from.c_str(), nullptr)) {
+    return Status::failure(describe("Cannot link", target, ::GetLastError()) + " (to '" + std::string(source) + "')");
+  }
+  index_->unflushed.insert(to);  // the new name is on the disk once its file is flushed
+  return {};
 }
 
 // Windows flushes files, not folders: every file written here without

@@ -6,12 +6,7 @@
 // the same run, the yardstick: a durable copy of the same files (`cp -r`,
 // then a flush of that file system). The aim is a run within twice the
 // copy's time and under 100 MB.
-//
-// Every repetition works in a folder of its own and nothing is deleted until
-// the end: a file system that has just freed thousands of files can be slow
-// to hand out new ones (ext4 without a journal searches past recently freed
-// inodes), which would charge the bench's own clean-up to whichever side
-// creates more files.
+// Every repetition works in a folder of its own (see ProjectOnDisk).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -53,14 +48,6 @@ ChildOutcome runProgram(const std::string& projectFile, const fs::path& home) {
   return outcome;
 }
 
-// A fresh root for one benchmark, holding the generated project in "original".
-fs::path preparedRoot(const std::string& name, const GeneratedProject& project) {
-  const fs::path root = fs::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
-  fs::remove_all(root);
-  writeProject(project, (root / "original").string());
-  return root;
-}
-
 void setThroughput(benchmark::State& state, const GeneratedProject& project) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                           static_cast<std::int64_t>(project.totalBytes()));
@@ -68,26 +55,21 @@ void setThroughput(benchmark::State& state, const GeneratedProject& project) {
 }
 
 void BM_CommandLineRun(benchmark::State& state) {
-  const GeneratedProject project =
-      generateProject(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-  const fs::path root = preparedRoot("quillmere-e2e", project);
+  ProjectOnDisk disk("quillmere-e2e", static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   long peak = 0;
-  int repetition = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    const fs::path work = root / ("work-" + std::to_string(++repetition));
-    fs::copy(root / "original", work, fs::copy_options::recursive);
+    const fs::path work = disk.freshCopy("work");
     ::sync();  // the run pays for its own writes only, as the copy does
     state.ResumeTiming();
-    const ChildOutcome outcome = runProgram((work / "Project.vbp").string(), root);
+    const ChildOutcome outcome = runProgram((work / "Project.vbp").string(), disk.root());
     if (outcome.status != 0) {
       state.SkipWithError("the command-line run did not succeed in every step");
       break;
     }
     peak = std::max(peak, outcome.peakKilobytes);
   }
-  fs::remove_all(root);
-  setThroughput(state, project);
+  setThroughput(state, disk.project());
   state.counters["peak_MB"] = static_cast<double>(peak) / 1024.0;
 }
 BENCHMARK(BM_CommandLineRun)
@@ -99,14 +81,11 @@ BENCHMARK(BM_CommandLineRun)
 
 // `cp -r` of the project's files and a flush of the file system they are on.
 void BM_DurableCopy(benchmark::State& state) {
-  const GeneratedProject project =
-      generateProject(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-  const fs::path root = preparedRoot("quillmere-copy", project);
-  int repetition = 0;
+  ProjectOnDisk disk("quillmere-copy", static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   for (auto _ : state) {
     state.PauseTiming();
-    const std::string copy = (root / ("copy-" + std::to_string(++repetition))).string();
-    const std::string command = "cp -r '" + (root / "original").string() + "' '" + copy + "' && sync -f '" + copy + "'";
+    const std::string copy = disk.nextFolder("copy").string();
+    const std::string command = "cp -r '" + disk.original().string() + "' '" + copy + "' && sync -f '" + copy + "'";
     ::sync();
     state.ResumeTiming();
     if (std::system(command.c_str()) != 0) {
@@ -114,8 +93,7 @@ void BM_DurableCopy(benchmark::State& state) {
       break;
     }
   }
-  fs::remove_all(root);
-  setThroughput(state, project);
+  setThroughput(state, disk.project());
 }
 BENCHMARK(BM_DurableCopy)->Args({2000, 1'000'000})->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 

@@ -134,37 +134,12 @@ void BM_Remove(benchmark::State& state) {
 }
 BENCHMARK(BM_Remove)->Unit(benchmark::kMillisecond);
 
-// On disk: a project of state.range(0) files and state.range(1) lines.
-class DiskProject {
- public:
-  DiskProject(int files, int lines) : project_(generateProject(files, lines)) {
-    root_ = fs::temp_directory_path() / ("quillmere-bench-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-    fs::create_directories(root_ / "program");
-    writeProject(project_, (root_ / "original").string());
-  }
-  ~DiskProject() { fs::remove_all(root_); }
-
-  // A fresh copy of the original project, outside the timed region.
-  std::string freshCopy() {
-    fs::remove_all(root_ / "work");
-    fs::copy(root_ / "original", root_ / "work", fs::copy_options::recursive);
-    return (root_ / "work").string() + "/";
-  }
-  std::string programFolder() const { return (root_ / "program").string(); }
-  const GeneratedProject& project() const { return project_; }
-
- private:
-  GeneratedProject project_;
-  fs::path root_;
-};
-
 void BM_CopyOnDisk(benchmark::State& state) {
-  DiskProject disk(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  ProjectOnDisk disk("quillmere-bench", static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   NativeFileSystem files;
   for (auto _ : state) {
     state.PauseTiming();
-    const std::string folder = disk.freshCopy();
+    const std::string folder = disk.freshCopy("work").string() + "/";
     state.ResumeTiming();
     for (const auto& member : disk.project().members) {
       const std::string path = folder + member.relativePath;

@@ -1,5 +1,7 @@
 #include "project_generator.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -183,6 +185,26 @@ void writeProject(const GeneratedProject& project, const std::string& folder) {
       if (c == '\\') c = '/';
     std::ofstream(fs::path(folder) / relative, std::ios::binary) << member.content;
   }
+}
+
+ProjectOnDisk::ProjectOnDisk(const std::string& name, int fileCount, int totalLines)
+    : project_(generateProject(fileCount, totalLines)),
+      root_(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()))) {
+  std::filesystem::remove_all(root_);
+  std::filesystem::create_directories(root_ / "program");
+  writeProject(project_, original().string());
+}
+
+ProjectOnDisk::~ProjectOnDisk() { std::filesystem::remove_all(root_); }
+
+std::filesystem::path ProjectOnDisk::nextFolder(const std::string& prefix) {
+  return root_ / (prefix + "-" + std::to_string(++copies_));
+}
+
+std::filesystem::path ProjectOnDisk::freshCopy(const std::string& prefix) {
+  const std::filesystem::path folder = nextFolder(prefix);
+  std::filesystem::copy(original(), folder, std::filesystem::copy_options::recursive);
+  return folder;
 }
 
 }  // namespace qm::bench

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,5 +31,31 @@ std::string generateMember(int index, int lines, std::uint32_t seed);
 
 // Writes the project (Project.vbp and its members) into `folder`.
 void writeProject(const GeneratedProject& project, const std::string& folder);
+
+// A generated project written once into "original" under a fresh temporary
+// folder of its own, which goes with it. Every copy goes into a new folder
+// beside it and nothing is deleted until the end: a file system that has
+// just freed thousands of files can be slow to hand out new ones (ext4
+// without a journal searches past recently freed inodes), which would charge
+// the clean-up to whichever side creates more files.
+class ProjectOnDisk {
+ public:
+  ProjectOnDisk(const std::string& name, int fileCount, int totalLines);
+  ~ProjectOnDisk();
+  ProjectOnDisk(const ProjectOnDisk&) = delete;
+  ProjectOnDisk& operator=(const ProjectOnDisk&) = delete;
+
+  const GeneratedProject& project() const { return project_; }
+  const std::filesystem::path& root() const { return root_; }
+  std::filesystem::path original() const { return root_ / "original"; }
+  // The next folder name for a copy ("<prefix>-1", "<prefix>-2", ...) and a copy of the original in it.
+  std::filesystem::path nextFolder(const std::string& prefix);
+  std::filesystem::path freshCopy(const std::string& prefix);
+
+ private:
+  GeneratedProject project_;
+  std::filesystem::path root_;
+  int copies_ = 0;
+};
 
 }  // namespace qm::bench

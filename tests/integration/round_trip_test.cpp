@@ -31,7 +31,7 @@ std::map<std::string, std::string> topLevelFiles(const std::string& folder) {
 bool holdsMarkers(std::string_view text) {
   const Lines lines = sourceLines(text);
   return std::any_of(lines.begin(), lines.end(),
-                     [](const std::string& l) { return markerKind(l) != MarkerKind::None; });
+                     [](const std::string& l) { return isMarkerLine(l); });
 }
 
 // A new start of the wizard, the first run's backup chosen, Roll Back pressed.

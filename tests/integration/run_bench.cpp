@@ -94,9 +94,9 @@ std::vector<std::string> RunBench::writeExtraFiles() const {
   return out;
 }
 
-std::vector<ProjectMember> RunBench::members() const {
+std::map<std::string, std::string> RunBench::memberTexts() const {
   NativeFileSystem native;
-  std::vector<ProjectMember> out;
+  std::map<std::string, std::string> out;
   for (const std::string& line : sourceLines(read(projectFile))) {
     const std::size_t equals = line.find('=');
     const std::string key = lowered(trimmedText(line.substr(0, equals)));
@@ -108,23 +108,8 @@ std::vector<ProjectMember> RunBench::members() const {
       if (semicolon == std::string::npos) continue;
       listed = std::string(trimmedText(listed.substr(semicolon + 1)));
     }
-    // A user control, property page or user document is, like a class, only ever an instance.
-    ProjectMember member{key == "form"     ? "Form"
-                         : key == "module" ? "Module"
-                                           : "Class",
-                         native.longName(projectFolder + listed), "", ""};
-    std::replace(listed.begin(), listed.end(), '\\', '/');
-    member.name = fs::path(listed).filename().string();
-    if (!member.path.empty()) member.vbName = vbNameOf(read(member.path));
-    out.push_back(member);
-  }
-  return out;
-}
-
-std::map<std::string, std::string> RunBench::memberTexts() const {
-  std::map<std::string, std::string> out;
-  for (const ProjectMember& member : members()) {
-    if (!member.path.empty()) out[member.path] = read(member.path);
+    const std::string path = native.longName(projectFolder + listed);
+    if (!path.empty()) out[path] = read(path);
   }
   return out;
 }

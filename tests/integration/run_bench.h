@@ -22,14 +22,6 @@
 
 namespace qm::testing {
 
-// A source file the project file lists, as the checks see it.
-struct ProjectMember {
-  std::string kind;    // "Form", "Module" or "Class" (also a user control, property page or user document)
-  std::string path;    // native path; "" when the listed file does not exist
-  std::string name;    // bare file name
-  std::string vbName;  // its Attribute VB_Name value
-};
-
 class RunBench {
  public:
   // Copies the folder `sourceFolder` into the bench as projects/<its name>;
@@ -57,9 +49,7 @@ class RunBench {
   // Writes kExtraFiles into extras/ and gives their paths, for a style's FILES list.
   std::vector<std::string> writeExtraFiles() const;
 
-  // The members the project file lists now.
-  std::vector<ProjectMember> members() const;
-  // The members' texts by path.
+  // The texts of the forms, modules and classes the project file lists now, by path.
   std::map<std::string, std::string> memberTexts() const;
   // Every file of the bench outside the program's folder, by its path
   // relative to the bench's folder.

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "platform/file_system.h"
+#include "support/case_file.h"
 #include "support/faulty_file_system.h"
 #include "support/run_fakes.h"
 #include "support/temp_folder.h"
@@ -14,27 +17,42 @@ using testing::crlf;
 using testing::FixedClock;
 using testing::TempFolder;
 
-TEST(BackupNames, DatedFromOneReadingOfTheClock) {
-  FixedClock clock;
-  clock.time = LocalDateTime{2025, 3, 3, 9, 5, 7};
-  EXPECT_EQ(backupFolderName(clock), "Backup on 03 Mar at 09-05-07");
-  clock.time = LocalDateTime{2024, 12, 5, 14, 3, 27};
-  EXPECT_EQ(backupFolderName(clock), "Backup on 05 Dec at 14-03-27");
-  EXPECT_EQ(newCopyDefaultLocation("C:\\Work\\Billing\\", clock),
-            "C:\\Work\\Billing\\New copy created 05 Dec at 14-03-27");
+LocalDateTime timeOf(const std::string& written) {
+  LocalDateTime t;
+  std::istringstream(written) >> t.year >> t.month >> t.day >> t.hour >> t.minute >> t.second;
+  return t;
 }
 
-TEST(BackupNames, UseTheUsersMonthName) {
-  EXPECT_EQ(datedSuffix(LocalDateTime{2024, 5, 1, 23, 59, 0}, "Mai"), "01 Mai at 23-59-00");
+std::string yesNo(bool value) { return value ? "yes" : "no"; }
+
+class BackupNames : public testing::CaseTest {};
+
+TEST_P(BackupNames, GiveWhatTheTableSays) {
+  using Arguments = std::vector<std::string>;
+  testing::expectRows(c, {
+      {"backupFolderName", [](const Arguments& a) {  // at year month day hour minute second
+         FixedClock clock;
+         clock.time = timeOf(a[0]);
+         return backupFolderName(clock);
+       }},
+      {"newCopyDefaultLocation", [](const Arguments& a) {
+         FixedClock clock;
+         clock.time = timeOf(a[1]);
+         return newCopyDefaultLocation(a[0], clock);
+       }},
+      {"datedSuffix", [](const Arguments& a) { return datedSuffix(timeOf(a[0]), a[1]); }},
+      {"isBackupName", [](const Arguments& a) { return yesNo(isBackupName(a[0])); }},
+      {"liesDirectlyIn", [](const Arguments& a) { return yesNo(liesDirectlyIn(a[0], a[1])); }},
+      {"samePath", [](const Arguments& a) { return yesNo(samePath(a[0], a[1])); }},
+      {"recordedFiles", [](const Arguments& a) {  // joined by " | "
+         std::string out;
+         for (const std::string& file : recordedFiles(a[0])) out += (out.empty() ? "" : " | ") + file;
+         return out;
+       }},
+  });
 }
 
-TEST(BackupNames, BackupListMatchIgnoresCase) {
-  EXPECT_TRUE(isBackupName("Backup on 05 Dec at 14-03-27"));
-  EXPECT_TRUE(isBackupName("BACKUP ON something"));
-  EXPECT_TRUE(isBackupName("Backup on 05 Dec at 14-03-27 (2)"));
-  EXPECT_FALSE(isBackupName("Backups"));
-  EXPECT_FALSE(isBackupName("Old Backup on 05 Dec"));
-}
+QM_CASES_FROM(BackupNames, "run/backup_names.txt");
 
 TEST(UninstallRecord, EveryRunAppendsItsHeaderAndItsFiles) {
   TempFolder folder;
@@ -72,49 +90,6 @@ TEST(UninstallRecord, AFailedWriteLeavesTheEarlierRecordWhole) {
   UninstallRecord record(files, folder.path());
   EXPECT_FALSE(record.begin().ok());
   EXPECT_EQ(folder.read("uninstall.dat"), earlier);
-}
-
-TEST(UninstallRecord, ListsTheFilesAfterEachHeader) {
-  EXPECT_EQ(recordedFiles(crlf({"FILE REQUIRED BY QUILLMERE. DO NOT REMOVE.", "/p/a.bas", "",
-                                "FILE REQUIRED BY QUILLMERE. DO NOT REMOVE.", "/p/b.frm"})),
-            (std::vector<std::string>{"/p/a.bas", "/p/b.frm"}));
-  EXPECT_EQ(recordedFiles("/p/first line is the header whatever it says\n/p/c.cls\n"),
-            (std::vector<std::string>{"/p/c.cls"}));
-  EXPECT_TRUE(recordedFiles("").empty());
-}
-
-struct PathCase {
-  const char* path;
-  const char* folder;
-  bool directlyInside;
-};
-
-class DirectlyInside : public ::testing::TestWithParam<PathCase> {};
-
-TEST_P(DirectlyInside, OnlyAFileRightInTheFolderCounts) {
-  const auto& c = GetParam();
-  EXPECT_EQ(liesDirectlyIn(c.path, c.folder), c.directlyInside) << c.path << " in " << c.folder;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, DirectlyInside,
-                         ::testing::Values(PathCase{"/p/Billing/ErrorLog.bas", "/p/Billing/", true},
-                                           PathCase{"/p/Billing\\ErrorLog.bas", "/p/Billing", true},
-                                           PathCase{"/P/BILLING/ErrorLog.bas", "/p/Billing/", true},
-                                           PathCase{"/p//Billing/ErrorLog.bas", "/p/Billing/", true},
-                                           PathCase{"/p/Billing/Forms/frmMain.frm", "/p/Billing/", false},
-                                           PathCase{"/p/ErrorLog.bas", "/p/Billing/", false},
-                                           PathCase{"/p/Billing/../ErrorLog.bas", "/p/Billing/", false},
-                                           PathCase{"/p/Billing/./ErrorLog.bas", "/p/Billing/", false},
-                                           PathCase{"/p/Billing/..", "/p/Billing/", false},
-                                           PathCase{"/p/Billing/", "/p/Billing/", false},
-                                           PathCase{"ErrorLog.bas", "/p/Billing/", false},
-                                           PathCase{"", "/p/Billing/", false}));
-
-TEST(SamePath, IgnoresSeparatorsDotsAndCase) {
-  EXPECT_TRUE(samePath("/p/Billing/a.bas", "/p/billing\\A.BAS"));
-  EXPECT_TRUE(samePath("/p/x/../Billing/./a.bas", "/p/Billing/a.bas"));
-  EXPECT_TRUE(samePath("/p/Billing/", "/p/Billing"));
-  EXPECT_FALSE(samePath("/p/Billing/a.bas", "/p/Billing/b.bas"));
 }
 
 TEST(BackupFolder, TwoRunsWithinOneSecondGetTwoFolders) {

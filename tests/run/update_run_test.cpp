@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <map>
+#include <memory>
+#include <tuple>
+
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "run/backup.h"
 #include "run_bench.h"
+#include "support/case_file.h"
 
 namespace qm {
 namespace {
@@ -164,22 +170,6 @@ TEST(BackupRun, TwoRunsWithinOneSecondGetTwoBackupsThatBothRollBack) {
   EXPECT_EQ(bench.topLevel("Billing"), original);
 }
 
-TEST(BackupRun, WithoutExtraFilesThereIsNoRecordAndNoExtraLine) {
-  RunBench bench;
-  bench.style.files = {"", "   "};  // empty entries are skipped
-  bench.run();
-  expectLines(bench.summary.lines(), joined(allFileLines(false), {"Update completed in 0 seconds."}));
-  EXPECT_FALSE(bench.root.exists(std::string(kBackup) + "/uninstall.dat"));
-}
-
-TEST(BackupRun, SelectedFilesAreNamedAsTheFileSystemSpellsThemAndMissingOnesPassedOver) {
-  RunBench bench;
-  const std::string folder = bench.project.projectFolder;
-  bench.options.selectedFiles = {folder + "Gone.bas", folder + "Forms", folder + "MODUTIL.BAS"};
-  bench.run();
-  expectLines(bench.summary.lines(), joined(fileLines("modUtil.bas", false), {"Update completed in 0 seconds."}));
-}
-
 TEST(BackupRun, AnExtraFileAlreadyInTheProjectIsNeitherCopiedOntoItselfNorRecorded) {
   RunBench bench;
   bench.options.selectedFiles = {bench.project.projectFolder + "clsInvoice.cls"};
@@ -261,55 +251,8 @@ TEST(BackupRun, TheStyleIsReadAfreshForEveryFile) {
 }
 
 // ------------------------------------------------------------ new copies
-
-TEST(NewCopyRun, IntoANewFolderLeavesTheProjectUntouched) {
-  RunBench bench;
-  bench.options.saveMode = SaveMode::NewCopy;
-  bench.options.newLocation = bench.root.file("Copy");
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  const auto original = bench.topLevel("Billing");
-  const OtherFiles before = OtherFiles::of(bench);
-  const std::string copy = bench.options.newLocation + "\\";
-
-  EXPECT_TRUE(bench.run());
-  // The summary shows the copy's path with one kind of separator; the record keeps it as the run made it.
-  expectLines(
-      bench.summary.lines(),
-      joined(allFileLines(false), {"Adding extra files ", shownPath(bench.options.newLocation + "/ErrorLog.bas"),
-                                   "Update completed in 0 seconds."}));
-  EXPECT_EQ(bench.topLevel("Billing"), original);
-  EXPECT_EQ(OtherFiles::of(bench).form, before.form);
-  EXPECT_EQ(OtherFiles::of(bench).shared, before.shared);
-  EXPECT_TRUE(bListBackups(bench.files, bench.project.projectFolder).empty());
-
-  const auto copied = bench.topLevel("Copy");
-  // Processed files keep their places; one from outside moves inside.
-  for (const char* path :
-       {"Copy/Forms/frmMain.frm", "Copy/modUtil.bas", "Copy/clsInvoice.cls", "Copy/Shared/modShared.bas"}) {
-    EXPECT_NE(bench.root.read(path).find("'SS******"), std::string::npos) << path;
-  }
-  EXPECT_FALSE(copied.count("frmMain.frm"));
-  EXPECT_TRUE(startsWith(copied.at("Billing.vbp"), "Module=ErrorLog; ErrorLog.bas\r\n"));
-  EXPECT_TRUE(endsWith(copied.at("Billing.vbp"), replaceAll(original.at("Billing.vbp"), "..\\Shared\\", "Shared\\")));
-  EXPECT_EQ(copied.at("uninstall.dat"), crlf({kHeader, copy + "ErrorLog.bas"}));
-  EXPECT_EQ(copied.at("ErrorLog.bas"), bench.root.read("extras/ErrorLog.bas"));
-}
-
-TEST(NewCopyRun, IntoAnExistingFolderTwiceGivesTwoHeaders) {
-  RunBench bench;
-  bench.root.makeFolder("Copy");
-  bench.root.write("Copy/Notes.txt", "the user's");
-  bench.options.saveMode = SaveMode::NewCopy;
-  bench.options.newLocation = bench.root.file("Copy") + "/";
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  bench.run();
-  bench.run();
-  // The second run found ErrorLog.bas standing there already, so it records nothing.
-  EXPECT_EQ(bench.root.read("Copy/uninstall.dat"), crlf({kHeader, bench.root.file("Copy/") + "ErrorLog.bas", kHeader}));
-  EXPECT_EQ(bench.root.read("Copy/Notes.txt"), "the user's");
-  const std::string vbp = bench.root.read("Copy/Billing.vbp");
-  EXPECT_EQ(vbp.find("Module=ErrorLog;"), vbp.rfind("Module=ErrorLog;"));
-}
+// (What a new copy holds, made once or twice into one folder, with extra
+// files and the variable dump, is a stored case of the end-to-end runs.)
 
 TEST(NewCopyRun, IntoAFolderWhoseParentIsMissingChangesNothing) {
   RunBench bench;
@@ -348,155 +291,96 @@ TEST(NewCopyRun, TheProjectsOwnFolderAndItsBackupsAreRefused) {
   }
 }
 
-TEST(NewCopyRun, TheGlobalVariablesModuleGoesIntoTheCopyOnly) {
-  RunBench bench;
-  bench.options.saveMode = SaveMode::NewCopy;
-  bench.options.newLocation = bench.root.file("Copy");
-  bench.options.variableDump = true;
-  bench.run();
-  EXPECT_TRUE(bench.root.exists("Copy/GlobalVariables.bas"));
-  EXPECT_FALSE(bench.root.exists("Billing/GlobalVariables.bas"));
-  EXPECT_TRUE(startsWith(bench.root.read("Copy/Billing.vbp"), "Module=GlobalVariables; GlobalVariables.bas\r\n"));
-  EXPECT_EQ(bench.root.read("Billing/Billing.vbp").find("GlobalVariables"), std::string::npos);
-}
-
-TEST(BackupRun, TwoRunsWithTheVariableDumpLeaveOneGlobalModuleLine) {
-  RunBench bench;
-  bench.options.variableDump = true;
-  bench.run();
-  bench.reload();
-  bench.run();
-  const std::string vbp = bench.root.read("Billing/Billing.vbp");
-  EXPECT_NE(vbp.find("Module=GlobalVariables; GlobalVariables.bas"), std::string::npos);
-  EXPECT_EQ(vbp.find("Module=GlobalVariables;"), vbp.rfind("Module=GlobalVariables;"));
-  const std::string module = bench.root.read("Billing/GlobalVariables.bas");
-  EXPECT_EQ(module.find("Function sGlobalVariables"), module.rfind("Function sGlobalVariables"));
-}
-
 // ------------------------------------------------------------ failures
 
-TEST(FailingRun, AReadOnlySourceIsReportedAndLeftAsItWas) {
+// Runs over the example project whose disk fails where a case of
+// tests/data/run/failing_runs.txt says: "selected" names the files to run on
+// (default all), "extras" the style's extra files ("<extras>" and "<project>"
+// stand for those folders); each line of "fail" an operation and a path
+// pattern ("*" any text) that fails, "#n" for its n-th time only; "read only"
+// a file made read-only first. The summary's lines must match "summary" ("*"
+// any text); the files of "unchanged" keep their bytes, those of "changed" do
+// not, those of "absent" are not there, and "record" is the backup's
+// uninstall.dat.
+class FailingRuns : public testing::CaseTest {
+ protected:
+  // With `shown`, the folders as the summary shows them.
+  std::string places(std::string text, bool shown = false) const {
+    const auto form = [shown](const std::string& path) { return shown ? shownPath(path) : path; };
+    const std::pair<std::string, std::string> placeholders[] = {{"<extras>", form(bench.root.file("extras/"))},
+                                                                {"<project>", form(bench.project.projectFolder)}};
+    for (const auto& [name, path] : placeholders) {
+      for (std::size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), path);
+    }
+    return text;
+  }
+  std::vector<std::string> listed(std::string_view key) const {
+    std::vector<std::string> out;
+    const std::string text = c.text(key, "");
+    for (std::size_t at = 0; !text.empty() && at <= text.size();) {
+      const std::size_t bar = std::min(text.find(" | ", at), text.size());
+      out.push_back(places(text.substr(at, bar - at)));
+      at = bar + 3;
+    }
+    return out;
+  }
+
   RunBench bench;
-  const std::string module = bench.root.read("Billing/modUtil.bas");
-  bench.root.setReadOnly("Billing/modUtil.bas");
+};
+
+TEST_P(FailingRuns, SayWhatFailedAndKeepTheFiles) {
+  static const char* const kOperations[] = {"read", "write", "copy", "move", "remove", "create folder", "remove folder",
+                                            "flush",  "link"};
+  if (c.has("selected")) {
+    bench.options.selectedFiles.clear();
+    for (const std::string& file : listed("selected")) bench.options.selectedFiles.push_back(bench.project.projectFolder + file);
+  }
+  bench.style.files = listed("extras");
+  std::vector<std::tuple<Operation, std::string, int>> failing;  // operation, pattern, only its n-th time (0: always)
+  for (std::string line : c.lines("fail")) {
+    const std::size_t hash = line.find(" #");
+    const int nth = hash == std::string::npos ? 0 : std::stoi(line.substr(hash + 2));
+    line = line.substr(0, hash);
+    for (int op = static_cast<int>(std::size(kOperations)) - 1; op >= 0; --op) {  // "remove folder" before "remove"
+      if (line.starts_with(std::string(kOperations[op]) + " ")) {
+        failing.emplace_back(static_cast<Operation>(op), line.substr(std::strlen(kOperations[op]) + 1), nth);
+        break;
+      }
+    }
+  }
+  bench.files.setRule([failing, seen = std::make_shared<std::map<std::size_t, int>>()](Operation op,
+                                                                                       const std::string& path) mutable {
+    for (std::size_t i = 0; i < failing.size(); ++i) {
+      const auto& [failingOp, pattern, nth] = failing[i];
+      if (op == failingOp && wildcardMatch(pattern, path) && (nth == 0 || ++(*seen)[i] == nth)) return true;
+    }
+    return false;
+  });
+  if (c.has("read only")) bench.root.setReadOnly(c.text("read only"));
+  std::map<std::string, std::string> before;
+  for (const std::string& file : c.lines("unchanged")) before[file] = bench.root.read(file);
+  for (const std::string& file : c.lines("changed")) before[file] = bench.root.read(file);
+
   const RunOutcome outcome = bench.run();
-  EXPECT_EQ(outcome.failures, 1);
-  auto expected = allFileLines(false);
-  expected.insert(expected.begin() + 4, "Saving modUtil.bas...Failed: *read-only*");
-  expected.push_back("Update completed in 0 seconds.");
-  expectLines(bench.summary.lines(), expected);
-  EXPECT_EQ(bench.root.read("Billing/modUtil.bas"), module);
-  EXPECT_NE(bench.root.read("Billing/clsInvoice.cls").find("'SS******"), std::string::npos);
-  EXPECT_FALSE(bench.root.exists("work/TempDataFile"));
+  EXPECT_TRUE(outcome.endedWithTimingLine);
+  if (c.has("failures")) {
+    EXPECT_EQ(outcome.failures, static_cast<int>(c.number("failures")));
+  }
+  std::vector<std::string> patterns;
+  for (const std::string& line : c.lines("summary")) patterns.push_back(places(line, true));
+  if (c.has("summary")) expectLines(bench.summary.lines(), patterns);
+  for (const std::string& file : c.lines("unchanged")) EXPECT_EQ(bench.root.read(file), before[file]) << file;
+  for (const std::string& file : c.lines("changed")) EXPECT_NE(bench.root.read(file), before[file]) << file;
+  for (const std::string& file : c.lines("absent")) EXPECT_FALSE(bench.root.exists(file)) << file;
+  if (c.has("record")) {
+    EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"), places(c.text("record")));
+  }
+  if (c.has("project lacks")) {
+    EXPECT_EQ(bench.root.read("Billing/Billing.vbp").find(c.text("project lacks")), std::string::npos);
+  }
 }
 
-TEST(FailingRun, AFileWhoseBackupFailedIsNotChanged) {
-  RunBench bench;
-  bench.files.setRule([](Operation op, const std::string& path) {
-    return (op == Operation::Copy || op == Operation::Link) && path.find("Backup on") != std::string::npos &&
-           (path.find("modUtil.bas") != std::string::npos || path.find("Billing.vbp") != std::string::npos);
-  });
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  const auto original = bench.topLevel("Billing");
-  const RunOutcome outcome = bench.run();
-  EXPECT_GE(outcome.failures, 3);
-  auto expected = allFileLines(false);
-  expected.erase(expected.begin() + 3);
-  expected[2] = "Creating backup of modUtil.bas...Failed: *modUtil.bas*";
-  expected.insert(expected.begin(), "Copying Billing.vbp to the backup folder...Failed: *Billing.vbp*");
-  expected.insert(expected.end(),
-                  {"Adding extra files ",
-                   "Adding ErrorLog.bas to the project...Failed: no copy of Billing.vbp was made in "
-                   "the backup folder, so it is left as it was",
-                   shownPath(bench.project.projectFolder + "ErrorLog.bas"), "Update completed in 0 seconds."});
-  expectLines(bench.summary.lines(), expected);
-  EXPECT_EQ(bench.root.read("Billing/modUtil.bas"), original.at("modUtil.bas"));
-  EXPECT_EQ(bench.root.read("Billing/Billing.vbp"), original.at("Billing.vbp"));
-  EXPECT_NE(bench.root.read("Billing/clsInvoice.cls"), original.at("clsInvoice.cls"));
-}
-
-TEST(FailingRun, ABackupThatCannotBeFlushedToDiskProtectsNothing) {
-  RunBench bench;
-  bench.files.setRule([](Operation op, const std::string&) { return op == Operation::Flush; });
-  const auto original = bench.topLevel("Billing");
-  const RunOutcome outcome = bench.run();
-  EXPECT_GE(outcome.failures, 1);
-  EXPECT_EQ(bench.summary.lines().back(), "Update completed in 0 seconds.");
-  for (const auto& [name, text] : original) EXPECT_EQ(bench.root.read("Billing/" + name), text) << name;
-}
-
-TEST(FailingRun, ABackupFolderThatCannotBeMadeChangesNothing) {
-  RunBench bench;
-  bench.files.setRule([](Operation op, const std::string&) { return op == Operation::CreateFolder; });
-  const auto original = bench.topLevel("Billing");
-  bench.run();
-  expectLines(bench.summary.lines(), {"The backup folder could not be created: *Backup on 05 Dec at 14-03-27*",
-                                      "No files were modified.", "Update completed in 0 seconds."});
-  EXPECT_EQ(bench.topLevel("Billing"), original);
-}
-
-TEST(FailingRun, AnUnreadableSourceStopsOnlyThatFile) {
-  RunBench bench;
-  bench.files.setRule([](Operation op, const std::string& path) {
-    return op == Operation::Read && endsWith(path, "Billing/modUtil.bas");
-  });
-  const auto original = bench.topLevel("Billing");
-  bench.run();
-  auto expected = allFileLines(false);
-  expected.erase(expected.begin() + 3);
-  expected[2] = "Creating backup of modUtil.bas...Failed: Cannot read*modUtil.bas*";
-  expected.push_back("Update completed in 0 seconds.");
-  expectLines(bench.summary.lines(), expected);
-  EXPECT_EQ(bench.root.read("Billing/modUtil.bas"), original.at("modUtil.bas"));
-}
-
-TEST(FailingRun, AnExtraFileThatCannotBeCopiedIsNeitherRecordedNorAdded) {
-  RunBench bench;
-  bench.options.selectedFiles = {bench.project.projectFolder + "modUtil.bas"};
-  bench.style.files = {bench.extra("ErrorLog.bas"), bench.extra("ReadMe.txt")};
-  bench.files.setRule([](Operation op, const std::string& path) {
-    return op == Operation::Copy && endsWith(path, "Billing/ErrorLog.bas");
-  });
-  bench.run();
-  expectLines(bench.summary.lines(),
-              joined(fileLines("modUtil.bas", false),
-                     {"Adding extra files ", shownPath(bench.extra("ErrorLog.bas")) + "...Failed: *ErrorLog.bas*",
-                      shownPath(bench.project.projectFolder + "ReadMe.txt"), "Update completed in 0 seconds."}));
-  EXPECT_FALSE(bench.root.exists("Billing/ErrorLog.bas"));
-  EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"),
-            crlf({kHeader, bench.project.projectFolder + "ReadMe.txt"}));
-  EXPECT_EQ(bench.root.read("Billing/Billing.vbp").find("ErrorLog"), std::string::npos);
-}
-
-TEST(FailingRun, AnExtraFileThatCannotBeRecordedIsTakenOutAgain) {
-  RunBench bench;
-  bench.options.selectedFiles = {bench.project.projectFolder + "modUtil.bas"};
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  bench.files.setRule([count = 0](Operation op, const std::string& path) mutable {
-    return op == Operation::Write && endsWith(path, "uninstall.dat") && ++count == 2;
-  });
-  bench.run();
-  expectLines(bench.summary.lines(),
-              joined(fileLines("modUtil.bas", false),
-                     {"Adding extra files ",
-                      shownPath(bench.extra("ErrorLog.bas")) + "...Failed: *uninstall.dat*taken out again",
-                      "Update completed in 0 seconds."}));
-  EXPECT_FALSE(bench.root.exists("Billing/ErrorLog.bas"));
-  EXPECT_EQ(bench.root.read(std::string(kBackup) + "/uninstall.dat"), crlf({kHeader}));
-}
-
-TEST(FailingRun, WithoutARecordNoExtraFileIsAdded) {
-  RunBench bench;
-  bench.options.selectedFiles = {bench.project.projectFolder + "modUtil.bas"};
-  bench.style.files = {bench.extra("ErrorLog.bas")};
-  bench.files.setRule(
-      [](Operation op, const std::string& path) { return op == Operation::Write && endsWith(path, "uninstall.dat"); });
-  bench.run();
-  expectLines(bench.summary.lines(), joined(fileLines("modUtil.bas", false),
-                                            {"Adding extra files ", "Writing uninstall.dat...Failed: *uninstall.dat*",
-                                             "No extra files were added.", "Update completed in 0 seconds."}));
-  EXPECT_FALSE(bench.root.exists("Billing/ErrorLog.bas"));
-}
+QM_CASES_FROM(FailingRuns, "run/failing_runs.txt");
 
 // A run whose writes fail from some point on, for every point: no file is
 // ever lost, truncated or half-changed, and every file the summary does not
@@ -584,27 +468,15 @@ TEST(FailingRun, AWriteThatFailsMidwayLosesNothing) {
 
 // ------------------------------------------------------------ timing
 
-struct TimingCase {
-  std::int64_t milliseconds;
-  const char* separator;
-  const char* text;
-};
+class TimingLines : public testing::CaseTest {};
 
-class TimingLine : public ::testing::TestWithParam<TimingCase> {};
-
-TEST_P(TimingLine, RoundsHalfToEvenAndDropsTrailingZeros) {
-  const auto& c = GetParam();
-  EXPECT_EQ(elapsedSecondsText(c.milliseconds, c.separator), c.text) << c.milliseconds;
+TEST_P(TimingLines, RoundHalfToEvenAndDropTrailingZeros) {
+  testing::expectRows(c, {{"elapsedSecondsText", [](const std::vector<std::string>& a) {
+                             return elapsedSecondsText(std::stoll(a[0]), a[1]);
+                           }}});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TimingLine,
-    ::testing::Values(TimingCase{0, ".", "0"}, TimingCase{4, ".", "0"}, TimingCase{5, ".", "0"},
-                      TimingCase{6, ".", "0.01"}, TimingCase{15, ".", "0.02"}, TimingCase{25, ".", "0.02"},
-                      TimingCase{250, ".", "0.25"}, TimingCase{1250, ".", "1.25"}, TimingCase{1255, ".", "1.26"},
-                      TimingCase{1265, ".", "1.26"}, TimingCase{3500, ".", "3.5"}, TimingCase{3504, ".", "3.5"},
-                      TimingCase{12000, ".", "12"}, TimingCase{11995, ".", "12"}, TimingCase{1250, ",", "1,25"},
-                      TimingCase{3500, ",", "3,5"}, TimingCase{-3, ".", "0"}, TimingCase{86400000, ".", "86400"}));
+QM_CASES_FROM(TimingLines, "run/timing_line.txt");
 
 TEST(TimingLine, UsesTheMonotonicClockAndTheUsersSeparator) {
   RunBench bench;
@@ -613,18 +485,6 @@ TEST(TimingLine, UsesTheMonotonicClockAndTheUsersSeparator) {
   bench.clock.separator = ",";
   bench.run();
   EXPECT_EQ(bench.summary.lines(), (std::vector<std::string>{"Update completed in 1,25 seconds."}));
-}
-
-TEST(ProgressMaximum, FollowsTheFormula) {
-  RunOptions options;
-  EXPECT_EQ(progressMaximum(options, 0), 1);
-  options.selectedFiles = {"a", "b"};
-  EXPECT_EQ(progressMaximum(options, 0), 7);
-  EXPECT_EQ(progressMaximum(options, 3), 13);
-  options.addLineNumbers = true;
-  options.compile = true;
-  options.variableDump = true;
-  EXPECT_EQ(progressMaximum(options, 3), 13 + 2 + 1 + 2);
 }
 
 }  // namespace

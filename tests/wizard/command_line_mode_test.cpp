@@ -1,6 +1,7 @@
-// Command-line mode end to end: the switches, the project path in its forms,
-// the failure log, the exit statuses, the roll back without a window, and a
-// lone project path at start-up.
+// Command-line mode end to end: the project path in its forms, the failure
+// log, the exit statuses, the roll back without a window and the echoed
+// summary. (What each switch chooses, and a lone project path at start-up,
+// are scripts of tests/data/wizard/pages.txt.)
 #include "wizard/command_line_mode.h"
 
 #include <gtest/gtest.h>
@@ -8,14 +9,12 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <sstream>
 #include <thread>
 
 #include "platform/paths.h"
 #include "platform/text.h"
-#include "settings/registry.h"
 #include "wizard/unattended_services.h"
 #include "wizard/wizard_fixture.h"
 
@@ -30,7 +29,6 @@ class CommandLineMode : public WizardTest {
     return start(CommandLine::fromWords(words));
   }
   const OptionsPage& options() const { return wizard->optionsPage; }
-  std::string defaultCopy() const { return billingFolder() + "New copy created 05 Dec at 14-03-27"; }
   const std::string& summary() const { return wizard->applyPage.txtSummary.text; }
   std::string failureLog() const { return root.read("program/QMR Command Line Failure.txt"); }
 
@@ -52,81 +50,6 @@ class CommandLineMode : public WizardTest {
     return RunRollbackCommand(*wizard, billing(), backup, "--rollback " + billing() + " " + backup, lines);
   }
 };
-
-// What the switches chose on the options page, in a line: the action, the
-// protection with the new copy's folder name, each ticked box, the minimum lines.
-std::string chosen(const OptionsPage& p) {
-  std::string out = p.optAdd.selected ? "add" : "delete";
-  out += (p.optBackup.selected ? " backup [" : " new [") + std::string(bareName(p.txtNewLoc.text)) + "]";
-  const std::pair<const CheckBox*, const char*> boxes[] = {{&p.chkCompile, " compile"},
-                                                           {&p.chkNumbers, " numbers"},
-                                                           {&p.chkVarDump, " dump"},
-                                                           {&p.chkIgnoreExisting, " skip-handled"},
-                                                           {&p.chkIgnoreTags, " skip-tagged"}};
-  for (const auto& [box, name] : boxes) out += box->ticked ? name : "";
-  if (p.chkNumbers.ticked && !p.txtStartFrom.enabled) out += " (no first number)";
-  return out + " lines=" + p.txtIgnore.text;
-}
-
-TEST_F(CommandLineMode, EachSwitchSetsItsControlBothWays) {
-  const std::string copy = root.path() + "copies/Here";
-  root.makeFolder("copies");
-  const std::string backup = "add backup [New copy created 05 Dec at 14-03-27]";
-  const std::string skips = " skip-handled skip-tagged";
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{}, "add new [New copy created 05 Dec at 14-03-27]" + skips + " lines=0"},
-      {{"/b"}, backup + skips + " lines=0"},
-      {{"-B"}, backup + skips + " lines=0"},
-      {{"/c", copy}, "add new [Here]" + skips + " lines=0"},
-      {{"/b", "/C", copy}, backup + skips + " lines=0"},
-      {{"/m", "/b"}, backup + " compile" + skips + " lines=0"},
-      {{"/L", "/b"}, backup + " numbers" + skips + " lines=0"},
-      {{"-v", "/b"}, backup + " dump" + skips + " lines=0"},
-      {{"/i", "5", "/b"}, backup + skips + " lines=5"},
-      {{"/e", "/b"}, backup + " skip-tagged lines=0"},
-      {{"/T", "/b"}, backup + " skip-handled lines=0"},
-  };
-  for (const auto& [switches, expected] : cases) {
-    const std::string what = ::testing::PrintToString(switches);
-    const StartUpOutcome outcome = run(switches);
-    EXPECT_FALSE(outcome.showWindow) << what;
-    EXPECT_EQ(outcome.exitStatus, 0) << what << summary();
-    EXPECT_EQ(chosen(options()), expected) << what;
-    EXPECT_NE(summary().find("\r\nUpdate completed in "), std::string::npos) << what;
-  }
-}
-
-TEST_F(CommandLineMode, WithoutSwitchesTheRunMakesANewCopy) {
-  const StartUpOutcome outcome = run({});
-  EXPECT_EQ(outcome.exitStatus, 0);
-  EXPECT_EQ(options().txtNewLoc.text, defaultCopy());
-  EXPECT_TRUE(root.exists("projects/Billing/New copy created 05 Dec at 14-03-27/Billing.vbp"));
-  EXPECT_EQ(storedRecent(), (std::vector<std::string>{"1", billing()}));
-  EXPECT_EQ(setting("Create"), "True");
-  EXPECT_EQ(setting("LastRoutine"), "Simple.style");
-}
-
-TEST_F(CommandLineMode, FlagsClearWhatTheOptionsPageWouldHaveKept) {
-  root.write("program/Dump.style", crlf({"[ON ERROR]", "<Variable_Dump>", "[ERROR HANDLER]", "[FILES]"}));
-  SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "LastRoutine", "Dump.style");
-  SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "Create", "True");
-  run({"/b"});
-  EXPECT_EQ(wizard->sStyle(), "Dump.style");
-  EXPECT_FALSE(options().chkVarDump.ticked);
-  EXPECT_TRUE(options().optBackup.selected);
-}
-
-TEST_F(CommandLineMode, SelectAllTicksWhatTheRuleLeftOut) {
-  const std::string project = writeProject(
-      "Mixed", {"Module=a; a.bas", "Module=b; b.bas"},
-      {{"a.bas", crlf({"Attribute VB_Name = \"a\"", "Sub A()", "    On Error GoTo E", "    Exit Sub", "E:", "End Sub"})},
-       {"b.bas", crlf({"Attribute VB_Name = \"b\"", "Sub B()", "    Debug.Print 1", "End Sub"})}});
-  start({"/p", project, "/b"});
-  EXPECT_EQ(wizard->session.selectedFiles.size(), 1U);
-  start({"/p", project, "/b", "/A"});
-  EXPECT_EQ(wizard->session.selectedFiles.size(), 2U);
-  EXPECT_NE(summary().find("Analysing a.bas...Done"), std::string::npos);
-}
 
 TEST_F(CommandLineMode, AQuotedPathOrTheOneStringFormWorks) {
   EXPECT_EQ(start({"-p", std::string("\"").append(billing()).append("\""), "/b"}).exitStatus, 0);
@@ -260,41 +183,6 @@ TEST_F(CommandLineMode, ARollBackTakesTheBackupByEitherOfItsNamesOrTheNewest) {
             "Failed: Cannot replace '" + billingFolder() + "modUtil.bas': the file is read-only");
 }
 
-TEST_F(CommandLineMode, StyleSwitchFallsBackToTheFirstStyle) {
-  root.write("program/Another.style", crlf({"[ON ERROR]", "' another", "[ERROR HANDLER]", "[FILES]"}));
-  root.write("program/Simple.style", crlf({"[ON ERROR]", "' simple", "[ERROR HANDLER]", "[FILES]"}));
-  const struct {
-    std::string value;
-    std::string style;
-  } cases[] = {{"Simple", "Simple.style"}, {"Simple.style", "Simple.style"}, {" Simple", "Another.style"},
-               {"simple", "Another.style"}, {"Simple.STYLE", "Another.style"}};
-  for (const auto& c : cases) {
-    SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "LastRoutine", "Simple.style");
-    run({"/b", "/s", c.value});
-    EXPECT_EQ(wizard->sStyle(), c.style) << "'" << c.value << "'";
-    EXPECT_EQ(setting("LastRoutine"), c.style) << c.value;
-  }
-}
-
-TEST_F(CommandLineMode, RemovingNeedsInsertedCode) {
-  run({"/r", "/b"});
-  EXPECT_TRUE(options().optAdd.selected) << "no inserted code yet: code is added";
-  EXPECT_NE(summary().find("Analysing modUtil.bas...Done (4 out of 6 procedures updated)"), std::string::npos)
-      << summary();
-  // The project now holds inserted code: the same switch removes it (from
-  // every file, since fully covered files start unticked).
-  run({"/r", "/b", "/a"});
-  EXPECT_TRUE(options().optDelete.selected);
-  EXPECT_NE(summary().find("Analysing modUtil.bas...Done (4 procedures updated)"), std::string::npos) << summary();
-}
-
-TEST_F(CommandLineMode, CompileWithoutAnyoneToAskIsSkipped) {
-  const StartUpOutcome outcome = run({"/m"});
-  EXPECT_EQ(outcome.exitStatus, 0);
-  EXPECT_NE(summary().find("\r\nUnable to use VB executable.  Compilation not attempted."), std::string::npos);
-  EXPECT_TRUE(launcher.calls.empty());
-}
-
 TEST_F(CommandLineMode, EverySummaryLineIsEchoedAsItIsWritten) {
   std::ostringstream out;
   SummaryPrinter printer(out);
@@ -307,38 +195,6 @@ TEST_F(CommandLineMode, EverySummaryLineIsEchoedAsItIsWritten) {
   EXPECT_EQ(printed.rfind("Creating backup of frmMain.frm...Done\nAnalysing frmMain.frm...Done (", 0), 0U) << printed;
   EXPECT_NE(printed.find("\nUpdate completed in 0 seconds.\n"), std::string::npos) << printed;
   EXPECT_EQ(printed.find('\r'), std::string::npos);
-}
-
-TEST_F(CommandLineMode, ALoneProjectPathOpensTheFilesPage) {
-  root.write("projects/Caps/CAPS.VBP", crlf({"Type=Exe", "Module=m; m.bas", "Name=\"Caps\""}));
-  root.write("projects/Caps/m.bas", crlf({"Attribute VB_Name = \"m\"", "Sub A()", "End Sub"}));
-  const std::string caps = place("projects/Caps/CAPS.VBP");
-  const StartUpOutcome outcome = start({"\"" + caps + "\""});
-  EXPECT_TRUE(outcome.showWindow);
-  EXPECT_EQ(wizard->currentPage, WizardPage::Files);
-  EXPECT_EQ(wizard->projectPage.cmbRecent.entries.front(), caps);
-  EXPECT_EQ(storedRecent(), (std::vector<std::string>{"1", caps}));
-  EXPECT_EQ(rowTexts(1), std::vector<std::string>{"1"});
-  EXPECT_TRUE(wizard->applyPage.txtSummary.text.empty()) << "nothing ran";
-}
-
-TEST_F(CommandLineMode, APathThatIsNotAProjectLeavesTheFirstPage) {
-  const std::vector<std::vector<std::string>> lines = {
-      {billing() + " "}, {root.path() + "projects/none.vbp"}, {billing(), "/a"}, {"/home/nowhere"}};
-  for (const auto& words : lines) {
-    const StartUpOutcome outcome = start(words);
-    EXPECT_TRUE(outcome.showWindow);
-    EXPECT_EQ(wizard->currentPage, WizardPage::Project);
-    EXPECT_FALSE(wizard->projectPage.cmdLoad2.enabled);
-  }
-}
-
-TEST_F(CommandLineMode, ARelativePathIsTakenFromTheWorkingFolder) {
-  root.makeFolder("work/Inner");
-  root.write("work/Inner/In.vbp", crlf({"Type=Exe", "Name=\"In\""}));
-  const StartUpOutcome outcome = start({"/p", "Inner/In.vbp", "/b"});
-  EXPECT_EQ(outcome.exitStatus, 0) << failureLog();
-  EXPECT_EQ(wizard->session.project.projectFile, place("work/Inner/In.vbp"));
 }
 
 }  // namespace

@@ -1,130 +1,87 @@
-// Sort keys from cell texts, sorting list rows by them, and the header click.
+// Sorting list rows by value, and the project files list's header click, as
+// tables of calls (tests/data/wizard/list_sort.txt).
 #include "wizard/list_sort.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
+
+#include "support/case_file.h"
 
 namespace qm {
 namespace {
 
-// --- keys -------------------------------------------------------------------
+using Arguments = std::vector<std::string>;
 
-// Keys compare as text exactly as their numbers compare as values.
-TEST(SortKeys, TextOrderOfNumberKeysIsValueOrder) {
-  const std::vector<std::string> numbers = {"-1e6", "-100", "-10", "-9.5", "-1", "-0.5", "-0.123456789", "0",
-                                            "0.0000000001", "0.5", ".75", "8.", "9", "10", "66.6", "66.67",
-                                            "100", "1.5e3", "123456789012345"};
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
-    for (std::size_t j = 0; j < numbers.size(); ++j) {
-      const std::string a = sortKey(numbers[i], kSortNumber);
-      const std::string b = sortKey(numbers[j], kSortNumber);
-      EXPECT_EQ(a < b, i < j) << numbers[i] << " against " << numbers[j];
-    }
-  }
-  EXPECT_EQ(sortKey(" +3\t", kSortNumber), sortKey("3", kSortNumber));
-  EXPECT_EQ(sortKey("-0", kSortNumber), sortKey("0", kSortNumber));
-  for (const char* noNumber : {"n/a", "", "-", ".", "1.2.3", "1e", "12abc", "1,5", "2D2", "1e999"}) {
-    EXPECT_EQ(sortKey(noNumber, kSortNumber), "") << noNumber;
-  }
-  EXPECT_EQ(sortKey("Module1.bas", kSortText), "Module1.bas");
-}
-
-// --- sorting ----------------------------------------------------------------
-
-std::vector<ListRow> rowsOf(const std::vector<std::vector<std::string>>& cells) {
-  std::vector<ListRow> rows;
-  int n = 0;
-  for (const auto& c : cells) rows.push_back(ListRow{c, n % 2 == 0, "tag" + std::to_string(n++)});
-  return rows;
-}
-
-std::vector<std::string> column(const std::vector<ListRow>& rows, std::size_t index) {
+std::vector<std::string> words(const std::string& text) {
+  std::istringstream in(text);
   std::vector<std::string> out;
-  for (const auto& row : rows) out.push_back(index < row.cells.size() ? row.cells[index] : "<none>");
+  for (std::string word; in >> word;) out.push_back(word);
   return out;
 }
 
-TEST(SortingRows, OrdersRowsByValue) {
-  const struct {
-    std::vector<std::string> cells;  // the sort column, one row each
-    std::int16_t type;
-    bool ascending;
-    std::vector<std::string> sorted;
-  } cases[] = {
-      {{"10", "9", "100"}, kSortNumber, true, {"9", "10", "100"}},
-      {{"10", "9", "100"}, kSortText, true, {"10", "100", "9"}},
-      {{"3", "-5", "0", "-10", "12", "-0.5"}, kSortNumber, true, {"-10", "-5", "-0.5", "0", "3", "12"}},
-      {{"50", "n/a", "7.5"}, kSortNumber, true, {"n/a", "7.5", "50"}},
-      {{"50", "n/a", "7.5"}, kSortNumber, false, {"50", "7.5", "n/a"}},
-      {{"-1", "", "x"}, kSortNumber, true, {"", "x", "-1"}},
-      {{"66.67", "66.6", "100", "0.5"}, kSortNumber, true, {"0.5", "66.6", "66.67", "100"}},
-      {{"b.bas", "A.bas", "C.bas"}, kSortText, true, {"A.bas", "b.bas", "C.bas"}},
-  };
-  for (const auto& c : cases) {
-    std::vector<std::vector<std::string>> cells;
-    for (const auto& text : c.cells) cells.push_back({"name " + text, text});
-    auto rows = rowsOf(cells);
-    SortListView(rows, 2, c.type, c.ascending);
-    EXPECT_EQ(column(rows, 1), c.sorted) << c.cells.front() << c.ascending;
+// "name=value" is a row of two cells, "name" a row of one; every other row is ticked.
+std::vector<ListRow> rowsOf(const std::string& written) {
+  std::vector<ListRow> rows;
+  for (const std::string& word : words(written)) {
+    const std::size_t equals = word.find('=');
+    ListRow row{{word.substr(0, equals)}, rows.size() % 2 == 0, word};
+    if (equals != std::string::npos) row.cells.push_back(word.substr(equals + 1));
+    rows.push_back(row);
   }
+  return rows;
 }
 
-TEST(SortingRows, EqualKeysKeepTheirOrderInBothDirections) {
-  auto rows = rowsOf({{"a", "5"}, {"b", "x"}, {"c", "5"}, {"d", "y"}});
-  SortListView(rows, 2, kSortNumber, true);
-  EXPECT_EQ(column(rows, 0), (std::vector<std::string>{"b", "d", "a", "c"}));
-  SortListView(rows, 2, kSortNumber, false);
-  EXPECT_EQ(column(rows, 0), (std::vector<std::string>{"a", "c", "b", "d"}));
-}
-
-TEST(SortingRows, CellsTicksAndTagsTravelUnchangedWithTheirRows) {
-  const auto before = rowsOf({{"Form1.frm", "12", "50"}, {"Module1.bas", "9", "100"}, {"Class1.cls", "-3", "n/a"}});
-  auto rows = before;
-  SortListView(rows, 2, kSortNumber, true);
-  ASSERT_EQ(rows.size(), before.size());
-  for (const auto& row : rows) {
-    const auto same = std::find_if(before.begin(), before.end(), [&](const ListRow& b) { return b.tag == row.tag; });
-    ASSERT_NE(same, before.end());
-    EXPECT_EQ(row.cells, same->cells);
-    EXPECT_EQ(row.ticked, same->ticked);
+// The rows' names in their order, or what no longer travels with its row.
+std::string namesOf(const std::vector<ListRow>& rows, const std::vector<ListRow>& before) {
+  std::string out;
+  for (const ListRow& row : rows) {
+    const auto was = std::find_if(before.begin(), before.end(), [&](const ListRow& b) { return b.tag == row.tag; });
+    if (was == before.end() || was->cells != row.cells || was->ticked != row.ticked) return "moved apart: " + row.tag;
+    out += (out.empty() ? "" : " ") + row.cells[0];
   }
-  EXPECT_EQ(column(rows, 0), (std::vector<std::string>{"Class1.cls", "Module1.bas", "Form1.frm"}));
+  return out;
 }
 
-TEST(SortingRows, MissingCellsSortAsEmptyAndBadColumnsChangeNothing) {
-  auto rows = rowsOf({{"a", "2"}, {"b"}, {"c", "1"}});
-  SortListView(rows, 2, kSortNumber, true);
-  EXPECT_EQ(column(rows, 0), (std::vector<std::string>{"b", "c", "a"}));
-  const auto before = column(rows, 0);
-  SortListView(rows, 0, kSortText, false);
-  SortListView(rows, -3, kSortText, false);
-  EXPECT_EQ(column(rows, 0), before);
+std::int16_t sortType(const std::string& written) { return written == "number" ? kSortNumber : kSortText; }
+
+class ListSort : public testing::CaseTest {};
+
+TEST_P(ListSort, GivesWhatTheTableSays) {
+  testing::expectRows(c, {
+      {"ascendingKeys", [](const Arguments& a) {  // number keys compare as text as their values compare
+         const std::vector<std::string> numbers = words(a[0]);
+         for (std::size_t i = 0; i + 1 < numbers.size(); ++i) {
+           if (!(sortKey(numbers[i], kSortNumber) < sortKey(numbers[i + 1], kSortNumber))) {
+             return numbers[i] + " before " + numbers[i + 1];
+           }
+         }
+         return std::string("yes");
+       }},
+      {"sameKey", [](const Arguments& a) {
+         return std::string(sortKey(a[0], kSortNumber) == sortKey(a[1], kSortNumber) ? "yes" : "no");
+       }},
+      {"isNumber", [](const Arguments& a) { return std::string(sortKey(a[0], kSortNumber).empty() ? "no" : "yes"); }},
+      {"sort", [](const Arguments& a) {  // column | type | up or down | rows
+         const std::vector<ListRow> before = rowsOf(a[3]);
+         std::vector<ListRow> rows = before;
+         SortListView(rows, static_cast<std::int16_t>(std::stoi(a[0])), sortType(a[1]), a[2] == "up");
+         return namesOf(rows, before);
+       }},
+      {"clicks", [](const Arguments& a) {  // on Name, Procedures, Coverage: the direction and the names
+         const std::vector<ListRow> before = {{{"B.bas", "10", "50"}, true, "B"},
+                                              {{"A.bas", "9", "100"}, false, "A"},
+                                              {{"C.bas", "100", "0"}, true, "C"}};
+         std::vector<ListRow> rows = before;
+         bool ascending = false;
+         for (const std::string& column : words(a[0])) projectFilesColumnClick(rows, std::stoi(column), ascending);
+         return (ascending ? "up " : "down ") + namesOf(rows, before);
+       }},
+  });
 }
 
-// --- the header click --------------------------------------------------------
-
-TEST(ColumnClick, DirectionIsSharedByAllColumnsAndFlipsOnEveryClick) {
-  auto rows = rowsOf({{"B.bas", "10", "50"}, {"A.bas", "9", "100"}, {"C.bas", "100", "0"}});
-  bool ascending = false;
-
-  projectFilesColumnClick(rows, 1, ascending);  // "Name": first click ascends
-  EXPECT_TRUE(ascending);
-  EXPECT_EQ(column(rows, 0), (std::vector<std::string>{"A.bas", "B.bas", "C.bas"}));
-
-  projectFilesColumnClick(rows, 2, ascending);  // "Procedures": the next click descends
-  EXPECT_FALSE(ascending);
-  EXPECT_EQ(column(rows, 1), (std::vector<std::string>{"100", "10", "9"}));
-
-  projectFilesColumnClick(rows, 3, ascending);  // "Coverage (%)": ascends again
-  EXPECT_TRUE(ascending);
-  EXPECT_EQ(column(rows, 2), (std::vector<std::string>{"0", "50", "100"}));
-
-  const auto before = column(rows, 0);
-  projectFilesColumnClick(rows, 4, ascending);  // no such column: the flag still flips
-  EXPECT_FALSE(ascending);
-  EXPECT_EQ(column(rows, 0), before);
-}
+QM_CASES_FROM(ListSort, "wizard/list_sort.txt");
 
 }  // namespace
 }  // namespace qm

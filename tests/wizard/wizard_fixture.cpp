@@ -70,12 +70,6 @@ std::vector<std::string> WizardTest::rowTexts(std::size_t column) const {
   return out;
 }
 
-std::vector<bool> WizardTest::ticks() const {
-  std::vector<bool> out;
-  for (const ListRow& row : wizard->filesPage.lstProjectFiles.rows) out.push_back(row.ticked);
-  return out;
-}
-
 namespace {
 
 std::string withFlags(std::string text, bool enabled, bool visible) {
@@ -95,9 +89,5 @@ std::string seen(const OptionButton& option) {
 std::string seen(const TextBox& box) { return withFlags(box.text, box.enabled, true); }
 std::string seen(const DropDownList& list) { return withFlags(list.text(), list.enabled, list.visible); }
 std::string seen(const Shape& shape) { return shape.visible ? "shown" : "(hidden)"; }
-
-void expectSeen(std::initializer_list<SeenRow> rows) {
-  for (const SeenRow& row : rows) EXPECT_EQ(row.shown, row.expected) << row.control;
-}
 
 }  // namespace qm::testing

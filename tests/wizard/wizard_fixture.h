@@ -1,8 +1,7 @@
 // A wizard as a person meets it: the wizard's logic over a fresh program
 // folder, a working folder, an in-memory settings store and a copy of the
 // example project, with stand-ins for the dialogs and the view that record
-// what the wizard asked of them; and a way to state what a page shows as a
-// table of its controls.
+// what the wizard asked of them; and what a person sees of each control.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -96,7 +95,6 @@ class WizardTest : public ::testing::Test {
   const Session& session() const { return wizard->session; }
 
   std::vector<std::string> rowTexts(std::size_t column) const;
-  std::vector<bool> ticks() const;
 
   TempFolder root;
   NativeFileSystem files;
@@ -121,16 +119,5 @@ std::string seen(const OptionButton& option);
 std::string seen(const TextBox& box);
 std::string seen(const DropDownList& list);
 std::string seen(const Shape& shape);
-
-// One row of a page's table: a control, what it shows, what it should show.
-struct SeenRow {
-  std::string control;
-  std::string shown;
-  std::string expected;
-};
-#define SEEN(control, expected) ::qm::testing::SeenRow{#control, ::qm::testing::seen(control), expected}
-
-// Every row's control shows what the row expects; a failure names the control.
-void expectSeen(std::initializer_list<SeenRow> rows);
 
 }  // namespace qm::testing

@@ -72,11 +72,6 @@ class Program {
 };
 
 TEST(TheProgram, MakesTheFullRunAsTheWizardDoes) {
-  // build/src/app/quillmere, beside build/tests/test_integration.
-  std::error_code error;
-  const fs::path built = fs::read_symlink("/proc/self/exe", error).parent_path().parent_path() / "src/app/quillmere";
-  if (error || !fs::is_regular_file(built, error)) GTEST_SKIP() << "the quillmere program is not built";
-
   const std::vector<std::string> fullRun = {"/a", "/b", "/l", "/v", "/e", "/t"};
   auto bench = RunBench::example();
   const auto program = Program::in(*bench);

@@ -1,0 +1,6 @@
+Attribute VB_Name = "modSharedUtil"
+Option Explicit
+
+Public Sub Shared()
+    Debug.Print "Shared"
+End Sub

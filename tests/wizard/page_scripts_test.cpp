@@ -1,0 +1,427 @@
+// The wizard's pages driven as a person drives them: each case of
+// tests/data/wizard/pages.txt is a script of "> action" lines and
+// "key: value" lines, which say what the pages show at that point. A control
+// named as a key reads as `seen` gives it ("[x]", "(o)", " (disabled)" ...);
+// the other keys and the actions are the ones read below. "<billing>",
+// "<billing folder>", "<projects>" and "<program>" stand for those places
+// and the test's own folder ("<root>") as the wizard spells them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "platform/paths.h"
+#include "settings/registry.h"
+#include "support/case_file.h"
+#include "wizard/wizard_fixture.h"
+
+namespace qm::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+std::string joined(const Names& names, const char* separator = " | ") {
+  std::string out;
+  for (const std::string& name : names) out += (out.empty() ? "" : separator) + name;
+  return out;
+}
+std::string yesNo(bool value) { return value ? "yes" : "no"; }
+
+// What a control shows, and what pressing it does.
+struct Control {
+  std::function<std::string()> shown;
+  std::function<void()> press;
+};
+Control controlOf(Button& c) { return {[&c] { return seen(c); }, [&c] { fire(c.onClick); }}; }
+Control controlOf(Label& c) { return {[&c] { return seen(c); }, nullptr}; }
+Control controlOf(Shape& c) { return {[&c] { return seen(c); }, nullptr}; }
+Control controlOf(TextBox& c) { return {[&c] { return seen(c); }, nullptr}; }
+Control controlOf(DropDownList& c) { return {[&c] { return seen(c); }, nullptr}; }
+Control controlOf(OptionButton& c) { return {[&c] { return seen(c); }, [&c] { fire(c.onClick); }}; }
+Control controlOf(CheckBox& c) {  // a click toggles the tick, then runs the handler
+  return {[&c] { return seen(c); }, [&c] {
+            c.ticked = !c.ticked;
+            fire(c.onClick);
+          }};
+}
+Control controlOf(Image& c) { return {[&c] { return c.toolTip; }, [&c] { fire(c.onClick); }}; }
+
+const char* const kPages[] = {"project", "files", "options", "apply"};
+
+// A module of `procedures` subs, the first `handled` of them with an error handler.
+std::string moduleText(const std::string& name, int procedures, int handled) {
+  std::string text = "Attribute VB_Name = \"" + name + "\"\r\nOption Explicit\r\n\r\n";
+  for (int i = 0; i < procedures; ++i) {
+    text += "Public Sub Step" + std::to_string(i) + "()\r\n";
+    if (i < handled) text += "    On Error GoTo Failed\r\n";
+    text += "    Debug.Print \"step " + std::to_string(i) + "\"\r\n";
+    if (i < handled) text += "    Exit Sub\r\nFailed:\r\n    Debug.Print Err.Description\r\n";
+    text += "End Sub\r\n\r\n";
+  }
+  return text;
+}
+
+class PageScript : public WizardTest, public ::testing::WithParamInterface<Case> {
+ protected:
+  std::map<std::string, Control> controls() {
+    ProjectPage& p = projectPage();
+    FilesPage& f = filesPage();
+    OptionsPage& o = optionsPage();
+    ApplyPage& a = applyPage();
+    return {
+        {"lblTitles5", controlOf(p.lblTitles5)},       {"lblProjectDetails", controlOf(p.lblProjectDetails)},
+        {"cmbRecent", controlOf(p.cmbRecent)},         {"cmdBrowse", controlOf(p.cmdBrowse)},
+        {"cmdLoad2", controlOf(p.cmdLoad2)},           {"shpRollBack", controlOf(p.rollBack.shpRollBack)},
+        {"lblTitles9", controlOf(p.rollBack.lblTitles9)}, {"cmbBackups", controlOf(p.rollBack.cmbBackups)},
+        {"cmdRollback", controlOf(p.rollBack.cmdRollback)}, {"project logo", controlOf(p.imgVeltane)},
+        {"project quit", controlOf(p.cmdQuit)},
+
+        {"lblNoFiles", controlOf(f.lblNoFiles)},       {"cmdSelectAll", controlOf(f.cmdSelectAll)},
+        {"cmdBack1", controlOf(f.cmdBack1)},           {"cmdLoad3", controlOf(f.cmdLoad3)},
+        {"files logo", controlOf(f.imgVeltane)},       {"files quit", controlOf(f.cmdQuit)},
+
+        {"lblTitles6", controlOf(o.lblTitles6)},       {"optAdd", controlOf(o.optAdd)},
+        {"optDelete", controlOf(o.optDelete)},         {"optBackup", controlOf(o.optBackup)},
+        {"optNew", controlOf(o.optNew)},               {"txtNewLoc", controlOf(o.txtNewLoc)},
+        {"cmdNewBrowse", controlOf(o.cmdNewBrowse)},   {"chkCompile", controlOf(o.chkCompile)},
+        {"cmdNewStyle", controlOf(o.cmdNewStyle)},     {"cmdDeleteStyle", controlOf(o.cmdDeleteStyle)},
+        {"chkIgnoreTags", controlOf(o.chkIgnoreTags)}, {"chkIgnoreExisting", controlOf(o.chkIgnoreExisting)},
+        {"txtIgnore", controlOf(o.txtIgnore)},         {"chkNumbers", controlOf(o.chkNumbers)},
+        {"txtStartFrom", controlOf(o.txtStartFrom)},   {"chkVarDump", controlOf(o.chkVarDump)},
+        {"chkAllProcedures", controlOf(o.chkAllProcedures)},
+        {"cmdBack2", controlOf(o.cmdBack2)},           {"cmdLoad4", controlOf(o.cmdLoad4)},
+        {"options logo", controlOf(o.imgVeltane)},     {"options quit", controlOf(o.cmdQuit)},
+
+        {"lblTitles4", controlOf(a.lblTitles4)},       {"lblTitles12", controlOf(a.lblTitles12)},
+        {"cmdBegin", controlOf(a.cmdBegin)},           {"cmdBack3", controlOf(a.cmdBack3)},
+        {"apply logo", controlOf(a.imgVeltane)},       {"apply quit", controlOf(a.cmdQuit)},
+    };
+  }
+
+  TextBox& textBox(const std::string& name) {
+    if (name == "txtIgnore") return optionsPage().txtIgnore;
+    if (name == "txtStartFrom") return optionsPage().txtStartFrom;
+    if (name == "txtNewLoc") return optionsPage().txtNewLoc;
+    throw std::invalid_argument("no text box " + name);
+  }
+
+  // What the switches chose on the options page, in a line: the action, the
+  // protection with the new copy's folder name, each ticked box, the minimum lines.
+  std::string chosen() {
+    const OptionsPage& p = optionsPage();
+    std::string out = p.optAdd.selected ? "add" : "delete";
+    out += (p.optBackup.selected ? " backup [" : " new [") + std::string(bareName(p.txtNewLoc.text)) + "]";
+    const std::pair<const CheckBox*, const char*> boxes[] = {{&p.chkCompile, " compile"}, {&p.chkNumbers, " numbers"},
+                                                             {&p.chkVarDump, " dump"}, {&p.chkIgnoreExisting, " skip-handled"},
+                                                             {&p.chkIgnoreTags, " skip-tagged"}};
+    for (const auto& [box, name] : boxes) out += box->ticked ? name : "";
+    if (p.chkNumbers.ticked && !p.txtStartFrom.enabled) out += " (no first number)";
+    return out + " lines=" + p.txtIgnore.text;
+  }
+
+  StartUpOutcome outcome_;
+  std::map<std::string, std::string> remembered_;
+  std::set<std::string> watched_;
+
+  std::string places(std::string text) const {
+    const std::pair<std::string, std::string> placeholders[] = {
+        {"<billing folder>", billingFolder()}, {"<billing>", billing()}, {"<projects>", place("projects/")},
+        {"<program>", programFolder()}, {"<root>", place("")}};
+    for (const auto& [name, path] : placeholders) {
+      for (std::size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), path);
+    }
+    return text;
+  }
+
+  void storeSetting(const std::string& name, const std::string& value) {
+    SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", name, value);
+  }
+
+  // An action's first words name it; a text follows a colon ("type txtIgnore: 2,5").
+  void run(const std::string& action) {
+    const std::size_t colon = action.ends_with(":") ? action.size() - 1 : action.find(": ");
+    const std::string verb = action.substr(0, colon);
+    const std::string arg = colon + 2 >= action.size() ? "" : places(action.substr(colon + 2));
+    std::istringstream words(verb);
+    std::string first, second;
+    words >> first >> second;
+    std::size_t n = 0;
+    const std::map<std::string, std::function<void()>> actions = {
+        {"start", [&] {  // start, or start: <word> | <word> ...: a command line
+           Names words;
+           for (std::size_t at = 0; colon != std::string::npos && at <= arg.size();) {
+             const std::size_t bar = std::min(arg.find(" | ", at), arg.size());
+             words.push_back(arg.substr(at, bar - at));
+             at = bar + 3;
+           }
+           outcome_ = start(CommandLine::fromWords(words));
+         }},
+        {"write", [&] {  // write: <path> = <text>, or = @<name of the case's text>
+           const std::string value = arg.substr(arg.find(" = ") + 3);
+           root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? GetParam().text(value.substr(1)) : value);
+         }},
+        {"folder", [&] { root.makeFolder(arg); }},
+        {"copy data", [&] {  // copy data: <folder of tests/data>, into projects/
+           std::filesystem::copy(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/" + arg, place("projects/" + arg),
+                                 std::filesystem::copy_options::recursive);
+         }},
+        {"store", [&] { storeSetting(second, arg); }},  // store <name>: <value>
+        {"recent", [&] {  // recent: <path> | <path> ...
+           const std::string key = SettingsKey() + "\\Previous";
+           Names paths;
+           for (std::size_t at = 0; at <= arg.size();) {
+             const std::size_t bar = std::min(arg.find(" | ", at), arg.size());
+             paths.push_back(arg.substr(at, bar - at));
+             at = bar + 3;
+           }
+           SaveSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", static_cast<int>(paths.size()));
+           for (std::size_t i = 0; i < paths.size(); ++i) {
+             SaveSettingString(settings, HKEY_CURRENT_USER, key, std::to_string(i + 1), paths[i]);
+           }
+         }},
+        {"separator", [&] { clock.separator = arg; }},
+        {"counts", [&] {  // counts: <project> = <procedures>/<handled> ...: modules m0.bas, m1.bas, ...
+           const std::size_t equals = arg.find(" = ");
+           const std::string name = arg.substr(0, equals);
+           std::istringstream modules(equals == std::string::npos ? "" : arg.substr(equals + 3));
+           Names lines;
+           std::vector<std::pair<std::string, std::string>> sources;
+           for (std::string counts; modules >> counts;) {
+             const std::string module = std::string("m").append(std::to_string(lines.size()));
+             lines.push_back("Module=" + module + "; " + module + ".bas");
+             sources.push_back({module + ".bas", moduleText(module, std::stoi(counts),
+                                                            std::stoi(counts.substr(counts.find('/') + 1)))});
+           }
+           writeProject(name, lines, sources);
+         }},
+        {"module", [&] {  // module: <path> = <name> <procedures>/<handled>
+           std::istringstream spec(arg.substr(arg.find(" = ") + 3));
+           std::string name, counts;
+           spec >> name >> counts;
+           root.write(arg.substr(0, arg.find(" = ")),
+                      moduleText(name, std::stoi(counts), std::stoi(counts.substr(counts.find('/') + 1))));
+         }},
+        {"remember", [&] { remembered_[arg] = root.read(arg); }},
+        {"watch", [&] { onYield = [this] { watched_.insert(shown("list")); }; }},  // the list and bar at each yield
+        {"browse", [&] { browseTo(arg); }},
+        {"open", [&] { browseTo(arg), wizard->cmdLoad2_Click(); }},  // Browse, Next: the files page
+        {"to options", [&] { toOptionsPage(arg); }},                  // Browse, Next, Next
+        {"set", [&] { textBox(second).text = arg, fire(textBox(second).onLostFocus); }},  // typed, then left
+        {"click", [&] {
+           const auto all = controls();
+           const auto found = all.find(verb.substr(6));
+           if (found == all.end() || !found->second.press) throw std::invalid_argument("cannot click " + verb);
+           found->second.press();
+         }},
+        {"type", [&] { textBox(second).text = arg; }},
+        {"leave", [&] { fire(textBox(second).onLostFocus); }},
+        {"enter", [&] { fire(textBox(second).onGotFocus); }},
+        {"pick", [&] {  // pick cmbRecent|cmbBackups <entry>
+           DropDownList& list = second == "cmbRecent" ? projectPage().cmbRecent : projectPage().rollBack.cmbBackups;
+           words >> n;
+           list.selected = n;
+           fire(list.onClick);
+         }},
+        {"tick", [&] { filesPage().lstProjectFiles.onItemCheck(std::stoul(second), true); }},  // tick <row>
+        {"untick", [&] { filesPage().lstProjectFiles.onItemCheck(std::stoul(second), false); }},
+        {"header", [&] { filesPage().lstProjectFiles.onColumnClick(std::stoi(second)); }},
+        {"tab", [&] { optionsPage().tabOptions.onClick(std::stoul(second)); }},
+        {"style", [&] {  // style click|double <entry>
+           words >> n;
+           second == "click" ? optionsPage().flbRoutines.onClick(n) : optionsPage().flbRoutines.onDblClick(n);
+         }},
+        {"answer", [&] { dialogs.inputAnswers.push_back(arg); }},
+        {"cancel", [&] { dialogs.script.answerOk = false; }},
+        {"no warning", [&] { wizard->session.bShowWarning = false; }},
+        {"save as", [&] { wizard->editor().saveAs(); }},
+        {"new location", [&] { optionsPage().setNewLocation(arg); }},
+        {"clock minute", [&] { clock.time.minute = std::stoi(arg); }},
+        {"guide", [&] { workspace.guideFolder = std::string(QUILLMERE_SOURCE_DIR) + "/docs/help/"; }},
+        {"F1", [&] {  // F1, or F1 <button>: with that button focused
+           const auto focused = std::map<std::string, const Button*>{
+               {"cmdLoad2", &projectPage().cmdLoad2}, {"cmdBack1", &filesPage().cmdBack1},
+               {"cmdLoad4", &optionsPage().cmdLoad4}, {"cmdBack3", &applyPage().cmdBack3}};
+           view.helpTargets.clear();
+           wizard->F1(second.empty() ? 0 : focused.at(second)->helpTopic);
+         }},
+    };
+    auto found = actions.find(verb);
+    if (found == actions.end()) found = actions.find(first + " " + second);
+    if (found == actions.end()) found = actions.find(first);
+    if (found == actions.end()) throw std::invalid_argument("no action '" + action + "'");
+    found->second();
+  }
+
+  std::string shown(const std::string& key) {
+    std::istringstream words(key);
+    std::string first, second;
+    words >> first >> second;
+    const auto all = controls();
+    if (const auto control = all.find(key); control != all.end()) return control->second.shown();
+    const std::map<std::string, std::function<std::string()>> keys = {
+        {"page", [&] { return kPages[static_cast<int>(wizard->currentPage)]; }},
+        {"rows", [&] {  // each row's cells joined by "/", with "x" or "-" for its tick
+           Names rows;
+           for (const ListRow& row : filesPage().lstProjectFiles.rows) {
+             rows.push_back(joined(row.cells, "/") + (row.ticked ? " x" : " -"));
+           }
+           return joined(rows);
+         }},
+        {"list", [&] {  // the files list shown, and the bar that stands in for it
+           return yesNo(filesPage().lstProjectFiles.visible) + ", bar " + yesNo(filesPage().barProgress.visible);
+         }},
+        {"styles", [&] {  // the style list's entries, the selected one in brackets
+           const ListBox& list = optionsPage().flbRoutines;
+           Names entries;
+           for (std::size_t i = 0; i < list.entries.size(); ++i) {
+             entries.push_back(list.selected == i ? "[" + list.entries[i] + "]" : list.entries[i]);
+           }
+           return joined(entries);
+         }},
+        {"styles focused", [&] { return yesNo(optionsPage().flbRoutines.focused); }},
+        {"watched", [&] { return joined(Names(watched_.begin(), watched_.end())); }},
+        {"progress", [&] {
+           return std::to_string(filesPage().barProgress.value) + " of " + std::to_string(filesPage().barProgress.maximum);
+         }},
+        {"unchanged", [&] {  // the remembered files that still hold what they held
+           Names same;
+           for (const auto& [path, text] : remembered_) {
+             if (root.exists(path) && root.read(path) == text) same.push_back(path);
+           }
+           return joined(same);
+         }},
+        {"recent count", [&] { return std::to_string(session().recentCount); }},
+        {"rollback panel", [&] {  // its bar and its "completed" panel
+           const RollBackPanel& panel = projectPage().rollBack;
+           return "bar " + yesNo(panel.barRollBack.visible) + ", done " + yesNo(panel.picDoneRolling.visible);
+         }},
+        {"tabs", [&] {  // the open tab, and the tabs that can be opened
+           const TabControl& tabs = optionsPage().tabOptions;
+           std::string out = std::to_string(tabs.selected) + " of";
+           for (std::size_t i = 0; i < tabs.available.size(); ++i) {
+             if (tabs.available[i]) out.append(" ").append(std::to_string(i));
+           }
+           return out + (tabs.visible ? "" : " (hidden)");
+         }},
+        {"selection", [&] {  // selection <text box>: start+length
+           const TextBox& box = textBox(second);
+           return std::to_string(box.selectionStart) + "+" + std::to_string(box.selectionLength);
+         }},
+        {"style", [&] { return wizard->sStyle(); }},
+        {"on error", [&] { return wizard->currentStyle().onErrorText; }},
+        {"editor", [&] { return yesNo(wizard->editor().visible()); }},
+        {"setting", [&] { return setting(second); }},
+        {"setting number", [&] {  // setting number <name>: -1 when missing
+           std::string name;
+           words >> name;
+           return std::to_string(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsValuesKey(), name, -1));
+         }},
+        {"settings written", [&] { return std::to_string(settings.writes()); }},
+        {"recent", [&] { return joined(storedRecent()); }},
+        {"recent list", [&] { return joined(projectPage().cmbRecent.entries); }},
+        {"backups", [&] { return joined(projectPage().rollBack.cmbBackups.entries); }},
+        {"requests", [&] { return joined(view.requests); }},
+        {"prompts", [&] { return joined(dialogs.prompts); }},
+        {"warnings", [&] { return std::to_string(dialogs.script.warnings); }},
+        {"file dialog", [&] {
+           const FileDialogRequest& r = dialogs.script.requests.back();
+           return r.title + " | " + r.filter + " | " + r.initialFolder + (r.allowMultiple ? " | several" : "");
+         }},
+        {"file", [&] { return root.exists(key.substr(5)) ? root.read(key.substr(5)) : "<none>"; }},
+        {"project", [&] {
+           const ProjectState& p = session().project;
+           return p.projectName + " | " + p.projectFile + " | " + p.projectFolder + " | " + std::to_string(p.fileCount) +
+                  (p.isExe ? " | exe" : "");
+         }},
+        {"selected files", [&] { return joined(session().selectedFiles); }},
+        {"procedures", [&] { return std::to_string(session().procedures.size()); }},
+        {"warning", [&] { return yesNo(session().bShowWarning); }},
+        {"proceed", [&] { return yesNo(session().bProceed); }},
+        {"compiler", [&] { return session().vbLocation; }},
+        {"help", [&]() -> std::string {  // the topic and the guide's page F1 opened, which must say it is that topic's
+           if (view.helpTargets.size() != 1) return std::to_string(view.helpTargets.size()) + " opened";
+           const HelpTarget& target = view.helpTargets[0];
+           const auto page = files.readFile(workspace.guideFolder + target.page);
+           const bool says = page && page->find("content=\"" + std::to_string(target.topic) + "\"") != std::string::npos;
+           return std::to_string(target.topic) + " " + target.page + (says ? "" : " (another topic's page)");
+         }},
+        {"window", [&] { return yesNo(outcome_.showWindow); }},
+        {"exit", [&] { return std::to_string(outcome_.exitStatus); }},
+        {"chosen", [&] { return chosen(); }},
+        {"has", [&] { return yesNo(applyPage().txtSummary.text.find(key.substr(4)) != std::string::npos); }},  // has <text>
+        {"exists", [&] { return yesNo(root.exists(key.substr(7))); }},
+        {"launches", [&] { return std::to_string(launcher.calls.size()); }},
+        {"completed", [&] { return yesNo(session().lastRunCompleted); }},
+        {"summary lines", [&] {
+           const std::string& text = applyPage().txtSummary.text;
+           return std::to_string(std::count(text.begin(), text.end(), '\n'));
+         }},
+        {"run options", [&] {  // what a run would be given, in a line
+           const RunOptions o = optionsPage().readRunOptions();
+           std::ostringstream out;
+           out << (o.action == RunAction::Add ? "add" : "delete")
+               << (o.saveMode == SaveMode::NewCopy ? ", new " + o.newLocation : ", backup") << (o.compile ? ", compile" : "")
+               << (o.skipIgnoreTagged ? ", skip tagged" : "") << (o.skipExistingHandlers ? ", skip handled" : "")
+               << ", lines " << o.minLines << (o.addLineNumbers ? ", numbers from " : ", no numbers from ");
+           if (std::isnan(o.lineNumberStart)) out << "no number"; else out << o.lineNumberStart;
+           out << (o.variableDump ? ", dump" : "") << (o.allProcedures ? ", all procedures" : "") << ", " << o.selectedFiles.size() << " files";
+           return out.str();
+         }},
+        {"summary", [&] { return applyPage().txtSummary.text; }},
+        {"bar", [&] { return yesNo(applyPage().barMain.visible); }},
+        {"yields", [&] { return std::to_string(yields); }},
+    };
+    auto found = keys.find(key);
+    if (found == keys.end()) found = keys.find(first + " " + second);
+    if (found == keys.end()) found = keys.find(first);
+    if (found == keys.end()) throw std::invalid_argument("nothing shown as '" + key + "'");
+    return found->second();
+  }
+};
+
+// Runs the "setup" and "script" actions in order; at each group of
+// "key: value" lines, what the pages show under those keys must read so.
+TEST_P(PageScript, ShowsWhatItSays) {
+  const Case& script = GetParam();
+  ::testing::ScopedTrace trace(script.file.c_str(), script.line, script.name);
+  std::string expected, actual;
+  int checks = 0;
+  Names lines = script.written.count("setup") ? script.written.at("setup") : Names{};
+  lines.insert(lines.end(), script.written.at("script").begin(), script.written.at("script").end());
+  lines.push_back("> ");
+  for (const std::string& line : lines) {
+    const std::string decoded = decodeEscapes(line);
+    if (decoded.starts_with("# ")) continue;
+    if (decoded.starts_with("> ")) {
+      if (!expected.empty()) {
+        ++checks;
+#ifdef _WIN32  // the scripts write the rest of a path after a place with "/"
+        std::replace(actual.begin(), actual.end(), '\\', '/');
+        std::replace(expected.begin(), expected.end(), '\\', '/');
+#endif
+        EXPECT_EQ(actual, expected) << "check " << checks;
+      }
+      expected.clear();
+      actual.clear();
+      if (decoded.size() > 2) run(decoded.substr(2));
+    } else if (const std::size_t colon = decoded.find(':'); colon != std::string::npos) {
+      const std::string key = decoded.substr(0, colon);
+      const std::string value = decoded.size() > colon + 1 ? decoded.substr(colon + 2) : "";
+      expected += key + ": " + places(value.starts_with("@") ? script.text(value.substr(1)) : value) + "\n";
+      actual += key + ": " + shown(key) + "\n";
+    } else if (!decoded.empty()) {
+      throw std::invalid_argument("neither an action nor a check: " + decoded);
+    }
+  }
+  EXPECT_GT(checks, 0) << "a script that checks nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PageScript, ::testing::ValuesIn(readCases("wizard/pages.txt")), caseTestName);
+
+}  // namespace
+}  // namespace qm::testing

@@ -200,9 +200,9 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
            writeProject(name, lines, sources);
          }},
         {"module", [&] {  // module: <path> = <name> <procedures>/<handled>
-           std::istringstream spec(arg.substr(arg.find(" = ") + 3));
+           std::istringstream fields(arg.substr(arg.find(" = ") + 3));
            std::string name, counts;
-           spec >> name >> counts;
+           fields >> name >> counts;
            root.write(arg.substr(0, arg.find(" = ")),
                       moduleText(name, std::stoi(counts), std::stoi(counts.substr(counts.find('/') + 1))));
          }},

@@ -158,6 +158,8 @@ void WizardWindow::buildOptionsPage() {
   add("txtStartFrom", L"EDIT", kNumberBox, {2, kAdvanced, {151, 71, 30, 13}}, text(p.txtStartFrom));
   add("fraVarDump", L"BUTTON", kGroupBox, {2, kAdvanced, {133, 94, 114, 28}}, group(p.fraVarDump));
   add("chkVarDump", L"BUTTON", kCheckBox, {2, kAdvanced, {139, 106, 104, 10}}, check(p.chkVarDump));
+  add("chkAllProcedures", L"BUTTON", kCheckBox | BS_MULTILINE, {2, kAdvanced, {139, 125, 108, 18}},
+      check(p.chkAllProcedures));
 
   navigation(2, "cmdQuit_2");
   add("cmdBack2", L"BUTTON", kButton, {2, -1, {147, 158, 50, 14}}, button(p.cmdBack2));

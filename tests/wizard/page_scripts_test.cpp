@@ -16,21 +16,14 @@
 #include <sstream>
 
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "settings/registry.h"
-#include "support/case_file.h"
+#include "support/script_runner.h"
+#include "wizard/files_page_report.h"
 #include "wizard/wizard_fixture.h"
 
 namespace qm::testing {
 namespace {
-
-using Names = std::vector<std::string>;
-
-std::string joined(const Names& names, const char* separator = " | ") {
-  std::string out;
-  for (const std::string& name : names) out += (out.empty() ? "" : separator) + name;
-  return out;
-}
-std::string yesNo(bool value) { return value ? "yes" : "no"; }
 
 // What a control shows, and what pressing it does.
 struct Control {
@@ -99,6 +92,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
 
         {"lblTitles4", controlOf(a.lblTitles4)},       {"lblTitles12", controlOf(a.lblTitles12)},
         {"cmdBegin", controlOf(a.cmdBegin)},           {"cmdBack3", controlOf(a.cmdBack3)},
+        {"cmdPreview", controlOf(a.cmdPreview)},
         {"apply logo", controlOf(a.imgVeltane)},       {"apply quit", controlOf(a.cmdQuit)},
     };
   }
@@ -152,15 +146,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
     words >> first >> second;
     std::size_t n = 0;
     const std::map<std::string, std::function<void()>> actions = {
-        {"start", [&] {  // start, or start: <word> | <word> ...: a command line
-           Names words;
-           for (std::size_t at = 0; colon != std::string::npos && at <= arg.size();) {
-             const std::size_t bar = std::min(arg.find(" | ", at), arg.size());
-             words.push_back(arg.substr(at, bar - at));
-             at = bar + 3;
-           }
-           outcome_ = start(CommandLine::fromWords(words));
-         }},
+        {"start", [&] { outcome_ = start(CommandLine::fromWords(split(arg))); }},  // start[: <word> | <word> ...]
         {"write", [&] {  // write: <path> = <text>, or = @<name of the case's text>
            const std::string value = arg.substr(arg.find(" = ") + 3);
            root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? GetParam().text(value.substr(1)) : value);
@@ -173,12 +159,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"store", [&] { storeSetting(second, arg); }},  // store <name>: <value>
         {"recent", [&] {  // recent: <path> | <path> ...
            const std::string key = SettingsKey() + "\\Previous";
-           Names paths;
-           for (std::size_t at = 0; at <= arg.size();) {
-             const std::size_t bar = std::min(arg.find(" | ", at), arg.size());
-             paths.push_back(arg.substr(at, bar - at));
-             at = bar + 3;
-           }
+           const Names paths = split(arg);
            SaveSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", static_cast<int>(paths.size()));
            for (std::size_t i = 0; i < paths.size(); ++i) {
              SaveSettingString(settings, HKEY_CURRENT_USER, key, std::to_string(i + 1), paths[i]);
@@ -240,6 +221,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"no warning", [&] { wizard->session.bShowWarning = false; }},
         {"save as", [&] { wizard->editor().saveAs(); }},
         {"new location", [&] { optionsPage().setNewLocation(arg); }},
+        {"editor text", [&] { wizard->editor().setText(0, arg, 0); }},  // typed into the editor, unsaved
         {"clock minute", [&] { clock.time.minute = std::stoi(arg); }},
         {"guide", [&] { workspace.guideFolder = std::string(QUILLMERE_SOURCE_DIR) + "/docs/help/"; }},
         {"F1", [&] {  // F1, or F1 <button>: with that button focused
@@ -250,11 +232,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
            wizard->F1(second.empty() ? 0 : focused.at(second)->helpTopic);
          }},
     };
-    auto found = actions.find(verb);
-    if (found == actions.end()) found = actions.find(first + " " + second);
-    if (found == actions.end()) found = actions.find(first);
-    if (found == actions.end()) throw std::invalid_argument("no action '" + action + "'");
-    found->second();
+    lookUp(actions, verb)();
   }
 
   std::string shown(const std::string& key) {
@@ -375,50 +353,35 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"summary", [&] { return applyPage().txtSummary.text; }},
         {"bar", [&] { return yesNo(applyPage().barMain.visible); }},
         {"yields", [&] { return std::to_string(yields); }},
+        {"diff has", [&] { return yesNo(session().lastPreview.diff.find(key.substr(9)) != std::string::npos); }},
+        {"report", [&] {  // report [all] <path under the test's folder>: the files page as text, CR LF lines
+           const bool all = second == "all";
+           const auto report = analyseProjectReport(files, place(key.substr(all ? 11 : 7)), all);
+           return report.ok() ? replaceAll(*report, "\n", "\r\n") : "failed: " + report.message();
+         }},
+        {"previews", [&] {  // how many diffs the view was handed, and whether each is the last preview's
+           const auto same = std::count(view.requests.begin(), view.requests.end(), "preview " + session().lastPreview.diff);
+           return std::to_string(view.requests.size()) + (same == std::ssize(view.requests) ? ", each the last" : ", others");
+         }},
+        {"grep", [&] {  // grep <path> | <text>: whether the file holds the text
+           const Names parts = split(key.substr(5));
+           return yesNo(root.read(parts.at(0)).find(parts.at(1)) != std::string::npos);
+         }},
+        {"window report", [&] {
+           return replaceAll(filesPageReport(projectPage().lblProjectDetails, filesPage().lstProjectFiles), "\n", "\r\n");
+         }},
     };
-    auto found = keys.find(key);
-    if (found == keys.end()) found = keys.find(first + " " + second);
-    if (found == keys.end()) found = keys.find(first);
-    if (found == keys.end()) throw std::invalid_argument("nothing shown as '" + key + "'");
-    return found->second();
+    return lookUp(keys, key)();
   }
 };
 
-// Runs the "setup" and "script" actions in order; at each group of
-// "key: value" lines, what the pages show under those keys must read so.
 TEST_P(PageScript, ShowsWhatItSays) {
   const Case& script = GetParam();
   ::testing::ScopedTrace trace(script.file.c_str(), script.line, script.name);
-  std::string expected, actual;
-  int checks = 0;
-  Names lines = script.written.count("setup") ? script.written.at("setup") : Names{};
-  lines.insert(lines.end(), script.written.at("script").begin(), script.written.at("script").end());
-  lines.push_back("> ");
-  for (const std::string& line : lines) {
-    const std::string decoded = decodeEscapes(line);
-    if (decoded.starts_with("# ")) continue;
-    if (decoded.starts_with("> ")) {
-      if (!expected.empty()) {
-        ++checks;
-#ifdef _WIN32  // the scripts write the rest of a path after a place with "/"
-        std::replace(actual.begin(), actual.end(), '\\', '/');
-        std::replace(expected.begin(), expected.end(), '\\', '/');
-#endif
-        EXPECT_EQ(actual, expected) << "check " << checks;
-      }
-      expected.clear();
-      actual.clear();
-      if (decoded.size() > 2) run(decoded.substr(2));
-    } else if (const std::size_t colon = decoded.find(':'); colon != std::string::npos) {
-      const std::string key = decoded.substr(0, colon);
-      const std::string value = decoded.size() > colon + 1 ? decoded.substr(colon + 2) : "";
-      expected += key + ": " + places(value.starts_with("@") ? script.text(value.substr(1)) : value) + "\n";
-      actual += key + ": " + shown(key) + "\n";
-    } else if (!decoded.empty()) {
-      throw std::invalid_argument("neither an action nor a check: " + decoded);
-    }
-  }
-  EXPECT_GT(checks, 0) << "a script that checks nothing";
+  runScript(script, {[this](const std::string& action) { run(action); }, [this](const std::string& key) { return shown(key); },
+                     [this, &script](const std::string& value) {
+                       return places(value.starts_with("@") ? script.text(value.substr(1)) : value);
+                     }});
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PageScript, ::testing::ValuesIn(readCases("wizard/pages.txt")), caseTestName);

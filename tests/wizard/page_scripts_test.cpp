@@ -4,7 +4,9 @@
 // named as a key reads as `seen` gives it ("[x]", "(o)", " (disabled)" ...);
 // the other keys and the actions are the ones read below. "<billing>",
 // "<billing folder>", "<projects>" and "<program>" stand for those places
-// and the test's own folder ("<root>") as the wizard spells them.
+// and the test's own folder ("<root>") as the wizard spells them;
+// "<billing\\>" is the project's path with Windows' separator. The scripts
+// also drive command-line mode end to end, and the files page's report.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,12 +16,15 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "settings/registry.h"
 #include "support/script_runner.h"
+#include "wizard/command_line_mode.h"
 #include "wizard/files_page_report.h"
+#include "wizard/unattended_services.h"
 #include "wizard/wizard_fixture.h"
 
 namespace qm::testing {
@@ -118,13 +123,28 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
     return out + " lines=" + p.txtIgnore.text;
   }
 
+  // Every file below projects/ but the backups', by its path there.
+  std::map<std::string, std::string> projectFiles() const {
+    std::map<std::string, std::string> out;
+    const std::filesystem::path projects(root.path() + "projects");
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(projects)) {
+      const std::string path = std::filesystem::relative(entry.path(), projects).generic_string();
+      if (entry.is_regular_file() && path.find("/Backup on ") == std::string::npos) out[path] = root.read("projects/" + path);
+    }
+    return out;
+  }
+
   StartUpOutcome outcome_;
+  std::map<std::string, std::map<std::string, std::string>> snapshots_;
+  std::optional<SummaryText> rolledBack_;
+  std::ostringstream printed_;
   std::map<std::string, std::string> remembered_;
   std::set<std::string> watched_;
 
   std::string places(std::string text) const {
     const std::pair<std::string, std::string> placeholders[] = {
-        {"<billing folder>", billingFolder()}, {"<billing>", billing()}, {"<projects>", place("projects/")},
+        {"<billing folder>", billingFolder()}, {"<billing>", billing()},
+        {"<billing\\>", replaceAll(billing(), "/", "\\")}, {"<projects>", place("projects/")},
         {"<program>", programFolder()}, {"<root>", place("")}};
     for (const auto& [name, path] : placeholders) {
       for (std::size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), path);
@@ -147,6 +167,29 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
     std::size_t n = 0;
     const std::map<std::string, std::function<void()>> actions = {
         {"start", [&] { outcome_ = start(CommandLine::fromWords(split(arg))); }},  // start[: <word> | <word> ...]
+        {"start text", [&] { outcome_ = start(CommandLine::fromText(arg)); }},  // the one string Windows gives
+        {"start printed", [&] {  // start printed: <word> | ...: with the summary echoed as printed
+           newWizard();
+           SummaryPrinter printer(printed_);
+           wizard->applyPage.txtSummary.echo = &printer;
+           outcome_ = wizard->Form_Load(CommandLine::fromWords(split(arg)));
+           wizard->applyPage.txtSummary.echo = nullptr;
+         }},
+        {"roll back", [&] {  // roll back: <backup>: the command line's roll back of Billing, on a new start
+           start();
+           rolledBack_.emplace();
+           const auto done = RunRollbackCommand(*wizard, billing(), arg, "--rollback " + billing() + " " + arg, *rolledBack_);
+           outcome_.exitStatus = done.exitStatus;
+           outcome_.reason = done.reason;
+         }},
+        {"read only", [&] { root.setReadOnly(arg); }},
+        {"writable", [&] { root.setReadOnly(arg, false); }},
+        {"snapshot", [&] { snapshots_[arg] = projectFiles(); }},  // snapshot: <name>
+        {"touch", [&] {  // a file made and removed changes a folder's time on every system
+           std::this_thread::sleep_for(std::chrono::milliseconds(20));
+           root.write(arg + "/touch", "");
+           std::filesystem::remove(root.file(arg + "/touch"));
+         }},
         {"write", [&] {  // write: <path> = <text>, or = @<name of the case's text>
            const std::string value = arg.substr(arg.find(" = ") + 3);
            root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? GetParam().text(value.substr(1)) : value);
@@ -330,6 +373,25 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
          }},
         {"window", [&] { return yesNo(outcome_.showWindow); }},
         {"exit", [&] { return std::to_string(outcome_.exitStatus); }},
+        {"reason", [&] { return outcome_.reason; }},
+        {"log", [&] { return outcome_.failureLog; }},
+        {"restored", [&] { return joined(rolledBack_->lines()); }},
+        {"printed", [&] {
+           const std::string text = printed_.str();
+           return text.find('\r') != std::string::npos ? "with a CR" : replaceAll(text, "\n", "\r\n");
+         }},
+        {"changed since", [&] {  // changed since <snapshot>: the project files that differ, came or went, backups aside
+           const auto& before = snapshots_.at(key.substr(14));
+           const auto now = projectFiles();
+           Names changed;
+           for (const auto& [path, text] : now) {
+             if (before.count(path) == 0 || before.at(path) != text) changed.push_back(path);
+           }
+           for (const auto& [path, text] : before) {
+             if (now.count(path) == 0) changed.push_back(path + " (gone)");
+           }
+           return joined(changed);
+         }},
         {"chosen", [&] { return chosen(); }},
         {"has", [&] { return yesNo(applyPage().txtSummary.text.find(key.substr(4)) != std::string::npos); }},  // has <text>
         {"exists", [&] { return yesNo(root.exists(key.substr(7))); }},

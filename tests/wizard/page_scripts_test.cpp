@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
+#include <optional>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -18,31 +20,76 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/file_system.h"
+#include "platform/memory_settings.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "settings/registry.h"
+#include "support/run_fakes.h"
 #include "support/script_runner.h"
+#include "support/temp_folder.h"
 #include "wizard/command_line_mode.h"
 #include "wizard/files_page_report.h"
 #include "wizard/unattended_services.h"
-#include "wizard/wizard_fixture.h"
+#include "wizard/wizard.h"
 
 namespace qm::testing {
 namespace {
 
-// What a control shows, and what pressing it does.
+// The shared scripted dialogs, plus answers for the input box (the style
+// list's "New Style" question) and a record of what it asked.
+class WizardDialogs final : public Dialogs {
+ public:
+  void messageBox(std::string_view text, std::string_view title) override { script.messageBox(text, title); }
+  std::vector<std::string> openFile(const FileDialogRequest& request) override { return script.openFile(request); }
+  bool rollbackWarning(bool& dontShowAgain) override { return script.rollbackWarning(dontShowAgain); }
+  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                      std::string_view) override {
+    prompts.push_back(std::string(title) + ": " + std::string(prompt));
+    if (inputAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+  }
+
+  ScriptedDialogs script;
+  std::deque<std::optional<std::string>> inputAnswers;
+  std::vector<std::string> prompts;
+};
+
+class WizardView final : public ViewRequests {
+ public:
+  void showStyleEditor() override { requests.push_back("editor"); }
+  void showAbout() override { requests.push_back("about"); }
+  void showFolderBrowser() override { requests.push_back("browser"); }
+  void openDocument(const std::string& path) override { requests.push_back("open " + path); }
+  void openHelp(const HelpTarget& target) override { helpTargets.push_back(target); }
+  void endProgram() override { requests.push_back("end"); }
+  void showPreview(const std::string& diff) override { requests.push_back("preview " + diff); }
+  std::vector<std::string> requests;
+  std::vector<HelpTarget> helpTargets;
+};
+
+// What a person sees of a control, in a few words: a caption or a box's
+// text, "[x]" or "[ ]" for a check box, "(o)" or "( )" for an option button,
+// with " (disabled)" and " (hidden)" after it; and what pressing it does.
 struct Control {
   std::function<std::string()> shown;
   std::function<void()> press;
 };
-Control controlOf(Button& c) { return {[&c] { return seen(c); }, [&c] { fire(c.onClick); }}; }
-Control controlOf(Label& c) { return {[&c] { return seen(c); }, nullptr}; }
-Control controlOf(Shape& c) { return {[&c] { return seen(c); }, nullptr}; }
-Control controlOf(TextBox& c) { return {[&c] { return seen(c); }, nullptr}; }
-Control controlOf(DropDownList& c) { return {[&c] { return seen(c); }, nullptr}; }
-Control controlOf(OptionButton& c) { return {[&c] { return seen(c); }, [&c] { fire(c.onClick); }}; }
+std::string seen(std::string text, bool enabled, bool visible) {
+  return text + (enabled ? "" : " (disabled)") + (visible ? "" : " (hidden)");
+}
+Control controlOf(Button& c) { return {[&c] { return seen(c.caption, c.enabled, c.visible); }, [&c] { fire(c.onClick); }}; }
+Control controlOf(Label& c) { return {[&c] { return seen(c.caption, true, c.visible); }, nullptr}; }
+Control controlOf(Shape& c) { return {[&c] { return std::string(c.visible ? "shown" : "(hidden)"); }, nullptr}; }
+Control controlOf(TextBox& c) { return {[&c] { return seen(c.text, c.enabled, true); }, nullptr}; }
+Control controlOf(DropDownList& c) { return {[&c] { return seen(c.text(), c.enabled, c.visible); }, nullptr}; }
+Control controlOf(OptionButton& c) {
+  return {[&c] { return seen(c.selected ? "(o)" : "( )", c.enabled, true); }, [&c] { fire(c.onClick); }};
+}
 Control controlOf(CheckBox& c) {  // a click toggles the tick, then runs the handler
-  return {[&c] { return seen(c); }, [&c] {
+  return {[&c] { return seen(c.ticked ? "[x]" : "[ ]", c.enabled, true); }, [&c] {
             c.ticked = !c.ticked;
             fire(c.onClick);
           }};
@@ -64,8 +111,59 @@ std::string moduleText(const std::string& name, int procedures, int handled) {
   return text;
 }
 
-class PageScript : public WizardTest, public ::testing::WithParamInterface<Case> {
+// Every script starts on folders of its own: program/ (styles, failure
+// log), work/ (the working folder), projects/Billing and projects/Shared (a
+// copy of the example project); settings in memory, a clock that stands still.
+class PageScript : public CaseTest {
  protected:
+  PageScript() {
+    root.makeFolder("program");
+    root.makeFolder("work");
+    root.copyFolder(exampleFolder() + "../", "projects");
+  }
+
+  // A new start of the program over the same folders and settings.
+  Wizard& newWizard() {
+    wizard.reset();
+    wizard = std::make_unique<Wizard>(WizardServices{workspace, settings, clock, launcher, dialogs, view, [this] {
+                                                       ++yields;
+                                                       if (onYield) onYield();
+                                                     }});
+    return *wizard;
+  }
+  StartUpOutcome start(const CommandLine& commandLine = CommandLine::fromWords({})) {
+    newWizard();
+    return wizard->Form_Load(commandLine);
+  }
+
+  // Paths under the test's folder as the system spells them.
+  std::string place(std::string_view relative) const { return shownPath(root.path() + std::string(relative)); }
+  std::string billing() const { return place("projects/Billing/Billing.vbp"); }
+  std::string billingFolder() const { return place("projects/Billing/"); }
+  std::string programFolder() const { return root.path() + "program/"; }
+
+  void browseTo(const std::string& path) {
+    dialogs.script.fileAnswers.push_back(path);
+    wizard->projectPage.cmdBrowse_Click();
+  }
+  ProjectPage& projectPage() { return wizard->projectPage; }
+  FilesPage& filesPage() { return wizard->filesPage; }
+  OptionsPage& optionsPage() { return wizard->optionsPage; }
+  ApplyPage& applyPage() { return wizard->applyPage; }
+  const Session& session() const { return wizard->session; }
+
+  TempFolder root;
+  NativeFileSystem files;
+  Workspace workspace{files, root.path() + "program/", root.path() + "work/"};
+  MemorySettings settings;
+  FixedClock clock;
+  RecordingLauncher launcher;
+  WizardDialogs dialogs;
+  WizardView view;
+  int yields = 0;
+  std::function<void()> onYield;  // what a script looks at whenever the wizard yields
+  std::unique_ptr<Wizard> wizard;
+
   std::map<std::string, Control> controls() {
     ProjectPage& p = projectPage();
     FilesPage& f = filesPage();
@@ -192,7 +290,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
          }},
         {"write", [&] {  // write: <path> = <text>, or = @<name of the case's text>
            const std::string value = arg.substr(arg.find(" = ") + 3);
-           root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? GetParam().text(value.substr(1)) : value);
+           root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? c.text(value.substr(1)) : value);
          }},
         {"folder", [&] { root.makeFolder(arg); }},
         {"copy data", [&] {  // copy data: <folder of tests/data>, into projects/
@@ -213,15 +311,16 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
            const std::size_t equals = arg.find(" = ");
            const std::string name = arg.substr(0, equals);
            std::istringstream modules(equals == std::string::npos ? "" : arg.substr(equals + 3));
-           Names lines;
-           std::vector<std::pair<std::string, std::string>> sources;
-           for (std::string counts; modules >> counts;) {
-             const std::string module = std::string("m").append(std::to_string(lines.size()));
-             lines.push_back("Module=" + module + "; " + module + ".bas");
-             sources.push_back({module + ".bas", moduleText(module, std::stoi(counts),
-                                                            std::stoi(counts.substr(counts.find('/') + 1)))});
+           std::string project = "Type=Exe\r\n";
+           int n = 0;
+           for (std::string counts; modules >> counts; ++n) {
+             const std::string module = std::string("m").append(std::to_string(n));  // "m" + would set off -Wrestrict in GCC 12
+             project += "Module=" + module + "; " + module + ".bas\r\n";
+             root.write("projects/" + name + "/" + module + ".bas",
+                        moduleText(module, std::stoi(counts), std::stoi(counts.substr(counts.find('/') + 1))));
            }
-           writeProject(name, lines, sources);
+           root.write("projects/" + name + "/" + name + ".vbp",
+                      project + "Name=\"" + name + "\"\r\nMajorVer=1\r\nMinorVer=0\r\nRevisionVer=0\r\n");
          }},
         {"module", [&] {  // module: <path> = <name> <procedures>/<handled>
            std::istringstream fields(arg.substr(arg.find(" = ") + 3));
@@ -234,7 +333,11 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"watch", [&] { onYield = [this] { watched_.insert(shown("list")); }; }},  // the list and bar at each yield
         {"browse", [&] { browseTo(arg); }},
         {"open", [&] { browseTo(arg), wizard->cmdLoad2_Click(); }},  // Browse, Next: the files page
-        {"to options", [&] { toOptionsPage(arg); }},                  // Browse, Next, Next
+        {"to options", [&] {  // Browse (when given), Next, Next
+           if (!arg.empty()) browseTo(arg);
+           wizard->cmdLoad2_Click();
+           wizard->cmdLoad3_Click();
+         }},
         {"set", [&] { textBox(second).text = arg, fire(textBox(second).onLostFocus); }},  // typed, then left
         {"click", [&] {
            const auto all = controls();
@@ -336,14 +439,22 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"style", [&] { return wizard->sStyle(); }},
         {"on error", [&] { return wizard->currentStyle().onErrorText; }},
         {"editor", [&] { return yesNo(wizard->editor().visible()); }},
-        {"setting", [&] { return setting(second); }},
+        {"setting", [&] { return GetSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", second, "<missing>"); }},
         {"setting number", [&] {  // setting number <name>: -1 when missing
            std::string name;
            words >> name;
            return std::to_string(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsValuesKey(), name, -1));
          }},
         {"settings written", [&] { return std::to_string(settings.writes()); }},
-        {"recent", [&] { return joined(storedRecent()); }},
+        {"recent", [&] {  // as the settings hold it: "Number", then values 1..Number
+           const std::string key = SettingsKey() + "\\Previous";
+           const std::int32_t count = GetSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", -1);
+           Names out{std::to_string(count)};
+           for (std::int32_t i = 1; i <= count; ++i) {
+             out.push_back(GetSettingString(settings, HKEY_CURRENT_USER, key, std::to_string(i), "<missing>"));
+           }
+           return joined(out);
+         }},
         {"recent list", [&] { return joined(projectPage().cmbRecent.entries); }},
         {"backups", [&] { return joined(projectPage().rollBack.cmbBackups.entries); }},
         {"requests", [&] { return joined(view.requests); }},
@@ -438,15 +549,11 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
 };
 
 TEST_P(PageScript, ShowsWhatItSays) {
-  const Case& script = GetParam();
-  ::testing::ScopedTrace trace(script.file.c_str(), script.line, script.name);
-  runScript(script, {[this](const std::string& action) { run(action); }, [this](const std::string& key) { return shown(key); },
-                     [this, &script](const std::string& value) {
-                       return places(value.starts_with("@") ? script.text(value.substr(1)) : value);
-                     }});
+  runScript(c, {[this](const std::string& action) { run(action); }, [this](const std::string& key) { return shown(key); },
+                [this](const std::string& value) { return places(value.starts_with("@") ? c.text(value.substr(1)) : value); }});
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PageScript, ::testing::ValuesIn(readCases("wizard/pages.txt")), caseTestName);
+QM_CASES_FROM(PageScript, "wizard/pages.txt");
 
 }  // namespace
 }  // namespace qm::testing

@@ -8,7 +8,7 @@
 #include "platform/memory_settings.h"
 #include "settings/registry.h"
 #include "support/case_file.h"
-#include "wizard/wizard_fixture.h"
+#include "wizard/controls.h"
 
 namespace qm::testing {
 namespace {

@@ -18,8 +18,8 @@
 #include "styles/style_editor.h"
 #include "styles/style_file.h"
 #include "styles/style_library.h"
-#include "support/script_runner.h"
 #include "support/faulty_file_system.h"
+#include "support/script_runner.h"
 #include "support/temp_folder.h"
 
 namespace qm {

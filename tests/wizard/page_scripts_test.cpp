@@ -10,12 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
-#include <optional>
 #include <cmath>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -32,43 +31,10 @@
 #include "wizard/files_page_report.h"
 #include "wizard/unattended_services.h"
 #include "wizard/wizard.h"
+#include "wizard/wizard_fixture.h"
 
 namespace qm::testing {
 namespace {
-
-// The shared scripted dialogs, plus answers for the input box (the style
-// list's "New Style" question) and a record of what it asked.
-class WizardDialogs final : public Dialogs {
- public:
-  void messageBox(std::string_view text, std::string_view title) override { script.messageBox(text, title); }
-  std::vector<std::string> openFile(const FileDialogRequest& request) override { return script.openFile(request); }
-  bool rollbackWarning(bool& dontShowAgain) override { return script.rollbackWarning(dontShowAgain); }
-  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
-                                      std::string_view) override {
-    prompts.push_back(std::string(title) + ": " + std::string(prompt));
-    if (inputAnswers.empty()) return std::nullopt;
-    std::optional<std::string> answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
-  }
-
-  ScriptedDialogs script;
-  std::deque<std::optional<std::string>> inputAnswers;
-  std::vector<std::string> prompts;
-};
-
-class WizardView final : public ViewRequests {
- public:
-  void showStyleEditor() override { requests.push_back("editor"); }
-  void showAbout() override { requests.push_back("about"); }
-  void showFolderBrowser() override { requests.push_back("browser"); }
-  void openDocument(const std::string& path) override { requests.push_back("open " + path); }
-  void openHelp(const HelpTarget& target) override { helpTargets.push_back(target); }
-  void endProgram() override { requests.push_back("end"); }
-  void showPreview(const std::string& diff) override { requests.push_back("preview " + diff); }
-  std::vector<std::string> requests;
-  std::vector<HelpTarget> helpTargets;
-};
 
 // What a person sees of a control, in a few words: a caption or a box's
 // text, "[x]" or "[ ]" for a check box, "(o)" or "( )" for an option button,

@@ -202,7 +202,6 @@ class PageScript : public CaseTest {
   std::map<std::string, std::map<std::string, std::string>> snapshots_;
   std::optional<SummaryText> rolledBack_;
   std::ostringstream printed_;
-  std::map<std::string, std::string> remembered_;
   std::set<std::string> watched_;
 
   std::string places(std::string text) const {
@@ -295,7 +294,6 @@ class PageScript : public CaseTest {
            root.write(arg.substr(0, arg.find(" = ")),
                       moduleText(name, std::stoi(counts), std::stoi(counts.substr(counts.find('/') + 1))));
          }},
-        {"remember", [&] { remembered_[arg] = root.read(arg); }},
         {"watch", [&] { onYield = [this] { watched_.insert(shown("list")); }; }},  // the list and bar at each yield
         {"browse", [&] { browseTo(arg); }},
         {"open", [&] { browseTo(arg), wizard->cmdLoad2_Click(); }},  // Browse, Next: the files page
@@ -377,13 +375,6 @@ class PageScript : public CaseTest {
         {"watched", [&] { return joined(Names(watched_.begin(), watched_.end())); }},
         {"progress", [&] {
            return std::to_string(filesPage().barProgress.value) + " of " + std::to_string(filesPage().barProgress.maximum);
-         }},
-        {"unchanged", [&] {  // the remembered files that still hold what they held
-           Names same;
-           for (const auto& [path, text] : remembered_) {
-             if (root.exists(path) && root.read(path) == text) same.push_back(path);
-           }
-           return joined(same);
          }},
         {"recent count", [&] { return std::to_string(session().recentCount); }},
         {"rollback panel", [&] {  // its bar and its "completed" panel

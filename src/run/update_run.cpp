@@ -248,7 +248,8 @@ class UpdateRun {
   // sub-folder or from outside the project's folder, all made durable by
   // the batch's first flush, before any file they protect changes. The
   // members to be processed in the project's folder and below are backed up
-  // as each is read (see backUpOnReading); the others are copied here.
+  // as each is read (see backUpOnReading); those from outside are backed up
+  // here, in the same way, since the record written next names their copies.
   void backUpChangedFiles() {
     std::vector<std::string> listed;
     for (const std::string& path : filesToProcess()) {
@@ -267,21 +268,28 @@ class UpdateRun {
         backupsBelow_[place.source] = target;
         continue;
       }
-      // A copy from outside is named in the record written next, so it is made now.
-      if (copied) copied = files().copyFileUnflushed(place.source, target);
+      if (copied) {
+        auto made = backUpOnReading(place.source, target);
+        if (made && *made) linkedAhead_[place.source] = target;
+        copied = made.status();
+      }
       if (!copied) {
         failLine("Copying " + shownPath(place.listed) + " to the backup folder..." + failed(copied.message()));
         continue;
       }
       backedUp_.insert(place.source);
-      if (place.outside) outside.push_back({place.relative, place.listed});
+      outside.push_back({place.relative, place.listed});
     }
     if (!outside.empty()) {
       if (Status recorded = files().writeFile(joinPath(destination_, kOutsideRecordName), outsideRecordText(outside));
           !recorded) {
         // Without the record a roll back could not find the copies' places.
         failLine("Writing " + std::string(kOutsideRecordName) + "..." + failed(recorded.message()));
-        for (const OutsideCopy& copyOf : outside) backedUp_.erase(projectFolder() + copyOf.member);
+        for (const OutsideCopy& copyOf : outside) {
+          const std::string member = projectFolder() + copyOf.member;
+          backedUp_.erase(member);
+          separateLinkedAhead(std::string(bareName(member)), member);
+        }
       }
     }
     advance();
@@ -309,6 +317,17 @@ class UpdateRun {
         !copied) {
       failLine("Copying " + name + " to the backup folder..." + failed(copied.message()));
     }
+  }
+
+  // The backup made beforehand as a second name of a member's file, if any.
+  std::string linkedAhead(const std::string& member) const {
+    const auto linked = linkedAhead_.find(member);
+    return linked == linkedAhead_.end() ? std::string() : linked->second;
+  }
+
+  // The same, for a member that will not be replaced after all.
+  void separateLinkedAhead(const std::string& name, const std::string& member) {
+    if (const std::string backup = linkedAhead(member); !backup.empty()) separateBackup(name, member, backup, false);
   }
 
   // NewCopy: every top-level file and every member the project file lists,
@@ -400,9 +419,10 @@ class UpdateRun {
     auto source = files().readFile(path);
     if (!source) {
       failAdd(failed(source.message()));
+      separateLinkedAhead(name, path);
       return;
     }
-    std::string linkedBackup;
+    std::string linkedBackup = isNewCopy() ? std::string() : linkedAhead(path);
     if (backup) {
       auto linked = backUpOnReading(path, *backup);
       if (!linked) {
@@ -679,6 +699,7 @@ class UpdateRun {
   std::vector<std::string> backupCopies_;         // Backup: the top-level files copied beforehand
   std::set<std::string> backedUpOnReading_;        // Backup: lower-cased top-level members backed up as read
   std::map<std::string, std::string> backupsBelow_;  // Backup: member below the project's folder -> its copy
+  std::map<std::string, std::string> linkedAhead_;   // Backup: member from outside -> its backup, a second name
   std::map<std::string, std::string> newCopyPlaces_;  // NewCopy: lower-cased folded member path -> its path in the copy
   std::vector<StagedResult> staged_;
 };

@@ -238,10 +238,10 @@ class UpdateRun {
     }
   }
 
-  std::set<std::string> topLevelNames() const {
-    std::set<std::string> names;
-    for (const std::string& name : topLevelFiles(c_.workspace.files, projectFolder())) names.insert(toLower(name));
-    return names;
+  static std::set<std::string> lowered(const std::vector<std::string>& names) {
+    std::set<std::string> out;
+    for (const std::string& name : names) out.insert(toLower(name));
+    return out;
   }
 
   // Backup: the top-level files, and every file to be changed from a
@@ -256,11 +256,12 @@ class UpdateRun {
       listed.push_back(listedPath(path));
       if (liesDirectlyIn(path, projectFolder())) backedUpOnReading_.insert(toLower(bareName(path)));
     }
-    const ProjectCopy copy = copyProjectFiles(files(), projectFolder(), destination_, backedUpOnReading_);
+    const std::vector<std::string> topLevel = topLevelFiles(files(), projectFolder());
+    const ProjectCopy copy = copyProjectFiles(files(), topLevel, projectFolder(), destination_, backedUpOnReading_);
     reportCopyFailures(copy);
     backupCopies_ = copy.copied;
     std::vector<OutsideCopy> outside;
-    for (const MemberPlace& place : placeMembers(listed, projectFolder(), kOutsideFolderName, topLevelNames())) {
+    for (const MemberPlace& place : placeMembers(listed, projectFolder(), kOutsideFolderName, lowered(topLevel))) {
       if (!place.outside && place.relative.find('\\') == std::string::npos) continue;  // a top-level file
       const std::string target = joinPath(destination_, place.relative);
       Status copied = makeFoldersFor(target);
@@ -338,7 +339,8 @@ class UpdateRun {
   void copyWholeProject() {
     auto projectText = files().readFile(c_.project.projectFile);
     const std::vector<std::string> listed = projectText ? allMemberPaths(*projectText) : std::vector<std::string>();
-    const std::vector<MemberPlace> places = placeMembers(listed, projectFolder(), "", topLevelNames());
+    const std::vector<std::string> topLevel = topLevelFiles(files(), projectFolder());
+    const std::vector<MemberPlace> places = placeMembers(listed, projectFolder(), "", lowered(topLevel));
     std::set<std::string> processed;
     for (const std::string& path : filesToProcess()) processed.insert(toLower(foldedPath(listedPath(path))));
     const bool rewriteProject = std::any_of(places.begin(), places.end(), [](const MemberPlace& p) { return p.outside; });
@@ -348,7 +350,7 @@ class UpdateRun {
       if (!place.outside && processed.count(toLower(place.relative)) > 0) leaveOut.insert(toLower(place.relative));
     }
     if (rewriteProject) leaveOut.insert(toLower(bareName(c_.project.projectFile)));
-    reportCopyFailures(copyProjectFiles(files(), projectFolder(), destination_, leaveOut));
+    reportCopyFailures(copyProjectFiles(files(), topLevel, projectFolder(), destination_, leaveOut));
 
     for (const MemberPlace& place : places) {
       newCopyPlaces_[toLower(foldedPath(place.listed))] = place.relative;

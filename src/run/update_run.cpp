@@ -549,12 +549,7 @@ class UpdateRun {
     return folders;
   }
 
-  Status flushFolders(const std::vector<std::string>& folders) {
-    for (const std::string& folder : folders) {
-      if (Status flushed = files().flushFolder(folder); !flushed) return flushed;
-    }
-    return {};
-  }
+  Status flushFolders(const std::vector<std::string>& folders) { return files().flushFolders(folders); }
 
   // The batch: every result is beside its target and every backup made;
   // one flush makes them durable, the renames put the results in place, one

@@ -439,15 +439,41 @@ Status NativeFileSystem::linkFile(std::string_view source, std::string_view targ
   return {};
 }
 
-Status NativeFileSystem::flushFolder(std::string_view folder) {
-  const std::string native = resolve(*index_, withoutTrailingSeparator(folder));
+namespace {
+
+// Flushes the file system that holds `folder`, unless it is one of
+// `flushed` (file systems flushed already by this call), and adds it there.
+Status flushFileSystemOf(NativeFileSystem::FolderIndex& index, std::string_view folder, std::vector<dev_t>& flushed) {
+  const std::string native = resolve(index, withoutTrailingSeparator(folder));
   const int fd = ::open(native.empty() ? "." : native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return Status::failure(describe("Cannot flush folder", folder, errno));
+  struct stat info;
+  const bool known = ::fstat(fd, &info) == 0;
+  if (known && std::find(flushed.begin(), flushed.end(), info.st_dev) != flushed.end()) {
+    ::close(fd);
+    return {};
+  }
   // One flush of the file system covers every file written into the folder.
   const int result = ::syncfs(fd);
   const int error = errno;
   ::close(fd);
   if (result != 0) return Status::failure(describe("Cannot flush folder", folder, error));
+  if (known) flushed.push_back(info.st_dev);
+  return {};
+}
+
+}  // namespace
+
+Status NativeFileSystem::flushFolder(std::string_view folder) {
+  std::vector<dev_t> flushed;
+  return flushFileSystemOf(*index_, folder, flushed);
+}
+
+Status NativeFileSystem::flushFolders(const std::vector<std::string>& folders) {
+  std::vector<dev_t> flushed;
+  for (const std::string& folder : folders) {
+    if (Status status = flushFileSystemOf(*index_, folder, flushed); !status) return status;
+  }
   return {};
 }
 

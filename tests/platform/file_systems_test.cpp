@@ -5,7 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -39,6 +44,9 @@ std::string outcome(const Status& status, std::string_view path) {
 class FileSystems : public testing::CaseTest {};
 
 TEST_P(FileSystems, GiveWhatTheTableSays) {
+#if defined(_WIN32)
+  if (c.flag("posix", false)) GTEST_SKIP() << "permission bits and symbolic links as POSIX systems have them";
+#endif
   testing::TempFolder temp;
   makeFolders(temp);
   NativeFileSystem native;
@@ -54,10 +62,10 @@ TEST_P(FileSystems, GiveWhatTheTableSays) {
     const auto entry = files.lookUp(at(a[0]));
     return entry ? (entry->isFolder ? "folder " : "file ") + entry->name : std::string("<none>");
   };
-  const testing::Function list = [&](const Arguments& a) {  // folders end in "/"
+  const testing::Function list = [&](const Arguments& a) {  // folders end in "/", links in "@"
     std::string names;
     for (const auto& entry : files.list(at(a[0]), a[1])) {
-      names += (names.empty() ? "" : " | ") + entry.name + (entry.isFolder ? "/" : "");
+      names += (names.empty() ? "" : " | ") + entry.name + (entry.isFolder ? "/" : "") + (entry.isLink ? "@" : "");
     }
     return names;
   };
@@ -90,6 +98,17 @@ TEST_P(FileSystems, GiveWhatTheTableSays) {
          if (op == "readOnly") temp.setReadOnly(a[1], a[2] == "yes");
          if (op == "byAnother") temp.write(a[1], a[2]);  // another program writes
          if (op == "disk") return temp.read(a[1]);        // the bytes on the disk, "/" between components
+#if !defined(_WIN32)
+         if (op == "chmod") ::chmod(temp.file(a[1]).c_str(), static_cast<mode_t>(std::stoul(a[2], nullptr, 8)));
+         if (op == "mode") {
+           struct stat info {};
+           ::stat(temp.file(a[1]).c_str(), &info);
+           char octal[8];
+           std::snprintf(octal, sizeof octal, "%o", static_cast<unsigned>(info.st_mode & 07777));
+           return std::string(octal);
+         }
+         if (op == "symlink") (void)::symlink(a[1].c_str(), temp.file(a[2]).c_str());
+#endif
          if (op != "changes") return std::string();
          std::string changes;  // each changed place below the folder, and what it becomes
          for (const PreviewChange& change : preview->changes()) {

@@ -54,10 +54,12 @@ int usageError(std::string_view problem) {
   return qm::kExitUsage;
 }
 
+#if !defined(QUILLMERE_WITH_WIN32_UI)  // the Windows program always has its wizard to show
 int printUsage() {
   std::cerr << qm::usageText();
   return qm::kExitUsage;
 }
+#endif
 
 void reportNotStarted(const std::string& reason, const std::string& failureLog, bool logMeant) {
   std::cerr << "quillmere: " << (reason.empty() ? std::string("the command line request failed") : reason) << '\n';

@@ -52,7 +52,10 @@ class DialogTemplate {
   void align() {
     if (words_.size() % 2 != 0) words_.push_back(0);
   }
-  void add32(DWORD value) { words_.insert(words_.end(), {LOWORD(value), HIWORD(value)}); }
+  void add32(DWORD value) {
+    words_.push_back(LOWORD(value));
+    words_.push_back(HIWORD(value));
+  }
   void addText(std::wstring_view text) {
     words_.insert(words_.end(), text.begin(), text.end());
     words_.push_back(0);

@@ -48,9 +48,11 @@ class Program {
     return Program(bench);
   }
 
-  Ended run(const std::vector<std::string>& words) const {
+  // The shell command that starts it with `words` from the folder `from`,
+  // leaving what it prints and its status in the bench's folder.
+  std::string command(const std::vector<std::string>& words, const std::string& from) const {
     const std::string home = bench_.path("home");
-    std::string command = "cd " + quoted(bench_.path("work")) + " && HOME=" + quoted(home) +
+    std::string command = "cd " + quoted(from) + " && HOME=" + quoted(home) +
                           " XDG_CONFIG_HOME=" + quoted(home + "/.config") +
                           " XDG_DATA_HOME=" + quoted(home + "/.local/share") + " " +
                           quoted(bench_.path("program/quillmere"));
@@ -59,10 +61,17 @@ class Program {
       command += quoted(word);
     }
     // No row may open a window, whatever display the tests run under.
-    command = "unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; " + command;
-    command += " > " + quoted(bench_.path("out.txt")) + " 2> " + quoted(bench_.path("err.txt"));
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, RunBench::read(bench_.path("out.txt")),
+    return "(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; " + command + " > " + quoted(bench_.path("out.txt")) +
+           " 2> " + quoted(bench_.path("err.txt")) + "; echo $? > " + quoted(bench_.path("status.txt")) + ")";
+  }
+
+  Ended run(const std::vector<std::string>& words) const {
+    std::system(command(words, bench_.path("work")).c_str());
+    return ended();
+  }
+
+  Ended ended() const {
+    return {std::stoi("0" + RunBench::read(bench_.path("status.txt"))), RunBench::read(bench_.path("out.txt")),
             RunBench::read(bench_.path("err.txt"))};
   }
 
@@ -71,17 +80,25 @@ class Program {
   const RunBench& bench_;
 };
 
-TEST(TheProgram, MakesTheFullRunAsTheWizardDoes) {
+// Two programs started at once from one current folder, each on its own
+// project, print the summary as they go and leave each project exactly as
+// the same run made through the wizard's logic leaves it, writing nothing
+// into the current folder.
+TEST(TheProgram, MakesTheFullRunAsTheWizardDoesBesideAnother) {
   const std::vector<std::string> fullRun = {"/a", "/b", "/l", "/v", "/e", "/t"};
   auto bench = RunBench::example();
+  auto other = RunBench::example();
   const auto program = Program::in(*bench);
-  if (!program) GTEST_SKIP() << "the quillmere program is not built";
+  const auto another = Program::in(*other);
+  if (!program || !another) GTEST_SKIP() << "the quillmere program is not built";
   std::vector<std::string> words = {"/p", bench->projectFile};
   words.insert(words.end(), fullRun.begin(), fullRun.end());
-  const Ended ended = program->run(words);
-  EXPECT_EQ(ended.status, 0) << ended.err;
+  std::vector<std::string> otherWords = words;
+  otherWords[1] = other->projectFile;
+  const std::string from = bench->path("work");
+  std::system((program->command(words, from) + " & " + another->command(otherWords, from) + " & wait").c_str());
 
-  const std::string& printed = ended.out;
+  const std::string printed = program->ended().out;
   EXPECT_TRUE(printed.starts_with("Creating backup of frmMain.frm...Done\nAnalysing frmMain.frm...Done (6 out of 6"))
       << printed;
   EXPECT_NE(printed.find("\nAdding line numbers to modShared.bas...Success\nUpdate completed in "), std::string::npos)
@@ -90,14 +107,17 @@ TEST(TheProgram, MakesTheFullRunAsTheWizardDoes) {
 
   auto wizard = RunBench::example();
   ASSERT_EQ(wizard->run(fullRun).exitStatus, 0);
-  for (const char* file : {"projects/examples/Billing/Billing.vbp", "projects/examples/Billing/modUtil.bas",
-                           "projects/examples/Billing/clsInvoice.cls", "projects/examples/Billing/Forms/frmMain.frm",
-                           "projects/examples/Shared/modShared.bas", "projects/examples/Billing/GlobalVariables.bas",
-                           "program/Simple.style"}) {
-    EXPECT_FALSE(RunBench::read(bench->path(file)).empty()) << file;
-    EXPECT_EQ(RunBench::read(bench->path(file)), RunBench::read(wizard->path(file))) << file;
+  for (const auto& [started, ran] : {std::pair{bench.get(), &*program}, std::pair{other.get(), &*another}}) {
+    EXPECT_EQ(ran->ended().status, 0) << ran->ended().err;
+    for (const char* file : {"projects/examples/Billing/Billing.vbp", "projects/examples/Billing/modUtil.bas",
+                             "projects/examples/Billing/clsInvoice.cls", "projects/examples/Billing/Forms/frmMain.frm",
+                             "projects/examples/Shared/modShared.bas", "projects/examples/Billing/GlobalVariables.bas",
+                             "program/Simple.style"}) {
+      EXPECT_FALSE(RunBench::read(started->path(file)).empty()) << file;
+      EXPECT_EQ(RunBench::read(started->path(file)), RunBench::read(wizard->path(file))) << file;
+    }
   }
-  EXPECT_FALSE(fs::exists(bench->path("work/TempDataFile"))) << "the working file does not stay";
+  EXPECT_EQ(fs::directory_iterator(from), fs::directory_iterator()) << "nothing is written to the current folder";
 }
 
 // Each way a command ends has the status that --help and the README give it.

@@ -288,19 +288,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, FailingDiskEach, ::testing::ValuesIn(allInjectio
                            return name;
                          });
 
-TEST_F(FailingDisk, AnAddWithoutAnyCodeStyleChangesNothingAndLeavesTheLog) {
-  auto bench = RunBench::example();
-  const Snapshot original = bench->files();
-  bench->disk.setRule(
-      [](Operation op, const std::string& path) { return op == Operation::Write && path.ends_with("Simple.style"); });
-  const StartUpOutcome outcome = bench->run({"/a", "/b", "/l", "/v"});
-  EXPECT_EQ(outcome.exitStatus, 1);
-  EXPECT_EQ(outcome.failureLog, bench->path("program/QMR Command Line Failure.txt"));
-  EXPECT_NE(RunBench::read(outcome.failureLog).find("Command Line Argument: /p "), std::string::npos);
-  EXPECT_EQ(bench->summary().find("Update completed"), std::string::npos) << bench->summary();
-  EXPECT_EQ(bench->files(), original);
-}
-
 TEST_F(FailingDisk, AnAddWithAStyleThatCannotBeReadChangesNothingAndSaysSo) {
   auto bench = RunBench::example();
   ASSERT_EQ(bench->run({"/r", "/b"}).exitStatus, 0);  // a first start writes Simple.style

@@ -60,37 +60,11 @@ std::string RunBench::read(const std::string& nativePath) {
 }
 
 std::vector<std::string> RunBench::writeExtraFiles() const {
-  write("extras/modErrorLog.bas",
-        crlf({"Attribute VB_Name = \"modErrorLog\"", "Option Explicit", "",
-              "Public Sub LogError(ByVal sText As String)", "    Debug.Print sText", "End Sub"}));
-  write("extras/clsErrorInfo.cls",
-        crlf({"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END", "Attribute VB_Name = \"clsErrorInfo\"",
-              "Option Explicit", "Public Number As Long"}));
-  write("extras/frmErrorReport.frm",
-        crlf({"VERSION 5.00",
-              "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"MSCOMCTL.OCX\"",
-              "Object = \"{3B7C8863-D78F-101B-B9B5-04021C009402}#1.2#0\"; \"RICHTX32.OCX\"",
-              "Begin VB.Form frmErrorReport ",
-              "   Caption         =   \"Error report\"",
-              "   Begin RichTextLib.RichTextBox rtbReport ",
-              "      Height          =   2895",
-              "   End",
-              "End",
-              "Attribute VB_Name = \"frmErrorReport\"",
-              "Attribute VB_GlobalNameSpace = False",
-              "Attribute VB_Creatable = False",
-              "Attribute VB_PredeclaredId = True",
-              "Attribute VB_Exposed = False",
-              "Option Explicit",
-              "Public ReportText As String",
-              "",
-              "Private Sub Form_Load()",
-              "    rtbReport.Text = ReportText",
-              "    Caption = \"Error report\"",
-              "End Sub"}));
-  write("extras/ReadMe.txt", "Error handling added to this project.\r\n");
   std::vector<std::string> out;
-  for (const char* name : kExtraFiles) out.push_back(path("extras/" + std::string(name)));
+  for (const char* name : kExtraFiles) {
+    write("extras/" + std::string(name), read(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/integration/extras/" + name));
+    out.push_back(path("extras/" + std::string(name)));
+  }
   return out;
 }
 

@@ -71,7 +71,8 @@ class Program {
   }
 
   Ended ended() const {
-    return {std::stoi("0" + RunBench::read(bench_.path("status.txt"))), RunBench::read(bench_.path("out.txt")),
+    const std::string status = RunBench::read(bench_.path("status.txt"));
+    return {status.empty() ? -1 : std::stoi(status), RunBench::read(bench_.path("out.txt")),
             RunBench::read(bench_.path("err.txt"))};
   }
 

@@ -25,18 +25,9 @@ const std::vector<std::string> kFullRun = {"/a", "/b", "/l", "/v", "/e", "/t"};
 
 TEST(RepeatedRuns, BackupThenRollBackGivesEveryFileOfEveryShapeBack) {
   RunBench bench(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/shapes", "Ledger/Ledger.vbp");
-  // Every file of the projects' folders but the backups and the module the run writes.
-  const auto projectFiles = [&bench] {
-    std::map<std::string, std::string> out = bench.files();
-    std::erase_if(out, [](const auto& file) {
-      return !file.first.starts_with("projects/") || file.first.find("/Backup on ") != std::string::npos ||
-             file.first.ends_with("/GlobalVariables.bas");
-    });
-    return out;
-  };
-  const auto before = projectFiles();
+  const auto before = bench.projectFiles(false);
   ASSERT_EQ(bench.run({"/a", "/b", "/l", "/v"}).exitStatus, 0) << bench.summary();
-  const auto after = projectFiles();
+  const auto after = bench.projectFiles(false);
   for (const char* member : {"Ledger/Forms/frmLedger.frm", "Ledger/modMain.bas", "Ledger/Classes/clsEntry.cls",
                              "Shared/modShared.bas", "Shared/Forms/frmAbout.frm", "Ledger/Common/modUtil.bas",
                              "Common/modUtil.bas"}) {
@@ -48,7 +39,7 @@ TEST(RepeatedRuns, BackupThenRollBackGivesEveryFileOfEveryShapeBack) {
   const CommandLineOutcome outcome =
       RunRollbackCommand(bench.openWizard(), bench.projectFile, "", "--rollback " + bench.projectFile, lines);
   EXPECT_EQ(outcome.exitStatus, kExitSucceeded) << ::testing::PrintToString(lines.lines());
-  EXPECT_EQ(projectFiles(), before);
+  EXPECT_EQ(bench.projectFiles(false), before);
 }
 
 TEST(RepeatedRuns, ASecondAddThatSparesExistingHandlersChangesNoMember) {

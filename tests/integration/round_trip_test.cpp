@@ -22,16 +22,6 @@ namespace fs = std::filesystem;
 
 using Problems = std::vector<std::string>;
 
-// Every file of the projects' folders but the backups and the module the runs write.
-std::map<std::string, std::string> projectFiles(const RunBench& bench) {
-  std::map<std::string, std::string> out = bench.files();
-  std::erase_if(out, [](const auto& file) {
-    return !file.first.starts_with("projects/") || file.first.find("/Backup on ") != std::string::npos ||
-           file.first.ends_with("/GlobalVariables.bas");
-  });
-  return out;
-}
-
 bool holdsMarkers(std::string_view text) {
   const Lines lines = sourceLines(text);
   return std::any_of(lines.begin(), lines.end(),
@@ -49,7 +39,7 @@ Problems rollBackToTheFirstRun(RunBench& bench, const std::map<std::string, std:
   wizard.projectPage.cmdRollback_Click();
   Problems out;
   if (!wizard.session.bProceed) out.push_back("the roll back did not take place");
-  const auto now = projectFiles(bench);
+  const auto now = bench.projectFiles(false);
   for (const auto& [name, original] : before) {
     if (!now.contains(name) || now.at(name) != original) out.push_back(name + " was not restored");
   }
@@ -68,7 +58,7 @@ Problems roundTripProblems(RunBench& bench, bool exact) {
   Problems out;
   const std::map<std::string, std::string> members = bench.memberTexts();
   const std::string projectText = RunBench::read(bench.projectFile);
-  const std::map<std::string, std::string> before = projectFiles(bench);
+  const std::map<std::string, std::string> before = bench.projectFiles(false);
   const bool hadGlobalModule = projectText.find("GlobalVariables.bas") != std::string::npos;
   auto cameBack = [exact](const std::string& now, const std::string& was) {
     return now == was || (!exact && now == withCrLfLines(was));
@@ -138,7 +128,7 @@ TEST(RoundTrip, WithAllProceduresEveryMemberKindComesBack) {
 TEST(RoundTrip, RollingBackARunWithExtraFilesTakesThemOutAgain) {
   auto bench = RunBench::example();
   bench->writeStyle("Extras.style", dumpStyleText(bench->writeExtraFiles()));
-  const std::map<std::string, std::string> before = projectFiles(*bench);
+  const std::map<std::string, std::string> before = bench->projectFiles(false);
   ASSERT_EQ(bench->run({"/a", "/b", "/l", "/v", "/s", "Extras"}).exitStatus, 0) << bench->summary();
   for (const char* extra : kExtraFiles) ASSERT_TRUE(fs::exists(bench->projectFolder + extra)) << extra;
 

@@ -98,6 +98,15 @@ std::map<std::string, std::string> RunBench::files() const {
   return out;
 }
 
+std::map<std::string, std::string> RunBench::projectFiles(bool withGlobalModule) const {
+  std::map<std::string, std::string> out = files();
+  std::erase_if(out, [withGlobalModule](const auto& file) {
+    return !file.first.starts_with("projects/") || file.first.find("/Backup on ") != std::string::npos ||
+           (!withGlobalModule && file.first.ends_with("/GlobalVariables.bas"));
+  });
+  return out;
+}
+
 std::vector<CorpusProject> corpusProjects() {
   const char* chosen = std::getenv("QUILLMERE_CORPUS");
   const std::string folder = chosen != nullptr && *chosen != '\0'

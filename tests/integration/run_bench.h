@@ -55,6 +55,9 @@ class RunBench {
   // Every file of the bench outside the program's folder, by its path
   // relative to the bench's folder.
   std::map<std::string, std::string> files() const;
+  // The files of the projects' folders, the backup folders left out, and the
+  // global variables module a run writes too unless `withGlobalModule` is false.
+  std::map<std::string, std::string> projectFiles(bool withGlobalModule = true) const;
 
   TempFolder root;
   FaultyFileSystem disk;

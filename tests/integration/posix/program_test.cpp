@@ -136,22 +136,13 @@ TEST(TheProgram, MakesTheFullRunAsTheWizardDoesBesideAnother) {
   EXPECT_EQ(RunBench::read(member), original);
 }
 
-// The files of the project's folders, the backup folders left out.
-std::map<std::string, std::string> projectFiles(const RunBench& bench) {
-  std::map<std::string, std::string> out;
-  for (auto& [path, text] : bench.files()) {
-    if (path.starts_with("projects/") && path.find("/Backup on ") == std::string::npos) out.emplace(path, text);
-  }
-  return out;
-}
-
 class ProgramArguments : public CaseTest {};
 
 TEST_P(ProgramArguments, EndAsTheTableSaysTouchingNothing) {
   auto bench = RunBench::example();
   const auto program = Program::in(*bench);
   if (!program) GTEST_SKIP() << "the quillmere program is not built";
-  const auto before = projectFiles(*bench);
+  const auto before = bench->projectFiles();
   const std::vector<std::pair<std::string, std::string>> places = {
       {"{project}", bench->projectFile}, {"{folder}", bench->projectFolder}, {"{bench}", bench->path("")}};
   expectRows(c, {{"run", [&](const std::vector<std::string>& written) {
@@ -171,7 +162,7 @@ TEST_P(ProgramArguments, EndAsTheTableSaysTouchingNothing) {
                     for (const auto& [name, place] : places) said = replaceAll(said, place, name);
                     return std::to_string(ended.status) + ":" + said;
                   }}});
-  EXPECT_EQ(projectFiles(*bench), before);
+  EXPECT_EQ(bench->projectFiles(), before);
   const bool started = c.flag("started", false);
   EXPECT_EQ(fs::exists(bench->path("program/QMR Command Line Failure.txt")), started);
   if (!started) {
@@ -217,14 +208,14 @@ TEST_P(DryRun, AppliedWithPatchGivesWhatTheRunGives) {
     const std::string text = RunBench::read(member);
     bench->write(member.substr(bench->path("").size()), text.substr(0, text.size() - 2));  // no final CR LF
   }
-  const auto before = projectFiles(*previewed);
+  const auto before = previewed->projectFiles();
   std::vector<std::string> words{"/p", previewed->projectFile};
   words.insert(words.end(), GetParam().begin(), GetParam().end());
   words.push_back("--dry-run");
   const Ended shown = preview->run(words);
   ASSERT_EQ(shown.status, 0) << shown.err;
   ASSERT_TRUE(shown.err.starts_with("# root: " + previewed->path("projects/examples") + "\n")) << shown.err;
-  EXPECT_EQ(projectFiles(*previewed), before) << "a preview writes nothing";
+  EXPECT_EQ(previewed->projectFiles(), before) << "a preview writes nothing";
   EXPECT_FALSE(fs::exists(previewed->path("home/.config"))) << "nor any setting";
 
   previewed->write("diff.txt", shown.out);
@@ -234,8 +225,8 @@ TEST_P(DryRun, AppliedWithPatchGivesWhatTheRunGives) {
   words[1] = run->projectFile;
   words.pop_back();
   ASSERT_EQ(real->run(words).status, 0);
-  const auto patched = projectFiles(*previewed);
-  EXPECT_EQ(patched, projectFiles(*run));
+  const auto patched = previewed->projectFiles();
+  EXPECT_EQ(patched, run->projectFiles());
   EXPECT_NE(patched, before);
 }
 

@@ -4,8 +4,6 @@
 // the first run wrote is the only new member line), and a roll back to the
 // first run's backup gives back every file of the projects' folders byte for
 // byte, wherever they lie.
-// A roll back after a run that brought in a style's extra files takes those
-// out again too.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -123,18 +121,6 @@ TEST(RoundTrip, WithAllProceduresEveryMemberKindComesBack) {
   const Problems problems = roundTripProblems(bench, /*exact=*/true);
   EXPECT_TRUE(problems.empty()) << listed(problems);
   EXPECT_EQ(bench.memberTexts().size(), 6U);
-}
-
-TEST(RoundTrip, RollingBackARunWithExtraFilesTakesThemOutAgain) {
-  auto bench = RunBench::example();
-  bench->writeStyle("Extras.style", dumpStyleText(bench->writeExtraFiles()));
-  const std::map<std::string, std::string> before = bench->projectFiles(false);
-  ASSERT_EQ(bench->run({"/a", "/b", "/l", "/v", "/s", "Extras"}).exitStatus, 0) << bench->summary();
-  for (const char* extra : kExtraFiles) ASSERT_TRUE(fs::exists(bench->projectFolder + extra)) << extra;
-
-  const Problems problems = rollBackToTheFirstRun(*bench, before);
-  EXPECT_TRUE(problems.empty()) << listed(problems);
-  for (const char* extra : kExtraFiles) EXPECT_TRUE(fs::exists(bench->path("extras/") + extra)) << "the style's own file stays";
 }
 
 TEST(RoundTrip, EveryCorpusProjectComesBack) {

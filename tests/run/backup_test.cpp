@@ -83,20 +83,6 @@ TEST(UninstallRecord, AFailedWriteLeavesTheEarlierRecordWhole) {
   EXPECT_EQ(folder.read("uninstall.dat"), earlier);
 }
 
-TEST(BackupFolder, TwoRunsWithinOneSecondGetTwoFolders) {
-  TempFolder folder;
-  NativeFileSystem files;
-  FixedClock clock;
-  auto first = createBackupFolder(files, folder.path(), clock);
-  auto second = createBackupFolder(files, folder.path(), clock);
-  auto third = createBackupFolder(files, folder.path(), clock);
-  ASSERT_TRUE(first.ok() && second.ok() && third.ok());
-  EXPECT_EQ(*first, folder.path() + "Backup on 05 Dec at 14-03-27\\");
-  EXPECT_EQ(*second, folder.path() + "Backup on 05 Dec at 14-03-27 (2)\\");
-  EXPECT_EQ(*third, folder.path() + "Backup on 05 Dec at 14-03-27 (3)\\");
-  EXPECT_TRUE(folder.exists("Backup on 05 Dec at 14-03-27 (2)"));
-}
-
 TEST(ProjectCopy, CopiesTopLevelOrdinaryFilesOnly) {
   TempFolder folder;
   NativeFileSystem files;

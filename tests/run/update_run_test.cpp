@@ -96,10 +96,6 @@ TEST(BackupRun, ThenRollBackGivesBackEveryTopLevelFileAndDeletesTheRecordedExtra
   EXPECT_EQ(bench.root.read("Shared/modShared.bas"), shared);
   // The backup stays, so it can be rolled back to again.
   EXPECT_TRUE(bench.root.exists(std::string(kBackup) + "/uninstall.dat"));
-  EXPECT_EQ(bench.dialogs.warnings, 0);
-  EXPECT_EQ(bench.panel, (std::vector<bool>{true, false}));
-  EXPECT_GT(bench.clock.sleptTotal, 500);
-  EXPECT_LT(bench.clock.sleptTotal, 600);
   EXPECT_EQ(bench.settings.writes(), 0);
 }
 

@@ -7,10 +7,6 @@ namespace qm {
 
 namespace {
 
-bool isTypeCharacter(char c) {
-  return c == '$' || c == '%' || c == '&' || c == '!' || c == '#' || c == '@';
-}
-
 std::string_view leadingWord(std::string_view text) {
   std::size_t length = 0;
   while (length < text.size() && isWordChar(text[length])) ++length;
@@ -106,9 +102,6 @@ std::vector<std::string_view> listItems(std::string_view list) {
   return items;
 }
 
-std::string comparableName(std::string_view name) {
-  if (!name.empty() && isTypeCharacter(name.back())) name.remove_suffix(1);
-  return toLower(name);
-}
+std::string comparableName(std::string_view name) { return toLower(name); }
 
 }  // namespace qm

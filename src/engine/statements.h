@@ -44,8 +44,8 @@ std::vector<std::string_view> declaredNames(std::string_view statement);
 // string literals.
 std::vector<std::string_view> listItems(std::string_view list);
 
-// A name as VB compares it: lower-cased, without a trailing type character
-// ($ % & ! # @).
+// A name as VB compares it: lower-cased. Every name is read up to its type
+// character ($ % & ! # @), so "s$" and "s" already give the same name.
 std::string comparableName(std::string_view name);
 
 }  // namespace qm

@@ -138,8 +138,9 @@ Status PreviewFileSystem::createFolder(std::string_view path) {
   const std::string at = place(withoutTrailingSeparator(path));
   if (!folderExists(parentPlace(at))) return missing("Cannot create folder", path);
   if (lookUp(path)) return Status::failure("Cannot create folder '" + std::string(path) + "': File exists");
+  // Created folders are looked at before removed ones, so a folder removed
+  // and created again needs no clearing from the removed ones.
   createdFolders_.insert(at);
-  std::erase_if(removedFolders_, [&at](const std::string& p) { return equalsNoCase(p, at); });
   return {};
 }
 

@@ -152,7 +152,8 @@ void readValueLine(RegistryDocument& document, const std::string& keyPath, std::
   line = trimBlanks(line);
   if (line.empty() || line.front() != '=') return;
   line = trimBlanks(line.substr(1));
-  if (line.empty() || line == "-") return;  // a deletion request: nothing to keep
+  // A deletion request ("-") matches none of the forms below: nothing is kept.
+  if (line.empty()) return;
   if (line.front() == '"') {
     auto text = takeQuoted(line);
     if (text && trimBlanks(line).empty()) document.setString(keyPath, name, *text);
@@ -204,7 +205,7 @@ RegistryDocument RegistryDocument::parse(std::string_view fileText) {
       pending.clear();
       continue;
     }
-    if (line.empty() || line.front() == ';') continue;
+    if (line.empty()) continue;
     if (line.front() == '[') {
       if (line.back() != ']' || line.size() < 3) {
         keyPath.reset();
@@ -219,7 +220,7 @@ RegistryDocument RegistryDocument::parse(std::string_view fileText) {
       }
       continue;
     }
-    if (line.front() != '"' && line.front() != '@') continue;  // the header line, or something broken
+    if (line.front() != '"' && line.front() != '@') continue;  // the header line, a comment, or something broken
     if (line.back() == '\\' && continuesOnNextLine(line)) {
       pending = std::string(line.substr(0, line.size() - 1));
       continue;

@@ -55,6 +55,21 @@ class Dialogs {
   }
 };
 
+// The questions of a run that nobody watches, each answered as a cancel
+// would answer it; messages go nowhere unless a subclass shows them.
+class CancellingDialogs : public Dialogs {
+ public:
+  void messageBox(std::string_view, std::string_view) override {}
+  std::vector<std::string> openFile(const FileDialogRequest&) override { return {}; }
+  std::optional<std::string> inputBox(std::string_view, std::string_view, std::string_view) override {
+    return std::nullopt;
+  }
+  bool rollbackWarning(bool& dontShowAgain) override {
+    dontShowAgain = false;
+    return false;
+  }
+};
+
 // What a window hands to the desktop: a web link or a document to its
 // default handler, the help file at a topic. Either may be missing, which
 // leaves the person where they were.

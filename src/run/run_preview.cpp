@@ -14,20 +14,6 @@ namespace qm {
 
 namespace {
 
-// Answers every question as a cancel would: a preview asks nobody anything.
-class SilentDialogs final : public Dialogs {
- public:
-  void messageBox(std::string_view, std::string_view) override {}
-  std::vector<std::string> openFile(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> inputBox(std::string_view, std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  bool rollbackWarning(bool& dontShowAgain) override {
-    dontShowAgain = false;
-    return false;
-  }
-};
-
 // Starts nothing, as if the start had worked: the summary reads as the real
 // run's would.
 class NoLauncher final : public ProcessLauncher {
@@ -84,7 +70,7 @@ RunPreview previewUpdate(const RunContext& context) {
   PreviewFileSystem files(context.workspace.files);
   Workspace workspace{files, context.workspace.programFolder, context.workspace.workingFolder};
   PreviewSettings settings(context.settings);
-  SilentDialogs dialogs;
+  CancellingDialogs dialogs;  // a preview asks nobody anything
   NoLauncher launcher;
   NoProgress progress;
   DumpState dump;

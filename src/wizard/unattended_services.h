@@ -12,18 +12,10 @@
 
 namespace qm {
 
-class UnattendedDialogs final : public Dialogs {
+class UnattendedDialogs final : public CancellingDialogs {
  public:
   explicit UnattendedDialogs(std::ostream& messages) : messages_(messages) {}
   void messageBox(std::string_view text, std::string_view title) override;
-  std::vector<std::string> openFile(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> inputBox(std::string_view, std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  bool rollbackWarning(bool& dontShowAgain) override {
-    dontShowAgain = false;
-    return false;
-  }
 
  private:
   std::ostream& messages_;

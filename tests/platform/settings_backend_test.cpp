@@ -1,9 +1,7 @@
-// The settings store: the registry editor's text format (the values it reads
-// are in tests/data/platform/registry_values.txt) and the in-memory store
-// that tests use.
+// The settings store's text, in the registry editor's export format (the
+// values it reads are in tests/data/platform/registry_values.txt).
 #include <gtest/gtest.h>
 
-#include "platform/memory_settings.h"
 #include "platform/registry_text.h"
 #include "support/case_file.h"
 #include "support/temp_folder.h"
@@ -63,19 +61,6 @@ TEST(RegistryText, KeepsValuesOfOtherTypesOverSeveralLinesAndMatchesKeysWithoutC
   EXPECT_EQ(document.keys().size(), 1u);
   EXPECT_EQ(document.stringValue(kSettings, "Value"), "changed");
   EXPECT_NE(document.text().find("\"Blob\"=hex:01,02,03,04\r\n"), std::string::npos);
-}
-
-TEST(MemorySettings, StartsFromAFileTextAndRefusesWritesOnDemand) {
-  MemorySettings settings(crlf({std::string("[") + kSettings + "]", "\"Value\"=\"from file\""}));
-  EXPECT_EQ(settings.readString(kSettings, "Value"), "from file");
-  settings.failWrites(true);
-  EXPECT_FALSE(settings.writeString(kSettings, "Value", "lost").ok());
-  EXPECT_EQ(settings.readString(kSettings, "Value"), "from file");
-  settings.failWrites(false);
-  EXPECT_TRUE(settings.writeNumber(kSettings, "Value", 5).ok());
-  EXPECT_EQ(settings.readString(kSettings, "Value"), std::nullopt);
-  EXPECT_EQ(settings.readNumber(kSettings, "Value"), 5u);
-  EXPECT_EQ(settings.writes(), 2);
 }
 
 }  // namespace

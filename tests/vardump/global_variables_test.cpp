@@ -64,6 +64,10 @@ TEST_F(GlobalVariablesFile, IsWrittenIntoTheFolderOverAnEarlierOneUnderAnyCase) 
   const auto listed = native.list(other.path(), "*.bas");
   ASSERT_EQ(listed.size(), 1u);
   EXPECT_EQ(listed[0].name, "globalvariables.bas");
+  testing::TempFolder exact;  // a file of the exact name is taken to name its module already
+  exact.write("GlobalVariables.bas", "'kept\r\n");
+  ASSERT_TRUE(write(native, exact.path()).ok());
+  EXPECT_TRUE(exact.read("GlobalVariables.bas").starts_with("'kept\r\n"));
 }
 
 TEST_F(GlobalVariablesFile, AFailedWriteOrReadLeavesTheEarlierModuleAsItWas) {

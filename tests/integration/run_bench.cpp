@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "integration/source_reading.h"
+#include "platform/text.h"
 #include "settings/command_line.h"
 #include "support/default_style_texts.h"
 
@@ -73,14 +74,14 @@ std::map<std::string, std::string> RunBench::memberTexts() const {
   std::map<std::string, std::string> out;
   for (const std::string& line : sourceLines(read(projectFile))) {
     const std::size_t equals = line.find('=');
-    const std::string key = lowered(trimmedText(line.substr(0, equals)));
+    const std::string key = toLower(trimBlanks(line.substr(0, equals)));
     const bool designed = key == "usercontrol" || key == "propertypage" || key == "userdocument";
     if (key != "form" && key != "module" && key != "class" && !(allProcedures && designed)) continue;
     std::string listed = line.substr(equals + 1);
     if (key == "module" || key == "class") {
       const std::size_t semicolon = listed.find(';');
       if (semicolon == std::string::npos) continue;
-      listed = std::string(trimmedText(listed.substr(semicolon + 1)));
+      listed = std::string(trimBlanks(listed.substr(semicolon + 1)));
     }
     const std::string path = native.longName(projectFolder + listed);
     if (!path.empty()) out[path] = read(path);
@@ -118,7 +119,7 @@ std::vector<CorpusProject> corpusProjects() {
   for (const auto& entry : fs::directory_iterator(fs::weakly_canonical(folder))) {
     if (!entry.is_directory()) continue;
     for (const auto& inner : fs::recursive_directory_iterator(entry.path())) {
-      if (inner.is_regular_file() && lowered(inner.path().extension().string()) == ".vbp") {
+      if (inner.is_regular_file() && toLower(inner.path().extension().string()) == ".vbp") {
         out.push_back({entry.path().string(), fs::relative(inner.path(), entry.path()).string()});
       }
     }

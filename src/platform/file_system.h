@@ -58,6 +58,13 @@ class FileSystem {
   virtual Status linkFile(std::string_view source, std::string_view target) = 0;
   // Waits until everything written into `folder` is on the disk.
   virtual Status flushFolder(std::string_view /*folder*/) { return {}; }
+  // The same for each of `folders`, stopping at the first failure.
+  virtual Status flushFolders(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+      if (Status flushed = flushFolder(folder); !flushed) return flushed;
+    }
+    return {};
+  }
 
   // Writes `content` beside `target` (beside the file a link points to)
   // under a fresh hidden name, with the permissions the target has, without
@@ -116,6 +123,8 @@ class NativeFileSystem final : public FileSystem {
   Status copyFileUnflushed(std::string_view source, std::string_view target) override;
   Status linkFile(std::string_view source, std::string_view target) override;
   Status flushFolder(std::string_view folder) override;
+  // On POSIX systems one flush per file system, which flushes all of it.
+  Status flushFolders(const std::vector<std::string>& folders) override;
   Result<std::string> stageBeside(std::string_view target, std::string_view content) override;
   Status commitStaged(std::string_view staged, std::string_view target) override;
   Status discardStaged(std::string_view staged) override;

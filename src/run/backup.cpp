@@ -145,8 +145,13 @@ std::vector<std::string> topLevelFiles(const FileSystem& files, std::string_view
 
 ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder,
                              const std::set<std::string>& leaveOut) {
+  return copyProjectFiles(files, topLevelFiles(files, sourceFolder), sourceFolder, destinationFolder, leaveOut);
+}
+
+ProjectCopy copyProjectFiles(FileSystem& files, const std::vector<std::string>& names, std::string_view sourceFolder,
+                             std::string_view destinationFolder, const std::set<std::string>& leaveOut) {
   ProjectCopy report;
-  for (const std::string& name : topLevelFiles(files, sourceFolder)) {
+  for (const std::string& name : names) {
     if (leaveOut.count(toLower(name)) > 0) continue;
     Status copied = files.copyFileUnflushed(joinPath(sourceFolder, name), joinPath(destinationFolder, name));
     if (copied) {

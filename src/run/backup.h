@@ -95,6 +95,9 @@ std::vector<std::string> topLevelFiles(const FileSystem& files, std::string_view
 // reported and the others are still copied.
 ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder,
                              const std::set<std::string>& leaveOut = {});
+// The same for the top-level files `names` of `sourceFolder`, as topLevelFiles gave them.
+ProjectCopy copyProjectFiles(FileSystem& files, const std::vector<std::string>& names, std::string_view sourceFolder,
+                             std::string_view destinationFolder, const std::set<std::string>& leaveOut);
 
 // "uninstall.dat" in one destination folder, appended to line by line. Each
 // change rewrites the whole file atomically, so the record on disk always

@@ -238,28 +238,30 @@ class UpdateRun {
     }
   }
 
-  std::set<std::string> topLevelNames() const {
-    std::set<std::string> names;
-    for (const std::string& name : topLevelFiles(c_.workspace.files, projectFolder())) names.insert(toLower(name));
-    return names;
+  static std::set<std::string> lowered(const std::vector<std::string>& names) {
+    std::set<std::string> out;
+    for (const std::string& name : names) out.insert(toLower(name));
+    return out;
   }
 
   // Backup: the top-level files, and every file to be changed from a
   // sub-folder or from outside the project's folder, all made durable by
   // the batch's first flush, before any file they protect changes. The
   // members to be processed in the project's folder and below are backed up
-  // as each is read (see backUpOnReading); the others are copied here.
+  // as each is read (see backUpOnReading); those from outside are backed up
+  // here, in the same way, since the record written next names their copies.
   void backUpChangedFiles() {
     std::vector<std::string> listed;
     for (const std::string& path : filesToProcess()) {
       listed.push_back(listedPath(path));
       if (liesDirectlyIn(path, projectFolder())) backedUpOnReading_.insert(toLower(bareName(path)));
     }
-    const ProjectCopy copy = copyProjectFiles(files(), projectFolder(), destination_, backedUpOnReading_);
+    const std::vector<std::string> topLevel = topLevelFiles(files(), projectFolder());
+    const ProjectCopy copy = copyProjectFiles(files(), topLevel, projectFolder(), destination_, backedUpOnReading_);
     reportCopyFailures(copy);
     backupCopies_ = copy.copied;
     std::vector<OutsideCopy> outside;
-    for (const MemberPlace& place : placeMembers(listed, projectFolder(), kOutsideFolderName, topLevelNames())) {
+    for (const MemberPlace& place : placeMembers(listed, projectFolder(), kOutsideFolderName, lowered(topLevel))) {
       if (!place.outside && place.relative.find('\\') == std::string::npos) continue;  // a top-level file
       const std::string target = joinPath(destination_, place.relative);
       Status copied = makeFoldersFor(target);
@@ -267,21 +269,28 @@ class UpdateRun {
         backupsBelow_[place.source] = target;
         continue;
       }
-      // A copy from outside is named in the record written next, so it is made now.
-      if (copied) copied = files().copyFileUnflushed(place.source, target);
+      if (copied) {
+        auto made = backUpOnReading(place.source, target);
+        if (made && *made) linkedAhead_[place.source] = target;
+        copied = made.status();
+      }
       if (!copied) {
         failLine("Copying " + shownPath(place.listed) + " to the backup folder..." + failed(copied.message()));
         continue;
       }
       backedUp_.insert(place.source);
-      if (place.outside) outside.push_back({place.relative, place.listed});
+      outside.push_back({place.relative, place.listed});
     }
     if (!outside.empty()) {
       if (Status recorded = files().writeFile(joinPath(destination_, kOutsideRecordName), outsideRecordText(outside));
           !recorded) {
         // Without the record a roll back could not find the copies' places.
         failLine("Writing " + std::string(kOutsideRecordName) + "..." + failed(recorded.message()));
-        for (const OutsideCopy& copyOf : outside) backedUp_.erase(projectFolder() + copyOf.member);
+        for (const OutsideCopy& copyOf : outside) {
+          const std::string member = projectFolder() + copyOf.member;
+          backedUp_.erase(member);
+          separateLinkedAhead(std::string(bareName(member)), member);
+        }
       }
     }
     advance();
@@ -311,6 +320,17 @@ class UpdateRun {
     }
   }
 
+  // The backup made beforehand as a second name of a member's file, if any.
+  std::string linkedAhead(const std::string& member) const {
+    const auto linked = linkedAhead_.find(member);
+    return linked == linkedAhead_.end() ? std::string() : linked->second;
+  }
+
+  // The same, for a member that will not be replaced after all.
+  void separateLinkedAhead(const std::string& name, const std::string& member) {
+    if (const std::string backup = linkedAhead(member); !backup.empty()) separateBackup(name, member, backup, false);
+  }
+
   // NewCopy: every top-level file and every member the project file lists,
   // with its companion file, at its own path inside the copy; the members
   // the run processes are written there by the run itself. Members from
@@ -319,7 +339,8 @@ class UpdateRun {
   void copyWholeProject() {
     auto projectText = files().readFile(c_.project.projectFile);
     const std::vector<std::string> listed = projectText ? allMemberPaths(*projectText) : std::vector<std::string>();
-    const std::vector<MemberPlace> places = placeMembers(listed, projectFolder(), "", topLevelNames());
+    const std::vector<std::string> topLevel = topLevelFiles(files(), projectFolder());
+    const std::vector<MemberPlace> places = placeMembers(listed, projectFolder(), "", lowered(topLevel));
     std::set<std::string> processed;
     for (const std::string& path : filesToProcess()) processed.insert(toLower(foldedPath(listedPath(path))));
     const bool rewriteProject = std::any_of(places.begin(), places.end(), [](const MemberPlace& p) { return p.outside; });
@@ -329,7 +350,7 @@ class UpdateRun {
       if (!place.outside && processed.count(toLower(place.relative)) > 0) leaveOut.insert(toLower(place.relative));
     }
     if (rewriteProject) leaveOut.insert(toLower(bareName(c_.project.projectFile)));
-    reportCopyFailures(copyProjectFiles(files(), projectFolder(), destination_, leaveOut));
+    reportCopyFailures(copyProjectFiles(files(), topLevel, projectFolder(), destination_, leaveOut));
 
     for (const MemberPlace& place : places) {
       newCopyPlaces_[toLower(foldedPath(place.listed))] = place.relative;
@@ -400,9 +421,10 @@ class UpdateRun {
     auto source = files().readFile(path);
     if (!source) {
       failAdd(failed(source.message()));
+      separateLinkedAhead(name, path);
       return;
     }
-    std::string linkedBackup;
+    std::string linkedBackup = isNewCopy() ? std::string() : linkedAhead(path);
     if (backup) {
       auto linked = backUpOnReading(path, *backup);
       if (!linked) {
@@ -527,12 +549,7 @@ class UpdateRun {
     return folders;
   }
 
-  Status flushFolders(const std::vector<std::string>& folders) {
-    for (const std::string& folder : folders) {
-      if (Status flushed = files().flushFolder(folder); !flushed) return flushed;
-    }
-    return {};
-  }
+  Status flushFolders(const std::vector<std::string>& folders) { return files().flushFolders(folders); }
 
   // The batch: every result is beside its target and every backup made;
   // one flush makes them durable, the renames put the results in place, one
@@ -679,6 +696,7 @@ class UpdateRun {
   std::vector<std::string> backupCopies_;         // Backup: the top-level files copied beforehand
   std::set<std::string> backedUpOnReading_;        // Backup: lower-cased top-level members backed up as read
   std::map<std::string, std::string> backupsBelow_;  // Backup: member below the project's folder -> its copy
+  std::map<std::string, std::string> linkedAhead_;   // Backup: member from outside -> its backup, a second name
   std::map<std::string, std::string> newCopyPlaces_;  // NewCopy: lower-cased folded member path -> its path in the copy
   std::vector<StagedResult> staged_;
 };

@@ -59,33 +59,27 @@ TEST_P(StyleFileText, WritesEachTextWithOneFinalLineBreak) {
 
 QM_CASES_FROM(StyleFileText, "styles/style_file_text.txt");
 
-TEST_F(StyleFiles, TheNameWithOrWithoutItsExtensionOpensTheSameFile) {
-  const std::pair<const char*, const char*> names[] = {{"Simple", "Simple.style"}, {"Simple.style", "Simple.style"},
-                                                       {"Loud.STYLE", "Loud.STYLE.style"}, {"My style", "My style.style"},
-                                                       {"Loud.Style", "Loud.Style.style"}, {"", ".style"}};
-  for (const auto& [name, file] : names) {
-    EXPECT_EQ(normaliseStyleName(name), file);
-    temp.write(file, crlf({"[ON ERROR]", file}));
-    const StyleLoad loaded = load(name);
-    ASSERT_TRUE(loaded.ok) << name;
-    EXPECT_EQ(loaded.style.name, file);
-    EXPECT_EQ(loaded.style.onErrorText, crlf({file}));
-  }
-  const StyleLoad missing = load("Gone");
-  EXPECT_FALSE(missing.ok);
-  EXPECT_EQ(missing.style.name, "Gone.style");
-  EXPECT_TRUE(missing.style.files.empty());
-  EXPECT_EQ(stylePath("C:\\Program Files\\Quillmere", "Simple.style"), "C:\\Program Files\\Quillmere\\Simple.style");
-  EXPECT_EQ(stylePath("C:\\", "Simple.style"), "C:\\Simple.style");
-  EXPECT_EQ(stylePath("/opt/quillmere/", "Simple.style"), "/opt/quillmere/Simple.style");
-  // A style is shown without its extension, whatever its case.
-  const std::pair<std::string, std::string> shown[] = {
-      {"Simple.style", "Simple"}, {"My.STYLE", "My"}, {"a b.style", "a b"}, {".style", ""}, {"abc", ""}, {"", ""}};
-  for (const auto& [style, display] : shown) {
-    EXPECT_EQ(styleDisplayName(style), display);
-    EXPECT_EQ(optionsPageTitle(style), "3. Set the options [Current style: " + display + "]");
-  }
+class StyleNames : public StyleFiles, public ::testing::WithParamInterface<testing::Case> {};
+
+TEST_P(StyleNames, GiveWhatTheTableSays) {
+  const testing::Case& c = GetParam();
+  SCOPED_TRACE(c.file + ":" + std::to_string(c.line) + " " + c.name);
+  testing::expectRows(c, {
+      {"open", [this](const std::vector<std::string>& a) {  // the file a name opens, then the name loaded
+         const std::string file = normaliseStyleName(a[0]);
+         if (a[1] == "written") temp.write(file, crlf({"[ON ERROR]", file}));
+         const StyleLoad loaded = load(a[0]);
+         const bool read = loaded.ok && loaded.style.onErrorText == crlf({file}) && loaded.style.files.empty();
+         return file + (read ? " read as " : " not read, as ") + loaded.style.name;
+       }},
+      {"path", [](const std::vector<std::string>& a) { return stylePath(a[0], a[1]); }},
+      {"shown", [](const std::vector<std::string>& a) {  // without the extension, whatever its case; the page's title
+         return styleDisplayName(a[0]) + " | " + optionsPageTitle(a[0]);
+       }},
+  });
 }
+
+QM_CASES_FROM(StyleNames, "styles/style_names.txt");
 
 TEST_F(StyleFiles, SavingWritesUnderTheNameAsGivenOrLeavesTheOldFile) {
   ASSERT_TRUE(saveStyle(workspace, {"Ignored.style", "a\r\n", "b\r\n", {"C:\\x.bas"}}, "Mine.STYLE").ok());

@@ -18,37 +18,19 @@
 #include "styles/style_editor.h"
 #include "styles/style_file.h"
 #include "styles/style_library.h"
-#include "support/case_file.h"
 #include "support/faulty_file_system.h"
+#include "support/script_runner.h"
 #include "support/temp_folder.h"
 
 namespace qm {
 namespace {
 
-using Names = std::vector<std::string>;
-
-std::string joined(const Names& names) {
-  std::string out;
-  for (const std::string& name : names) out += (out.empty() ? "" : " | ") + name;
-  return out;
-}
-Names split(std::string_view text) {
-  Names out;
-  for (std::size_t at = 0; !text.empty() && at <= text.size();) {
-    const std::size_t bar = std::min(text.find(" | ", at), text.size());
-    out.emplace_back(text.substr(at, bar - at));
-    at = bar + 3;
-  }
-  return out;
-}
-// "head: tail", or "head:" with an empty tail; nothing without a colon.
-std::optional<std::pair<std::string, std::string>> atColon(const std::string& line) {
-  const std::size_t colon = line.find(": ");
-  if (colon != std::string::npos) return std::pair(line.substr(0, colon), line.substr(colon + 2));
-  if (line.ends_with(":")) return std::pair(line.substr(0, line.size() - 1), std::string());
-  return std::nullopt;
-}
-std::string yesNo(bool value) { return value ? "yes" : "no"; }
+using testing::atColon;
+using testing::joined;
+using testing::lookUp;
+using testing::Names;
+using testing::split;
+using testing::yesNo;
 
 class ScriptedDialogs final : public Dialogs {
  public:
@@ -172,10 +154,7 @@ class Windows {
         {"refresh", [&] { list().refresh(); }},
         {"listed or first", [&] { result_ = list().listedOrFirst(arg); }},
     };
-    auto found = actions.find(verb);
-    if (found == actions.end()) found = actions.find(first);
-    if (found == actions.end()) throw std::invalid_argument("no action '" + action + "'");
-    found->second();
+    lookUp(actions, verb)();
   }
 
   std::string shown(const std::string& key) const {
@@ -247,10 +226,7 @@ class Windows {
         {"title", [&] { return list().pageTitle(); }},
         {"list focused", [&] { return yesNo(list().listFocused()); }},
     };
-    auto found = keys.find(key);
-    if (found == keys.end()) found = keys.find(first);
-    if (found == keys.end()) throw std::invalid_argument("nothing shown as '" + key + "'");
-    return found->second();
+    return lookUp(keys, key)();
   }
 
   // "@name" stands for the script's text of that name.
@@ -289,33 +265,11 @@ class Windows {
   std::string result_, failure_;
 };
 
-// Runs the "setup" and "script" actions in order; at each group of
-// "key: value" lines, what the windows show under those keys must read so.
 void runScript(const testing::Case& script, bool withList) {
   Windows windows(script, withList);
-  std::string expected, shown;
-  int checks = 0;
-  Names lines = script.written.count("setup") ? script.written.at("setup") : Names{};
-  lines.insert(lines.end(), script.written.at("script").begin(), script.written.at("script").end());
-  lines.push_back("> ");
-  for (const std::string& line : lines) {
-    const std::string decoded = testing::decodeEscapes(line);
-    if (decoded.starts_with("> ")) {
-      if (!expected.empty()) {
-        ++checks;
-        EXPECT_EQ(shown, expected) << "check " << checks;
-      }
-      expected.clear();
-      shown.clear();
-      if (decoded.size() > 2) windows.run(decoded.substr(2));
-    } else if (const auto check = atColon(decoded)) {
-      expected += check->first + ": " + windows.text(check->second) + "\n";
-      shown += check->first + ": " + windows.shown(check->first) + "\n";
-    } else if (!decoded.empty()) {
-      throw std::invalid_argument("neither an action nor a check: " + decoded);
-    }
-  }
-  EXPECT_GT(checks, 0) << "a script that checks nothing";
+  testing::runScript(script, {[&](const std::string& action) { windows.run(action); },
+                              [&](const std::string& key) { return windows.shown(key); },
+                              [&](const std::string& value) { return windows.text(value); }});
 }
 
 class StyleEditorScript : public testing::CaseTest {};

@@ -4,7 +4,9 @@
 // named as a key reads as `seen` gives it ("[x]", "(o)", " (disabled)" ...);
 // the other keys and the actions are the ones read below. "<billing>",
 // "<billing folder>", "<projects>" and "<program>" stand for those places
-// and the test's own folder ("<root>") as the wizard spells them.
+// and the test's own folder ("<root>") as the wizard spells them;
+// "<billing\\>" is the project's path with Windows' separator. The scripts
+// also drive command-line mode end to end, and the files page's report.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,39 +14,48 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
+#include <thread>
 
+#include "platform/file_system.h"
+#include "platform/memory_settings.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "settings/registry.h"
-#include "support/case_file.h"
+#include "support/run_fakes.h"
+#include "support/script_runner.h"
+#include "support/temp_folder.h"
+#include "wizard/command_line_mode.h"
+#include "wizard/files_page_report.h"
+#include "wizard/unattended_services.h"
+#include "wizard/wizard.h"
 #include "wizard/wizard_fixture.h"
 
 namespace qm::testing {
 namespace {
 
-using Names = std::vector<std::string>;
-
-std::string joined(const Names& names, const char* separator = " | ") {
-  std::string out;
-  for (const std::string& name : names) out += (out.empty() ? "" : separator) + name;
-  return out;
-}
-std::string yesNo(bool value) { return value ? "yes" : "no"; }
-
-// What a control shows, and what pressing it does.
+// What a person sees of a control, in a few words: a caption or a box's
+// text, "[x]" or "[ ]" for a check box, "(o)" or "( )" for an option button,
+// with " (disabled)" and " (hidden)" after it; and what pressing it does.
 struct Control {
   std::function<std::string()> shown;
   std::function<void()> press;
 };
-Control controlOf(Button& c) { return {[&c] { return seen(c); }, [&c] { fire(c.onClick); }}; }
-Control controlOf(Label& c) { return {[&c] { return seen(c); }, nullptr}; }
-Control controlOf(Shape& c) { return {[&c] { return seen(c); }, nullptr}; }
-Control controlOf(TextBox& c) { return {[&c] { return seen(c); }, nullptr}; }
-Control controlOf(DropDownList& c) { return {[&c] { return seen(c); }, nullptr}; }
-Control controlOf(OptionButton& c) { return {[&c] { return seen(c); }, [&c] { fire(c.onClick); }}; }
+std::string seen(std::string text, bool enabled, bool visible) {
+  return text + (enabled ? "" : " (disabled)") + (visible ? "" : " (hidden)");
+}
+Control controlOf(Button& c) { return {[&c] { return seen(c.caption, c.enabled, c.visible); }, [&c] { fire(c.onClick); }}; }
+Control controlOf(Label& c) { return {[&c] { return seen(c.caption, true, c.visible); }, nullptr}; }
+Control controlOf(Shape& c) { return {[&c] { return std::string(c.visible ? "shown" : "(hidden)"); }, nullptr}; }
+Control controlOf(TextBox& c) { return {[&c] { return seen(c.text, c.enabled, true); }, nullptr}; }
+Control controlOf(DropDownList& c) { return {[&c] { return seen(c.text(), c.enabled, c.visible); }, nullptr}; }
+Control controlOf(OptionButton& c) {
+  return {[&c] { return seen(c.selected ? "(o)" : "( )", c.enabled, true); }, [&c] { fire(c.onClick); }};
+}
 Control controlOf(CheckBox& c) {  // a click toggles the tick, then runs the handler
-  return {[&c] { return seen(c); }, [&c] {
+  return {[&c] { return seen(c.ticked ? "[x]" : "[ ]", c.enabled, true); }, [&c] {
             c.ticked = !c.ticked;
             fire(c.onClick);
           }};
@@ -66,8 +77,59 @@ std::string moduleText(const std::string& name, int procedures, int handled) {
   return text;
 }
 
-class PageScript : public WizardTest, public ::testing::WithParamInterface<Case> {
+// Every script starts on folders of its own: program/ (styles, failure
+// log), work/ (the working folder), projects/Billing and projects/Shared (a
+// copy of the example project); settings in memory, a clock that stands still.
+class PageScript : public CaseTest {
  protected:
+  PageScript() {
+    root.makeFolder("program");
+    root.makeFolder("work");
+    root.copyFolder(exampleFolder() + "../", "projects");
+  }
+
+  // A new start of the program over the same folders and settings.
+  Wizard& newWizard() {
+    wizard.reset();
+    wizard = std::make_unique<Wizard>(WizardServices{workspace, settings, clock, launcher, dialogs, view, [this] {
+                                                       ++yields;
+                                                       if (onYield) onYield();
+                                                     }});
+    return *wizard;
+  }
+  StartUpOutcome start(const CommandLine& commandLine = CommandLine::fromWords({})) {
+    newWizard();
+    return wizard->Form_Load(commandLine);
+  }
+
+  // Paths under the test's folder as the system spells them.
+  std::string place(std::string_view relative) const { return shownPath(root.path() + std::string(relative)); }
+  std::string billing() const { return place("projects/Billing/Billing.vbp"); }
+  std::string billingFolder() const { return place("projects/Billing/"); }
+  std::string programFolder() const { return root.path() + "program/"; }
+
+  void browseTo(const std::string& path) {
+    dialogs.script.fileAnswers.push_back(path);
+    wizard->projectPage.cmdBrowse_Click();
+  }
+  ProjectPage& projectPage() { return wizard->projectPage; }
+  FilesPage& filesPage() { return wizard->filesPage; }
+  OptionsPage& optionsPage() { return wizard->optionsPage; }
+  ApplyPage& applyPage() { return wizard->applyPage; }
+  const Session& session() const { return wizard->session; }
+
+  TempFolder root;
+  NativeFileSystem files;
+  Workspace workspace{files, root.path() + "program/", root.path() + "work/"};
+  MemorySettings settings;
+  FixedClock clock;
+  RecordingLauncher launcher;
+  WizardDialogs dialogs;
+  WizardView view;
+  int yields = 0;
+  std::function<void()> onYield;  // what a script looks at whenever the wizard yields
+  std::unique_ptr<Wizard> wizard;
+
   std::map<std::string, Control> controls() {
     ProjectPage& p = projectPage();
     FilesPage& f = filesPage();
@@ -99,6 +161,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
 
         {"lblTitles4", controlOf(a.lblTitles4)},       {"lblTitles12", controlOf(a.lblTitles12)},
         {"cmdBegin", controlOf(a.cmdBegin)},           {"cmdBack3", controlOf(a.cmdBack3)},
+        {"cmdPreview", controlOf(a.cmdPreview)},
         {"apply logo", controlOf(a.imgVeltane)},       {"apply quit", controlOf(a.cmdQuit)},
     };
   }
@@ -124,13 +187,27 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
     return out + " lines=" + p.txtIgnore.text;
   }
 
+  // Every file below projects/ but the backups', by its path there.
+  std::map<std::string, std::string> projectFiles() const {
+    std::map<std::string, std::string> out;
+    const std::filesystem::path projects(root.path() + "projects");
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(projects)) {
+      const std::string path = std::filesystem::relative(entry.path(), projects).generic_string();
+      if (entry.is_regular_file() && path.find("/Backup on ") == std::string::npos) out[path] = root.read("projects/" + path);
+    }
+    return out;
+  }
+
   StartUpOutcome outcome_;
-  std::map<std::string, std::string> remembered_;
+  std::map<std::string, std::map<std::string, std::string>> snapshots_;
+  std::optional<SummaryText> rolledBack_;
+  std::ostringstream printed_;
   std::set<std::string> watched_;
 
   std::string places(std::string text) const {
     const std::pair<std::string, std::string> placeholders[] = {
-        {"<billing folder>", billingFolder()}, {"<billing>", billing()}, {"<projects>", place("projects/")},
+        {"<billing folder>", billingFolder()}, {"<billing>", billing()},
+        {"<billing\\>", replaceAll(billing(), "/", "\\")}, {"<projects>", place("projects/")},
         {"<program>", programFolder()}, {"<root>", place("")}};
     for (const auto& [name, path] : placeholders) {
       for (std::size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), path);
@@ -152,18 +229,33 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
     words >> first >> second;
     std::size_t n = 0;
     const std::map<std::string, std::function<void()>> actions = {
-        {"start", [&] {  // start, or start: <word> | <word> ...: a command line
-           Names words;
-           for (std::size_t at = 0; colon != std::string::npos && at <= arg.size();) {
-             const std::size_t bar = std::min(arg.find(" | ", at), arg.size());
-             words.push_back(arg.substr(at, bar - at));
-             at = bar + 3;
-           }
-           outcome_ = start(CommandLine::fromWords(words));
+        {"start", [&] { outcome_ = start(CommandLine::fromWords(split(arg))); }},  // start[: <word> | <word> ...]
+        {"start text", [&] { outcome_ = start(CommandLine::fromText(arg)); }},  // the one string Windows gives
+        {"start printed", [&] {  // start printed: <word> | ...: with the summary echoed as printed
+           newWizard();
+           SummaryPrinter printer(printed_);
+           wizard->applyPage.txtSummary.echo = &printer;
+           outcome_ = wizard->Form_Load(CommandLine::fromWords(split(arg)));
+           wizard->applyPage.txtSummary.echo = nullptr;
+         }},
+        {"roll back", [&] {  // roll back: <backup>: the command line's roll back of Billing, on a new start
+           start();
+           rolledBack_.emplace();
+           const auto done = RunRollbackCommand(*wizard, billing(), arg, "--rollback " + billing() + " " + arg, *rolledBack_);
+           outcome_.exitStatus = done.exitStatus;
+           outcome_.reason = done.reason;
+         }},
+        {"read only", [&] { root.setReadOnly(arg); }},
+        {"writable", [&] { root.setReadOnly(arg, false); }},
+        {"snapshot", [&] { snapshots_[arg] = projectFiles(); }},  // snapshot: <name>
+        {"touch", [&] {  // a file made and removed changes a folder's time on every system
+           std::this_thread::sleep_for(std::chrono::milliseconds(20));
+           root.write(arg + "/touch", "");
+           std::filesystem::remove(root.file(arg + "/touch"));
          }},
         {"write", [&] {  // write: <path> = <text>, or = @<name of the case's text>
            const std::string value = arg.substr(arg.find(" = ") + 3);
-           root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? GetParam().text(value.substr(1)) : value);
+           root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? c.text(value.substr(1)) : value);
          }},
         {"folder", [&] { root.makeFolder(arg); }},
         {"copy data", [&] {  // copy data: <folder of tests/data>, into projects/
@@ -173,12 +265,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"store", [&] { storeSetting(second, arg); }},  // store <name>: <value>
         {"recent", [&] {  // recent: <path> | <path> ...
            const std::string key = SettingsKey() + "\\Previous";
-           Names paths;
-           for (std::size_t at = 0; at <= arg.size();) {
-             const std::size_t bar = std::min(arg.find(" | ", at), arg.size());
-             paths.push_back(arg.substr(at, bar - at));
-             at = bar + 3;
-           }
+           const Names paths = split(arg);
            SaveSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", static_cast<int>(paths.size()));
            for (std::size_t i = 0; i < paths.size(); ++i) {
              SaveSettingString(settings, HKEY_CURRENT_USER, key, std::to_string(i + 1), paths[i]);
@@ -189,15 +276,16 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
            const std::size_t equals = arg.find(" = ");
            const std::string name = arg.substr(0, equals);
            std::istringstream modules(equals == std::string::npos ? "" : arg.substr(equals + 3));
-           Names lines;
-           std::vector<std::pair<std::string, std::string>> sources;
-           for (std::string counts; modules >> counts;) {
-             const std::string module = std::string("m").append(std::to_string(lines.size()));
-             lines.push_back("Module=" + module + "; " + module + ".bas");
-             sources.push_back({module + ".bas", moduleText(module, std::stoi(counts),
-                                                            std::stoi(counts.substr(counts.find('/') + 1)))});
+           std::string project = "Type=Exe\r\n";
+           int n = 0;
+           for (std::string counts; modules >> counts; ++n) {
+             const std::string module = std::string("m").append(std::to_string(n));  // "m" + would set off -Wrestrict in GCC 12
+             project += "Module=" + module + "; " + module + ".bas\r\n";
+             root.write("projects/" + name + "/" + module + ".bas",
+                        moduleText(module, std::stoi(counts), std::stoi(counts.substr(counts.find('/') + 1))));
            }
-           writeProject(name, lines, sources);
+           root.write("projects/" + name + "/" + name + ".vbp",
+                      project + "Name=\"" + name + "\"\r\nMajorVer=1\r\nMinorVer=0\r\nRevisionVer=0\r\n");
          }},
         {"module", [&] {  // module: <path> = <name> <procedures>/<handled>
            std::istringstream fields(arg.substr(arg.find(" = ") + 3));
@@ -206,11 +294,14 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
            root.write(arg.substr(0, arg.find(" = ")),
                       moduleText(name, std::stoi(counts), std::stoi(counts.substr(counts.find('/') + 1))));
          }},
-        {"remember", [&] { remembered_[arg] = root.read(arg); }},
         {"watch", [&] { onYield = [this] { watched_.insert(shown("list")); }; }},  // the list and bar at each yield
         {"browse", [&] { browseTo(arg); }},
         {"open", [&] { browseTo(arg), wizard->cmdLoad2_Click(); }},  // Browse, Next: the files page
-        {"to options", [&] { toOptionsPage(arg); }},                  // Browse, Next, Next
+        {"to options", [&] {  // Browse (when given), Next, Next
+           if (!arg.empty()) browseTo(arg);
+           wizard->cmdLoad2_Click();
+           wizard->cmdLoad3_Click();
+         }},
         {"set", [&] { textBox(second).text = arg, fire(textBox(second).onLostFocus); }},  // typed, then left
         {"click", [&] {
            const auto all = controls();
@@ -240,6 +331,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"no warning", [&] { wizard->session.bShowWarning = false; }},
         {"save as", [&] { wizard->editor().saveAs(); }},
         {"new location", [&] { optionsPage().setNewLocation(arg); }},
+        {"editor text", [&] { wizard->editor().setText(0, arg, 0); }},  // typed into the editor, unsaved
         {"clock minute", [&] { clock.time.minute = std::stoi(arg); }},
         {"guide", [&] { workspace.guideFolder = std::string(QUILLMERE_SOURCE_DIR) + "/docs/help/"; }},
         {"F1", [&] {  // F1, or F1 <button>: with that button focused
@@ -250,11 +342,7 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
            wizard->F1(second.empty() ? 0 : focused.at(second)->helpTopic);
          }},
     };
-    auto found = actions.find(verb);
-    if (found == actions.end()) found = actions.find(first + " " + second);
-    if (found == actions.end()) found = actions.find(first);
-    if (found == actions.end()) throw std::invalid_argument("no action '" + action + "'");
-    found->second();
+    lookUp(actions, verb)();
   }
 
   std::string shown(const std::string& key) {
@@ -288,13 +376,6 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"progress", [&] {
            return std::to_string(filesPage().barProgress.value) + " of " + std::to_string(filesPage().barProgress.maximum);
          }},
-        {"unchanged", [&] {  // the remembered files that still hold what they held
-           Names same;
-           for (const auto& [path, text] : remembered_) {
-             if (root.exists(path) && root.read(path) == text) same.push_back(path);
-           }
-           return joined(same);
-         }},
         {"recent count", [&] { return std::to_string(session().recentCount); }},
         {"rollback panel", [&] {  // its bar and its "completed" panel
            const RollBackPanel& panel = projectPage().rollBack;
@@ -315,14 +396,22 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"style", [&] { return wizard->sStyle(); }},
         {"on error", [&] { return wizard->currentStyle().onErrorText; }},
         {"editor", [&] { return yesNo(wizard->editor().visible()); }},
-        {"setting", [&] { return setting(second); }},
+        {"setting", [&] { return GetSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", second, "<missing>"); }},
         {"setting number", [&] {  // setting number <name>: -1 when missing
            std::string name;
            words >> name;
            return std::to_string(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsValuesKey(), name, -1));
          }},
         {"settings written", [&] { return std::to_string(settings.writes()); }},
-        {"recent", [&] { return joined(storedRecent()); }},
+        {"recent", [&] {  // as the settings hold it: "Number", then values 1..Number
+           const std::string key = SettingsKey() + "\\Previous";
+           const std::int32_t count = GetSettingNumber(settings, HKEY_CURRENT_USER, key, "Number", -1);
+           Names out{std::to_string(count)};
+           for (std::int32_t i = 1; i <= count; ++i) {
+             out.push_back(GetSettingString(settings, HKEY_CURRENT_USER, key, std::to_string(i), "<missing>"));
+           }
+           return joined(out);
+         }},
         {"recent list", [&] { return joined(projectPage().cmbRecent.entries); }},
         {"backups", [&] { return joined(projectPage().rollBack.cmbBackups.entries); }},
         {"requests", [&] { return joined(view.requests); }},
@@ -352,6 +441,25 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
          }},
         {"window", [&] { return yesNo(outcome_.showWindow); }},
         {"exit", [&] { return std::to_string(outcome_.exitStatus); }},
+        {"reason", [&] { return outcome_.reason; }},
+        {"log", [&] { return outcome_.failureLog; }},
+        {"restored", [&] { return joined(rolledBack_->lines()); }},
+        {"printed", [&] {
+           const std::string text = printed_.str();
+           return text.find('\r') != std::string::npos ? "with a CR" : replaceAll(text, "\n", "\r\n");
+         }},
+        {"changed since", [&] {  // changed since <snapshot>: the project files that differ, came or went, backups aside
+           const auto& before = snapshots_.at(key.substr(14));
+           const auto now = projectFiles();
+           Names changed;
+           for (const auto& [path, text] : now) {
+             if (before.count(path) == 0 || before.at(path) != text) changed.push_back(path);
+           }
+           for (const auto& [path, text] : before) {
+             if (now.count(path) == 0) changed.push_back(path + " (gone)");
+           }
+           return joined(changed);
+         }},
         {"chosen", [&] { return chosen(); }},
         {"has", [&] { return yesNo(applyPage().txtSummary.text.find(key.substr(4)) != std::string::npos); }},  // has <text>
         {"exists", [&] { return yesNo(root.exists(key.substr(7))); }},
@@ -375,53 +483,34 @@ class PageScript : public WizardTest, public ::testing::WithParamInterface<Case>
         {"summary", [&] { return applyPage().txtSummary.text; }},
         {"bar", [&] { return yesNo(applyPage().barMain.visible); }},
         {"yields", [&] { return std::to_string(yields); }},
+        {"diff has", [&] { return yesNo(session().lastPreview.diff.find(key.substr(9)) != std::string::npos); }},
+        {"report", [&] {  // report [all] <path under the test's folder>: the files page as text, CR LF lines
+           const bool all = second == "all";
+           const auto report = analyseProjectReport(files, place(key.substr(all ? 11 : 7)), all);
+           return report.ok() ? replaceAll(*report, "\n", "\r\n") : "failed: " + report.message();
+         }},
+        {"previews", [&] {  // how many diffs the view was handed, and whether each is the last preview's
+           const auto same = std::count(view.requests.begin(), view.requests.end(), "preview " + session().lastPreview.diff);
+           return std::to_string(view.requests.size()) + (same == std::ssize(view.requests) ? ", each the last" : ", others");
+         }},
+        {"grep", [&] {  // grep <path> | <text>: whether the file holds the text
+           const Names parts = split(key.substr(5));
+           return yesNo(root.read(parts.at(0)).find(parts.at(1)) != std::string::npos);
+         }},
+        {"window report", [&] {
+           return replaceAll(filesPageReport(projectPage().lblProjectDetails, filesPage().lstProjectFiles), "\n", "\r\n");
+         }},
     };
-    auto found = keys.find(key);
-    if (found == keys.end()) found = keys.find(first + " " + second);
-    if (found == keys.end()) found = keys.find(first);
-    if (found == keys.end()) throw std::invalid_argument("nothing shown as '" + key + "'");
-    return found->second();
+    return lookUp(keys, key)();
   }
 };
 
-// Runs the "setup" and "script" actions in order; at each group of
-// "key: value" lines, what the pages show under those keys must read so.
 TEST_P(PageScript, ShowsWhatItSays) {
-  const Case& script = GetParam();
-  ::testing::ScopedTrace trace(script.file.c_str(), script.line, script.name);
-  std::string expected, actual;
-  int checks = 0;
-  Names lines = script.written.count("setup") ? script.written.at("setup") : Names{};
-  lines.insert(lines.end(), script.written.at("script").begin(), script.written.at("script").end());
-  lines.push_back("> ");
-  for (const std::string& line : lines) {
-    const std::string decoded = decodeEscapes(line);
-    if (decoded.starts_with("# ")) continue;
-    if (decoded.starts_with("> ")) {
-      if (!expected.empty()) {
-        ++checks;
-#ifdef _WIN32  // the scripts write the rest of a path after a place with "/"
-        std::replace(actual.begin(), actual.end(), '\\', '/');
-        std::replace(expected.begin(), expected.end(), '\\', '/');
-#endif
-        EXPECT_EQ(actual, expected) << "check " << checks;
-      }
-      expected.clear();
-      actual.clear();
-      if (decoded.size() > 2) run(decoded.substr(2));
-    } else if (const std::size_t colon = decoded.find(':'); colon != std::string::npos) {
-      const std::string key = decoded.substr(0, colon);
-      const std::string value = decoded.size() > colon + 1 ? decoded.substr(colon + 2) : "";
-      expected += key + ": " + places(value.starts_with("@") ? script.text(value.substr(1)) : value) + "\n";
-      actual += key + ": " + shown(key) + "\n";
-    } else if (!decoded.empty()) {
-      throw std::invalid_argument("neither an action nor a check: " + decoded);
-    }
-  }
-  EXPECT_GT(checks, 0) << "a script that checks nothing";
+  runScript(c, {[this](const std::string& action) { run(action); }, [this](const std::string& key) { return shown(key); },
+                [this](const std::string& value) { return places(value.starts_with("@") ? c.text(value.substr(1)) : value); }});
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PageScript, ::testing::ValuesIn(readCases("wizard/pages.txt")), caseTestName);
+QM_CASES_FROM(PageScript, "wizard/pages.txt");
 
 }  // namespace
 }  // namespace qm::testing

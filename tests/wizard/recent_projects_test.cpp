@@ -7,8 +7,8 @@
 
 #include "platform/memory_settings.h"
 #include "settings/registry.h"
-#include "support/case_file.h"
-#include "wizard/wizard_fixture.h"
+#include "support/script_runner.h"
+#include "wizard/controls.h"
 
 namespace qm::testing {
 namespace {
@@ -31,12 +31,6 @@ std::vector<std::string> listed(const std::string& text) {
   return out;
 }
 
-std::string joined(const std::vector<std::string>& items) {
-  std::string out;
-  for (const std::string& item : items) out += (out.empty() ? "" : ",") + item;
-  return out;
-}
-
 class RecentLists : public CaseTest {};
 
 TEST_P(RecentLists, GiveWhatTheTableSays) {
@@ -53,8 +47,8 @@ TEST_P(RecentLists, GiveWhatTheTableSays) {
          for (int i = 1; i <= number + 1; ++i) {
            stored.push_back(GetSettingString(settings, HKEY_CURRENT_USER, key, std::to_string(i), "-"));
          }
-         const std::string written = settings.writes() == 0 ? "nothing" : joined(stored);
-         return joined(list.entries) + " ; " + std::to_string(count) + " ; " + written;
+         const std::string written = settings.writes() == 0 ? "nothing" : joined(stored, ",");
+         return joined(list.entries, ",") + " ; " + std::to_string(count) + " ; " + written;
        }},
       {"load", [](const std::vector<std::string>& a) {  // stored Number | stored entries => count: entries
          MemorySettings settings;
@@ -63,7 +57,7 @@ TEST_P(RecentLists, GiveWhatTheTableSays) {
          std::int16_t count = -5;
          loadRecentProjects({list, count}, settings);
          std::string out = std::to_string(count) + ":";
-         if (!list.entries.empty()) out.append(" ").append(joined(list.entries));
+         if (!list.entries.empty()) out.append(" ").append(joined(list.entries, ","));
          return out;
        }},
   });

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/file_system.h"
@@ -49,8 +50,10 @@ struct NativeFileSystem::FolderIndex {
 
   // The entry of `folder` that matches `name` ignoring case (the first in
   // name order when several do).
-  std::optional<std::string> match(const std::string& folder, std::string_view name) {
-    const Listing* listing = fresh(folder);
+  // `known`, when given, is what stat says of the folder this moment.
+  std::optional<std::string> match(const std::string& folder, std::string_view name,
+                                   const struct stat* known = nullptr) {
+    const Listing* listing = fresh(folder, known);
     if (listing == nullptr) return std::nullopt;
     auto hit = listing->byLowerName.find(toLower(name));
     if (hit == listing->byLowerName.end()) return std::nullopt;
@@ -61,40 +64,42 @@ struct NativeFileSystem::FolderIndex {
   // time was `before` just ahead of it: a listing that was current then
   // stays current with the new name, instead of being read again.
   void noteAdded(const std::string& folder, const std::string& name, const struct timespec& before) {
-    auto it = listings.find(folder);
-    struct stat info;
-    if (it == listings.end() || !sameTime(it->second.modified, before) || ::stat(key(folder).c_str(), &info) != 0) {
-      return;
-    }
-    it->second.byLowerName.try_emplace(toLower(name), name);
-    it->second.modified = info.st_mtim;
+    Listing* listing = currentAfterOwnChange(folder, before);
+    if (listing != nullptr) listing->byLowerName.try_emplace(toLower(name), name);
+  }
+
+  // The same after this program renamed `from` over `to` within `folder`.
+  void noteRenamed(const std::string& folder, const std::string& from, const std::string& to,
+                   const struct timespec& before) {
+    Listing* listing = currentAfterOwnChange(folder, before);
+    if (listing == nullptr) return;
+    listing->byLowerName.try_emplace(toLower(to), to);
+    removeName(folder, *listing, from);
   }
 
   // The same after this program removed `name` from `folder`.
   void noteRemoved(const std::string& folder, const std::string& name, const struct timespec& before) {
-    auto it = listings.find(folder);
-    struct stat info;
-    if (it == listings.end() || !sameTime(it->second.modified, before) || ::stat(key(folder).c_str(), &info) != 0) {
-      return;
-    }
-    auto hit = it->second.byLowerName.find(toLower(name));
-    if (hit == it->second.byLowerName.end() || hit->second != name) {
-      listings.erase(it);  // another spelling may remain: read the folder again when asked
-      return;
-    }
-    it->second.byLowerName.erase(hit);
-    it->second.modified = info.st_mtim;
+    Listing* listing = currentAfterOwnChange(folder, before);
+    if (listing != nullptr) removeName(folder, *listing, name);
   }
 
   // The folder part of a native path, as the listings are keyed, and its
-  // modification time now when a listing of it is kept (else nothing needs it).
+  // modification time now when a current listing of it is kept (else nothing
+  // needs it). A listing the folder has moved away from would be read again
+  // before any use, so it is dropped here, and changes to its folder cost
+  // nothing until a name there is looked for again.
   static std::string folderKeyOf(const std::string& native) {
     const std::string folder(folderOf(native));
     return folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
   }
-  struct timespec modifiedTime(const std::string& folderKey) const {
+  struct timespec modifiedTime(const std::string& folderKey) {
     struct stat info {};
-    if (listings.count(folderKey) > 0) ::stat(key(folderKey).c_str(), &info);
+    auto it = listings.find(folderKey);
+    if (it == listings.end()) return info.st_mtim;
+    if (::stat(key(folderKey).c_str(), &info) != 0 || !isCurrent(it->second, info)) {
+      listings.erase(it);
+      return {};
+    }
     return info.st_mtim;
   }
 
@@ -104,11 +109,43 @@ struct NativeFileSystem::FolderIndex {
   }
 
  private:
-  const Listing* fresh(const std::string& folder) {
+  static bool isCurrent(const Listing& listing, const struct stat& info) {
+    return listing.inode == info.st_ino && sameTime(listing.modified, info.st_mtim);
+  }
+
+  // The listing of `folder`, kept current through a change this program
+  // made, when it was current just before (`before`); else nothing, and no
+  // listing is kept.
+  Listing* currentAfterOwnChange(const std::string& folder, const struct timespec& before) {
+    auto it = listings.find(folder);
+    if (it == listings.end()) return nullptr;
     struct stat info;
-    if (::stat(key(folder).c_str(), &info) != 0) return nullptr;
+    if (!sameTime(it->second.modified, before) || ::stat(key(folder).c_str(), &info) != 0) {
+      listings.erase(it);
+      return nullptr;
+    }
+    it->second.modified = info.st_mtim;
+    return &it->second;
+  }
+
+  void removeName(const std::string& folder, Listing& listing, const std::string& name) {
+    auto hit = listing.byLowerName.find(toLower(name));
+    if (hit == listing.byLowerName.end() || hit->second != name) {
+      listings.erase(folder);  // another spelling may remain: read the folder again when asked
+      return;
+    }
+    listing.byLowerName.erase(hit);
+  }
+
+  const Listing* fresh(const std::string& folder, const struct stat* known) {
+    struct stat info;
+    if (known != nullptr) {
+      info = *known;
+    } else if (::stat(key(folder).c_str(), &info) != 0) {
+      return nullptr;
+    }
     Listing& listing = listings[folder];
-    if (listing.inode == info.st_ino && sameTime(listing.modified, info.st_mtim)) return &listing;
+    if (isCurrent(listing, info)) return &listing;
     listing = Listing{info.st_mtim, info.st_ino, {}};
     DIR* dir = ::opendir(key(folder).c_str());
     if (dir == nullptr) return nullptr;
@@ -126,28 +163,48 @@ struct NativeFileSystem::FolderIndex {
 
 namespace {
 
-// Resolves each component; `complete` tells whether every component
-// exists, and then `info` holds what lstat says of the whole.
-std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path, bool& complete, struct stat& info) {
+std::string withSlashes(std::string_view path) {
   std::string slashed(path);
   std::replace(slashed.begin(), slashed.end(), '\\', '/');
-  complete = false;
-  if (slashed.empty()) return slashed;
-  if (statPath(slashed, info)) {
-    complete = true;
-    return slashed;
+  return slashed;
+}
+
+// A path as the file system spells it. Each caller looks its path up once
+// and works on what it found; nothing of it outlives the call.
+struct Place {
+  std::string native;
+  bool complete = false;  // every component exists
+  struct stat info {};    // what lstat says of `native`, when complete
+  // What stat said of the folder when the last component alone had to be
+  // looked for there (a new file, or a name in another case).
+  std::optional<struct timespec> folderModified;
+};
+
+// Resolves each component.
+Place locate(NativeFileSystem::FolderIndex& index, std::string_view path) {
+  Place place;
+  const std::string slashed = withSlashes(path);
+  if (slashed.empty()) return place;
+  if (statPath(slashed, place.info)) {
+    place.native = slashed;
+    place.complete = true;
+    return place;
   }
   std::string out = slashed[0] == '/' ? "/" : "";
   bool existing = true;
   std::size_t pos = 0;
   // Most missing paths are new files in a folder that exists as written:
-  // then only the last component needs looking for.
+  // then only the last component needs looking for, and the path as
+  // written is already known to be missing.
+  struct stat parent {};
+  bool lastMissing = false;
   const std::size_t lastSlash = slashed.find_last_of('/', slashed.size() - 2);
   if (lastSlash != std::string::npos && lastSlash > 0 && slashed.back() != '/') {
-    const std::string parent = slashed.substr(0, lastSlash);
-    if (statPath(parent, info) && S_ISDIR(info.st_mode)) {
-      out = parent;
+    const std::string folder = slashed.substr(0, lastSlash);
+    if (statPath(folder, parent) && S_ISDIR(parent.st_mode)) {
+      out = folder;
       pos = lastSlash + 1;
+      lastMissing = true;
     }
   }
   while (pos < slashed.size()) {
@@ -160,8 +217,9 @@ std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path,
     if (!candidate.empty() && candidate.back() != '/') candidate.push_back('/');
     if (existing && component != "." && component != "..") {
       std::string exact = candidate + std::string(component);
-      if (!statPath(exact, info)) {
-        if (auto match = index.match(out, component)) {
+      if (lastMissing || !statPath(exact, place.info)) {
+        // The folder was stat'ed just now when the last component alone is looked for.
+        if (auto match = index.match(out, component, lastMissing ? &parent : nullptr)) {
           candidate += *match;
         } else {
           candidate += component;
@@ -175,15 +233,24 @@ std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path,
     }
     out = candidate;
   }
-  if (!slashed.empty() && slashed.back() == '/' && !out.empty() && out.back() != '/') out.push_back('/');
-  complete = existing && statPath(out, info);
-  return out;
+  if (slashed.back() == '/' && !out.empty() && out.back() != '/') out.push_back('/');
+  place.complete = existing && statPath(out, place.info);
+  place.native = std::move(out);
+  if (lastMissing) place.folderModified = parent.st_mtim;
+  return place;
 }
 
 std::string resolve(NativeFileSystem::FolderIndex& index, std::string_view path) {
-  bool complete = false;
-  struct stat info;
-  return resolve(index, path, complete, info);
+  return locate(index, path).native;
+}
+
+// What stat (following links) says of the place.
+bool followed(const Place& place, struct stat& info) {
+  if (place.complete && !S_ISLNK(place.info.st_mode)) {
+    info = place.info;
+    return true;
+  }
+  return ::stat(place.native.c_str(), &info) == 0;
 }
 
 Status writeAll(int fd, std::string_view content, std::string_view path) {
@@ -212,33 +279,42 @@ std::string realPath(const std::string& native) {
   return out;
 }
 
-// The file a write to `native` replaces: the file a symbolic link points to
+// The file a write to a place replaces: the file a symbolic link points to
 // (so the link stays and everyone sharing the file sees the change), else
-// `native` itself. A link that points nowhere is replaced itself.
-std::string writeTarget(const std::string& native) {
-  struct stat info;
-  if (!statPath(native, info) || !S_ISLNK(info.st_mode)) return native;
-  return realPath(native);
+// the place itself. A link that points nowhere is replaced itself.
+struct WriteTarget {
+  std::string native;
+  bool exists = false;
+  struct stat info {};  // what lstat says of it, when it exists
+};
+
+WriteTarget writeTarget(const Place& place) {
+  if (!place.complete) return {place.native, false, {}};
+  if (!S_ISLNK(place.info.st_mode)) return {place.native, true, place.info};
+  WriteTarget target{realPath(place.native), false, {}};
+  target.exists = statPath(target.native, target.info);
+  return target;
 }
 
 std::string stagedName(const std::string& target) {
   return std::string(folderOf(target)) + "." + std::string(bareName(target)) + ".qm-XXXXXX";
 }
 
-// Writes `content` into a fresh hidden file beside the file that `native`
+// Writes `content` into a fresh hidden file beside the file that `place`
 // will replace, with that file's permissions (`mode` for a new one).
-Result<std::string> stage(NativeFileSystem::FolderIndex& index, const std::string& native, std::string_view shown,
+Result<std::string> stage(NativeFileSystem::FolderIndex& index, const Place& place, std::string_view shown,
                           std::string_view content, mode_t mode, Flush flush) {
-  const std::string target = writeTarget(native);
-  struct stat info;
-  if (statPath(target, info)) {
-    if (S_ISDIR(info.st_mode)) return Status::failure(describe("Cannot replace", shown, EISDIR));
-    if (isReadOnly(info)) return Status::failure("Cannot replace '" + std::string(shown) + "': the file is read-only");
-    mode = info.st_mode & 07777;
+  const WriteTarget target = writeTarget(place);
+  if (target.exists) {
+    if (S_ISDIR(target.info.st_mode)) return Status::failure(describe("Cannot replace", shown, EISDIR));
+    if (isReadOnly(target.info)) {
+      return Status::failure("Cannot replace '" + std::string(shown) + "': the file is read-only");
+    }
+    mode = target.info.st_mode & 07777;
   }
-  const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(target);
+  const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(target.native);
   const struct timespec folderBefore = index.modifiedTime(folderKey);
-  std::string temp = stagedName(target);
+  std::string temp = stagedName(target.native);
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Status::failure(describe("Cannot write", shown, errno));
   index.noteAdded(folderKey, std::string(bareName(temp)), folderBefore);
@@ -253,26 +329,26 @@ Result<std::string> stage(NativeFileSystem::FolderIndex& index, const std::strin
   return temp;
 }
 
-Status commit(NativeFileSystem::FolderIndex& index, const std::string& temp, const std::string& native,
+Status commit(NativeFileSystem::FolderIndex& index, const std::string& temp, const Place& place,
               std::string_view shown) {
-  const std::string target = writeTarget(native);
-  struct stat info;
-  if (statPath(target, info) && isReadOnly(info)) {
+  const WriteTarget target = writeTarget(place);
+  if (target.exists && isReadOnly(target.info)) {
     return Status::failure("Cannot replace '" + std::string(shown) + "': the file is read-only");
   }
-  const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(target);
+  const std::string folderKey = NativeFileSystem::FolderIndex::folderKeyOf(target.native);
   const struct timespec folderBefore = index.modifiedTime(folderKey);
-  if (::rename(temp.c_str(), target.c_str()) != 0) return Status::failure(describe("Cannot replace", shown, errno));
-  index.noteAdded(folderKey, std::string(bareName(target)), folderBefore);
-  index.noteRemoved(folderKey, std::string(bareName(temp)), index.modifiedTime(folderKey));
+  if (::rename(temp.c_str(), target.native.c_str()) != 0) {
+    return Status::failure(describe("Cannot replace", shown, errno));
+  }
+  index.noteRenamed(folderKey, std::string(bareName(temp)), std::string(bareName(target.native)), folderBefore);
   return {};
 }
 
-Status replaceAtomically(NativeFileSystem::FolderIndex& index, const std::string& native, std::string_view shown,
+Status replaceAtomically(NativeFileSystem::FolderIndex& index, const Place& place, std::string_view shown,
                          std::string_view content, mode_t mode, Flush flush = Flush::Now) {
-  auto staged = stage(index, native, shown, content, mode, flush);
+  auto staged = stage(index, place, shown, content, mode, flush);
   if (!staged) return staged.status();
-  Status committed = commit(index, *staged, native, shown);
+  Status committed = commit(index, *staged, place, shown);
   if (!committed) ::unlink(staged->c_str());
   return committed;
 }
@@ -285,8 +361,13 @@ NativeFileSystem::~NativeFileSystem() = default;
 std::string NativeFileSystem::nativePath(std::string_view path) const { return resolve(*index_, path); }
 
 Result<std::string> NativeFileSystem::readFile(std::string_view path) const {
-  const std::string native = resolve(*index_, path);
-  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+  // The path as written names the file most of the time; only a name that
+  // is not there as written is looked for in another case.
+  const std::string written = withSlashes(path);
+  int fd = written.empty() ? -1 : ::open(written.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0 && (written.empty() || errno == ENOENT || errno == ENOTDIR)) {
+    fd = ::open(resolve(*index_, path).c_str(), O_RDONLY | O_CLOEXEC);
+  }
   if (fd < 0) return Status::failure(describe("Cannot open", path, errno));
   std::string content;
   struct stat info;
@@ -308,24 +389,24 @@ Result<std::string> NativeFileSystem::readFile(std::string_view path) const {
 }
 
 Status NativeFileSystem::writeFile(std::string_view path, std::string_view content) {
-  return replaceAtomically(*index_, resolve(*index_, path), path, content, 0644);
+  return replaceAtomically(*index_, locate(*index_, path), path, content, 0644);
 }
 
 namespace {
 
 Status copyReplacing(NativeFileSystem& files, NativeFileSystem::FolderIndex& index, std::string_view source,
                      std::string_view target, Flush flush) {
-  const std::string from = resolve(index, source);
-  const std::string to = resolve(index, target);
+  const Place from = locate(index, source);
+  const Place to = locate(index, target);
   struct stat fromInfo, toInfo;
-  if (::stat(from.c_str(), &fromInfo) == 0 && ::stat(to.c_str(), &toInfo) == 0 && fromInfo.st_dev == toInfo.st_dev &&
-      fromInfo.st_ino == toInfo.st_ino && realPath(from) == realPath(to)) {
+  const bool sourceFound = followed(from, fromInfo);
+  if (sourceFound && followed(to, toInfo) && fromInfo.st_dev == toInfo.st_dev && fromInfo.st_ino == toInfo.st_ino &&
+      realPath(from.native) == realPath(to.native)) {
     return {};  // a file copied onto itself is already where it should be
   }
   auto content = files.readFile(source);
   if (!content) return content.status();
-  mode_t mode = 0644;
-  if (::stat(from.c_str(), &fromInfo) == 0) mode = fromInfo.st_mode & 07777;
+  const mode_t mode = sourceFound ? fromInfo.st_mode & 07777 : 0644;
   return replaceAtomically(index, to, target, *content, mode, flush);
 }
 
@@ -340,40 +421,68 @@ Status NativeFileSystem::copyFileUnflushed(std::string_view source, std::string_
 }
 
 Status NativeFileSystem::linkFile(std::string_view source, std::string_view target) {
-  const std::string from = resolve(*index_, source);
-  const std::string to = resolve(*index_, target);
+  const Place from = locate(*index_, source);
+  const Place to = locate(*index_, target);
   struct stat info;
-  if (::stat(from.c_str(), &info) == 0 && isReadOnly(info)) {
+  if (followed(from, info) && isReadOnly(info)) {
     return Status::failure("Cannot link '" + std::string(target) + "': the file is read-only");
   }
-  const std::string folderKey = FolderIndex::folderKeyOf(to);
-  const struct timespec folderBefore = index_->modifiedTime(folderKey);
+  const std::string folderKey = FolderIndex::folderKeyOf(to.native);
+  // A new name was looked for in its folder a moment ago; that look tells
+  // the folder's state before the link.
+  const struct timespec folderBefore = to.folderModified ? *to.folderModified : index_->modifiedTime(folderKey);
   // A member that is a symbolic link is backed up as the file it points to.
-  if (::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+  if (::linkat(AT_FDCWD, from.native.c_str(), AT_FDCWD, to.native.c_str(), AT_SYMLINK_FOLLOW) != 0) {
     return Status::failure(describe("Cannot link", target, errno) + " (to '" + std::string(source) + "')");
   }
-  index_->noteAdded(folderKey, std::string(bareName(to)), folderBefore);
+  index_->noteAdded(folderKey, std::string(bareName(to.native)), folderBefore);
   return {};
 }
 
-Status NativeFileSystem::flushFolder(std::string_view folder) {
-  const std::string native = resolve(*index_, withoutTrailingSeparator(folder));
+namespace {
+
+// Flushes the file system that holds `folder`, unless it is one of
+// `flushed` (file systems flushed already by this call), and adds it there.
+Status flushFileSystemOf(NativeFileSystem::FolderIndex& index, std::string_view folder, std::vector<dev_t>& flushed) {
+  const std::string native = resolve(index, withoutTrailingSeparator(folder));
   const int fd = ::open(native.empty() ? "." : native.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return Status::failure(describe("Cannot flush folder", folder, errno));
+  struct stat info;
+  const bool known = ::fstat(fd, &info) == 0;
+  if (known && std::find(flushed.begin(), flushed.end(), info.st_dev) != flushed.end()) {
+    ::close(fd);
+    return {};
+  }
   // One flush of the file system covers every file written into the folder.
   const int result = ::syncfs(fd);
   const int error = errno;
   ::close(fd);
   if (result != 0) return Status::failure(describe("Cannot flush folder", folder, error));
+  if (known) flushed.push_back(info.st_dev);
+  return {};
+}
+
+}  // namespace
+
+Status NativeFileSystem::flushFolder(std::string_view folder) {
+  std::vector<dev_t> flushed;
+  return flushFileSystemOf(*index_, folder, flushed);
+}
+
+Status NativeFileSystem::flushFolders(const std::vector<std::string>& folders) {
+  std::vector<dev_t> flushed;
+  for (const std::string& folder : folders) {
+    if (Status status = flushFileSystemOf(*index_, folder, flushed); !status) return status;
+  }
   return {};
 }
 
 Result<std::string> NativeFileSystem::stageBeside(std::string_view target, std::string_view content) {
-  return stage(*index_, resolve(*index_, target), target, content, 0644, Flush::Later);
+  return stage(*index_, locate(*index_, target), target, content, 0644, Flush::Later);
 }
 
 Status NativeFileSystem::commitStaged(std::string_view staged, std::string_view target) {
-  return commit(*index_, std::string(staged), resolve(*index_, target), target);
+  return commit(*index_, std::string(staged), locate(*index_, target), target);
 }
 
 Status NativeFileSystem::discardStaged(std::string_view staged) {
@@ -383,12 +492,11 @@ Status NativeFileSystem::discardStaged(std::string_view staged) {
 
 Status NativeFileSystem::moveFile(std::string_view source, std::string_view target) {
   const std::string from = resolve(*index_, source);
-  const std::string to = resolve(*index_, target);
-  struct stat info;
-  if (statPath(to, info) && isReadOnly(info)) {
+  const Place to = locate(*index_, target);
+  if (to.complete && isReadOnly(to.info)) {
     return Status::failure("Cannot replace '" + std::string(target) + "': the file is read-only");
   }
-  if (::rename(from.c_str(), to.c_str()) == 0) return {};
+  if (::rename(from.c_str(), to.native.c_str()) == 0) return {};
   if (errno != EXDEV) return Status::failure(describe("Cannot replace", target, errno));
   Status copied = copyFile(source, target);
   if (!copied) return copied;
@@ -396,15 +504,14 @@ Status NativeFileSystem::moveFile(std::string_view source, std::string_view targ
 }
 
 Status NativeFileSystem::removeFile(std::string_view path) {
-  const std::string native = resolve(*index_, path);
-  struct stat info;
-  if (statPath(native, info) && isReadOnly(info)) {
+  const Place place = locate(*index_, path);
+  if (place.complete && isReadOnly(place.info)) {
     return Status::failure("Cannot delete '" + std::string(path) + "': the file is read-only");
   }
-  const std::string folderKey = FolderIndex::folderKeyOf(native);
+  const std::string folderKey = FolderIndex::folderKeyOf(place.native);
   const struct timespec folderBefore = index_->modifiedTime(folderKey);
-  if (::unlink(native.c_str()) != 0) return Status::failure(describe("Cannot delete", path, errno));
-  index_->noteRemoved(folderKey, std::string(bareName(native)), folderBefore);
+  if (::unlink(place.native.c_str()) != 0) return Status::failure(describe("Cannot delete", path, errno));
+  index_->noteRemoved(folderKey, std::string(bareName(place.native)), folderBefore);
   return {};
 }
 
@@ -421,16 +528,14 @@ Status NativeFileSystem::removeFolder(std::string_view path) {
 }
 
 std::optional<DirEntry> NativeFileSystem::lookUp(std::string_view path) const {
-  bool complete = false;
-  struct stat info;
-  const std::string native = resolve(*index_, withoutTrailingSeparator(path), complete, info);
-  if (!complete) return std::nullopt;
+  const Place place = locate(*index_, withoutTrailingSeparator(path));
+  if (!place.complete) return std::nullopt;
   DirEntry entry;
-  entry.name = std::string(bareName(native));
-  entry.isLink = S_ISLNK(info.st_mode);
+  entry.name = std::string(bareName(place.native));
+  entry.isLink = S_ISLNK(place.info.st_mode);
   struct stat target;
   // A link that points nowhere is still an entry: a file.
-  entry.isFolder = entry.isLink ? ::stat(native.c_str(), &target) == 0 && S_ISDIR(target.st_mode) : S_ISDIR(info.st_mode);
+  entry.isFolder = followed(place, target) && S_ISDIR(target.st_mode);
   entry.isHidden = !entry.name.empty() && entry.name[0] == '.';
   return entry;
 }
@@ -448,14 +553,17 @@ std::vector<DirEntry> NativeFileSystem::list(std::string_view folder, std::strin
     std::string full = native;
     if (!full.empty() && full.back() != '/') full.push_back('/');
     full += entry.name;
+    // What the entry is, and for a link what it points to.
     struct stat info;
-    if (::stat(full.c_str(), &info) == 0) {
+    bool known = statPath(full, info);
+    entry.isLink = known && S_ISLNK(info.st_mode);
+    if (entry.isLink) known = ::stat(full.c_str(), &info) == 0;
+    if (known) {
       entry.isFolder = S_ISDIR(info.st_mode);
       entry.modifiedNanoseconds =
           static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
     }
     entry.isHidden = name[0] == '.';
-    entry.isLink = statPath(full, info) && S_ISLNK(info.st_mode);
     out.push_back(std::move(entry));
   }
   ::closedir(dir);
@@ -500,10 +608,8 @@ std::string NativeFileSystem::resolvedPath(std::string_view path) const {
 }
 
 std::string NativeFileSystem::longName(std::string_view path) const {
-  bool complete = false;
-  struct stat info;
-  std::string native = resolve(*index_, withoutTrailingSeparator(path), complete, info);
-  return complete ? native : std::string();
+  Place place = locate(*index_, withoutTrailingSeparator(path));
+  return place.complete ? std::move(place.native) : std::string();
 }
 
 }  // namespace qm

@@ -348,6 +348,10 @@ Status NativeFileSystem::flushFolder(std::string_view folder) {
   return status;
 }
 
+Status NativeFileSystem::flushFolders(const std::vector<std::string>& folders) {
+  return FileSystem::flushFolders(folders);
+}
+
 Result<std::string> NativeFileSystem::stageBeside(std::string_view target, std::string_view content) {
   auto staged = stage(*index_, widePath(target), target, content, Flush::Later);
   if (!staged) return staged.status();

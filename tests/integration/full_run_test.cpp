@@ -141,19 +141,5 @@ TEST_P(Runs, LeaveTheStoredFiles) {
 
 QM_CASES_FROM(Runs, "integration/runs.txt");
 
-TEST(CorpusRuns, EveryProjectRunsWithoutAFailure) {
-  const std::vector<CorpusProject> projects = corpusProjects();
-  if (projects.empty()) GTEST_SKIP() << "no corpus";
-  for (const CorpusProject& project : projects) {
-    for (const std::vector<std::string>& switches :
-         {std::vector<std::string>{"/a", "/b", "/l", "/v", "/e", "/t"}, std::vector<std::string>{"/a", "/b", "/l"}}) {
-      RunBench bench(project.folder, project.projectInside);
-      EXPECT_EQ(bench.run(switches).exitStatus, 0) << project.projectInside;
-      EXPECT_EQ(bench.summary().find("...Failed"), std::string::npos) << project.projectInside << "\n"
-                                                                       << bench.summary();
-    }
-  }
-}
-
 }  // namespace
 }  // namespace qm::testing

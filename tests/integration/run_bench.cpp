@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "integration/source_reading.h"
+#include "platform/text.h"
 #include "settings/command_line.h"
 #include "support/default_style_texts.h"
 
@@ -60,37 +61,11 @@ std::string RunBench::read(const std::string& nativePath) {
 }
 
 std::vector<std::string> RunBench::writeExtraFiles() const {
-  write("extras/modErrorLog.bas",
-        crlf({"Attribute VB_Name = \"modErrorLog\"", "Option Explicit", "",
-              "Public Sub LogError(ByVal sText As String)", "    Debug.Print sText", "End Sub"}));
-  write("extras/clsErrorInfo.cls",
-        crlf({"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END", "Attribute VB_Name = \"clsErrorInfo\"",
-              "Option Explicit", "Public Number As Long"}));
-  write("extras/frmErrorReport.frm",
-        crlf({"VERSION 5.00",
-              "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"MSCOMCTL.OCX\"",
-              "Object = \"{3B7C8863-D78F-101B-B9B5-04021C009402}#1.2#0\"; \"RICHTX32.OCX\"",
-              "Begin VB.Form frmErrorReport ",
-              "   Caption         =   \"Error report\"",
-              "   Begin RichTextLib.RichTextBox rtbReport ",
-              "      Height          =   2895",
-              "   End",
-              "End",
-              "Attribute VB_Name = \"frmErrorReport\"",
-              "Attribute VB_GlobalNameSpace = False",
-              "Attribute VB_Creatable = False",
-              "Attribute VB_PredeclaredId = True",
-              "Attribute VB_Exposed = False",
-              "Option Explicit",
-              "Public ReportText As String",
-              "",
-              "Private Sub Form_Load()",
-              "    rtbReport.Text = ReportText",
-              "    Caption = \"Error report\"",
-              "End Sub"}));
-  write("extras/ReadMe.txt", "Error handling added to this project.\r\n");
   std::vector<std::string> out;
-  for (const char* name : kExtraFiles) out.push_back(path("extras/" + std::string(name)));
+  for (const char* name : kExtraFiles) {
+    write("extras/" + std::string(name), read(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/integration/extras/" + name));
+    out.push_back(path("extras/" + std::string(name)));
+  }
   return out;
 }
 
@@ -99,14 +74,14 @@ std::map<std::string, std::string> RunBench::memberTexts() const {
   std::map<std::string, std::string> out;
   for (const std::string& line : sourceLines(read(projectFile))) {
     const std::size_t equals = line.find('=');
-    const std::string key = lowered(trimmedText(line.substr(0, equals)));
+    const std::string key = toLower(trimBlanks(line.substr(0, equals)));
     const bool designed = key == "usercontrol" || key == "propertypage" || key == "userdocument";
     if (key != "form" && key != "module" && key != "class" && !(allProcedures && designed)) continue;
     std::string listed = line.substr(equals + 1);
     if (key == "module" || key == "class") {
       const std::size_t semicolon = listed.find(';');
       if (semicolon == std::string::npos) continue;
-      listed = std::string(trimmedText(listed.substr(semicolon + 1)));
+      listed = std::string(trimBlanks(listed.substr(semicolon + 1)));
     }
     const std::string path = native.longName(projectFolder + listed);
     if (!path.empty()) out[path] = read(path);
@@ -124,6 +99,15 @@ std::map<std::string, std::string> RunBench::files() const {
   return out;
 }
 
+std::map<std::string, std::string> RunBench::projectFiles(bool withGlobalModule) const {
+  std::map<std::string, std::string> out = files();
+  std::erase_if(out, [withGlobalModule](const auto& file) {
+    return !file.first.starts_with("projects/") || file.first.find("/Backup on ") != std::string::npos ||
+           (!withGlobalModule && file.first.ends_with("/GlobalVariables.bas"));
+  });
+  return out;
+}
+
 std::vector<CorpusProject> corpusProjects() {
   const char* chosen = std::getenv("QUILLMERE_CORPUS");
   const std::string folder = chosen != nullptr && *chosen != '\0'
@@ -135,7 +119,7 @@ std::vector<CorpusProject> corpusProjects() {
   for (const auto& entry : fs::directory_iterator(fs::weakly_canonical(folder))) {
     if (!entry.is_directory()) continue;
     for (const auto& inner : fs::recursive_directory_iterator(entry.path())) {
-      if (inner.is_regular_file() && lowered(inner.path().extension().string()) == ".vbp") {
+      if (inner.is_regular_file() && toLower(inner.path().extension().string()) == ".vbp") {
         out.push_back({entry.path().string(), fs::relative(inner.path(), entry.path()).string()});
       }
     }

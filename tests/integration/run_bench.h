@@ -46,7 +46,8 @@ class RunBench {
   void write(std::string_view relative, std::string_view content) const { root.write(relative, content); }
   std::string path(std::string_view relative) const { return root.file(relative); }
   static std::string read(const std::string& nativePath);
-  // Writes kExtraFiles into extras/ and gives their paths, for a style's FILES list.
+  // Copies kExtraFiles from tests/data/integration/extras into extras/ and
+  // gives their paths, for a style's FILES list.
   std::vector<std::string> writeExtraFiles() const;
 
   // The texts of the forms, modules and classes the project file lists now, by path.
@@ -54,6 +55,9 @@ class RunBench {
   // Every file of the bench outside the program's folder, by its path
   // relative to the bench's folder.
   std::map<std::string, std::string> files() const;
+  // The files of the projects' folders, the backup folders left out, and the
+  // global variables module a run writes too unless `withGlobalModule` is false.
+  std::map<std::string, std::string> projectFiles(bool withGlobalModule = true) const;
 
   TempFolder root;
   FaultyFileSystem disk;

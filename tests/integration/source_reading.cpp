@@ -1,5 +1,7 @@
 #include "integration/source_reading.h"
 
+#include "platform/text.h"
+
 namespace qm::testing {
 
 Lines sourceLines(std::string_view text) {
@@ -21,22 +23,8 @@ std::string withCrLfLines(std::string_view text) {
   return out;
 }
 
-std::string_view trimmedText(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-std::string lowered(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 bool isMarkerLine(std::string_view line) {
-  const std::string_view text = trimmedText(line);
+  const std::string_view text = trimBlanks(line);
   if (text.size() < 9 || text.front() != '\'' || text.substr(3, 6) != "******") return false;
   const std::string_view letters = text.substr(1, 2);
   return letters == "SS" || letters == "SE" || letters == "ES" || letters == "EE";

@@ -14,9 +14,6 @@ using Lines = std::vector<std::string>;
 Lines sourceLines(std::string_view text);
 // The text rejoined with CR LF after every line, as a line-by-line pass writes it.
 std::string withCrLfLines(std::string_view text);
-// Without leading and trailing blanks and tabs.
-std::string_view trimmedText(std::string_view text);
-std::string lowered(std::string_view text);
 // Whether the line is one of the markers ('SS******, 'SE******, 'ES******, 'EE******).
 bool isMarkerLine(std::string_view line);
 

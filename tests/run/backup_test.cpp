@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/file_system.h"
+#include "run/compile.h"
 #include "support/case_file.h"
 #include "support/faulty_file_system.h"
 #include "support/run_fakes.h"
@@ -42,6 +43,7 @@ TEST_P(BackupNames, GiveWhatTheTableSays) {
        }},
       {"datedSuffix", [](const Arguments& a) { return datedSuffix(timeOf(a[0]), a[1]); }},
       {"isBackupName", [](const Arguments& a) { return yesNo(isBackupName(a[0])); }},
+      {"isVisualBasicExecutableName", [](const Arguments& a) { return yesNo(isVisualBasicExecutableName(a[0])); }},
       {"liesDirectlyIn", [](const Arguments& a) { return yesNo(liesDirectlyIn(a[0], a[1])); }},
       {"samePath", [](const Arguments& a) { return yesNo(samePath(a[0], a[1])); }},
       {"recordedFiles", [](const Arguments& a) {  // joined by " | "
@@ -54,31 +56,20 @@ TEST_P(BackupNames, GiveWhatTheTableSays) {
 
 QM_CASES_FROM(BackupNames, "run/backup_names.txt");
 
+// A record without a final line end gets one first.
 TEST(UninstallRecord, EveryRunAppendsItsHeaderAndItsFiles) {
   TempFolder folder;
   NativeFileSystem files;
+  const std::string header = "FILE REQUIRED BY QUILLMERE. DO NOT REMOVE.";
+  folder.write("uninstall.dat", header + "\r\n/p/a.bas");
   {
     UninstallRecord record(files, folder.path());
     ASSERT_TRUE(record.begin().ok());
     ASSERT_TRUE(record.add("C:\\Work\\Billing\\ErrorLog.bas").ok());
   }
-  {
-    UninstallRecord record(files, folder.path());
-    ASSERT_TRUE(record.begin().ok());
-  }
-  EXPECT_EQ(folder.read("uninstall.dat"),
-            crlf({"FILE REQUIRED BY QUILLMERE. DO NOT REMOVE.", "C:\\Work\\Billing\\ErrorLog.bas",
-                  "FILE REQUIRED BY QUILLMERE. DO NOT REMOVE."}));
-}
-
-TEST(UninstallRecord, ARecordWithoutAFinalLineEndGetsOneFirst) {
-  TempFolder folder;
-  NativeFileSystem files;
-  folder.write("uninstall.dat", "FILE REQUIRED BY QUILLMERE. DO NOT REMOVE.\r\n/p/a.bas");
   UninstallRecord record(files, folder.path());
   ASSERT_TRUE(record.begin().ok());
-  EXPECT_EQ(folder.read("uninstall.dat"), crlf({"FILE REQUIRED BY QUILLMERE. DO NOT REMOVE.", "/p/a.bas",
-                                                "FILE REQUIRED BY QUILLMERE. DO NOT REMOVE."}));
+  EXPECT_EQ(folder.read("uninstall.dat"), crlf({header, "/p/a.bas", header, "C:\\Work\\Billing\\ErrorLog.bas", header}));
 }
 
 TEST(UninstallRecord, AFailedWriteLeavesTheEarlierRecordWhole) {
@@ -90,29 +81,6 @@ TEST(UninstallRecord, AFailedWriteLeavesTheEarlierRecordWhole) {
   UninstallRecord record(files, folder.path());
   EXPECT_FALSE(record.begin().ok());
   EXPECT_EQ(folder.read("uninstall.dat"), earlier);
-}
-
-TEST(BackupFolder, TwoRunsWithinOneSecondGetTwoFolders) {
-  TempFolder folder;
-  NativeFileSystem files;
-  FixedClock clock;
-  auto first = createBackupFolder(files, folder.path(), clock);
-  auto second = createBackupFolder(files, folder.path(), clock);
-  auto third = createBackupFolder(files, folder.path(), clock);
-  ASSERT_TRUE(first.ok() && second.ok() && third.ok());
-  EXPECT_EQ(*first, folder.path() + "Backup on 05 Dec at 14-03-27\\");
-  EXPECT_EQ(*second, folder.path() + "Backup on 05 Dec at 14-03-27 (2)\\");
-  EXPECT_EQ(*third, folder.path() + "Backup on 05 Dec at 14-03-27 (3)\\");
-  EXPECT_TRUE(folder.exists("Backup on 05 Dec at 14-03-27 (2)"));
-}
-
-TEST(BackupFolder, AFolderThatCannotBeMadeIsAFailure) {
-  TempFolder folder;
-  NativeFileSystem files;
-  FixedClock clock;
-  auto made = createBackupFolder(files, folder.file("missing/"), clock);
-  EXPECT_FALSE(made.ok());
-  EXPECT_NE(made.message().find("Backup on 05 Dec at 14-03-27"), std::string::npos) << made.message();
 }
 
 TEST(ProjectCopy, CopiesTopLevelOrdinaryFilesOnly) {
@@ -135,23 +103,6 @@ TEST(ProjectCopy, CopiesTopLevelOrdinaryFilesOnly) {
   EXPECT_EQ(folder.read("d/Other.txt"), "stays");
   EXPECT_FALSE(folder.exists("d/.hidden"));
   EXPECT_FALSE(folder.exists("d/Forms"));
-}
-
-TEST(ProjectCopy, AFileThatCannotBeCopiedIsReportedAndTheRestGoOn) {
-  TempFolder folder;
-  testing::FaultyFileSystem files([](testing::Operation op, const std::string& path) {
-    return op == testing::Operation::Copy && path.find("b.bas") != std::string::npos;
-  });
-  folder.write("p/a.bas", "a");
-  folder.write("p/b.bas", "b");
-  folder.write("p/c.bas", "c");
-  folder.makeFolder("d");
-  const ProjectCopy copy = copyProjectFiles(files, folder.file("p/"), folder.file("d/"));
-  EXPECT_EQ(copy.copied, (std::vector<std::string>{"a.bas", "c.bas"}));
-  ASSERT_EQ(copy.failed.size(), 1u);
-  EXPECT_EQ(copy.failed[0].name, "b.bas");
-  EXPECT_NE(copy.failed[0].message.find("b.bas"), std::string::npos);
-  EXPECT_FALSE(folder.exists("d/b.bas"));
 }
 
 }  // namespace

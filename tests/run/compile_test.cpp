@@ -10,24 +10,8 @@ namespace {
 
 using testing::RunBench;
 
-std::string storedLocation(const RunBench& bench) {
-  return GetSettingString(bench.settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "VB_Location", "");
-}
-
-std::vector<std::string> lastLines(const RunBench& bench, std::size_t count) {
-  const auto lines = bench.summary.lines();
-  return std::vector<std::string>(lines.end() - static_cast<long>(std::min(count, lines.size())), lines.end());
-}
-
-TEST(CompilerName, OneDigitBetweenVbAndExe) {
-  for (const char* name : {"vb6.exe", "VB6.EXE", "vb5.exe", "Vb6.Exe", "vb0.exe"}) {
-    EXPECT_TRUE(isVisualBasicExecutableName(name)) << name;
-  }
-  for (const char* name : {"vb.exe", "vb10.exe", "vb6.com", "vb6.exe.bak", "xvb6.exe", "vbx.exe", "VB6EXE", ""}) {
-    EXPECT_FALSE(isVisualBasicExecutableName(name)) << name;
-  }
-}
-
+// A new copy of the example's module, compiled: the fake Visual Basic is
+// VB98/VB6.EXE.
 class Compilation : public ::testing::Test {
  protected:
   Compilation() {
@@ -37,11 +21,23 @@ class Compilation : public ::testing::Test {
     bench.options.selectedFiles = {bench.project.projectFolder + "modUtil.bas"};
     bench.root.write("VB98/VB6.EXE", "MZ");
   }
+
+  std::vector<std::string> lastLines(std::size_t count) const {
+    const auto lines = bench.summary.lines();
+    return std::vector<std::string>(lines.end() - static_cast<long>(std::min(count, lines.size())), lines.end());
+  }
+
+  std::vector<ProcessArgument> launchedWith(std::string_view compileSwitch, const std::string& project) const {
+    return {ProcessArgument::plain(std::string(compileSwitch)), ProcessArgument::path(bench.files.nativePath(project))};
+  }
+
   RunBench bench;
 };
 
+// The file system spells it VB98/VB6.EXE: a choice in another case is found.
 TEST_F(Compilation, TheFirstRunAsksOnceAndTheNextCompilesWithoutAsking) {
-  bench.dialogs.fileAnswers = {bench.root.file("VB98/VB6.EXE")};
+  const std::string chosen = bench.root.file("vb98/vb6.exe");
+  bench.dialogs.fileAnswers = {chosen};
   bench.run();
   ASSERT_EQ(bench.dialogs.messages.size(), 1u);
   EXPECT_EQ(bench.dialogs.messages[0],
@@ -51,18 +47,13 @@ TEST_F(Compilation, TheFirstRunAsksOnceAndTheNextCompilesWithoutAsking) {
   EXPECT_EQ(bench.dialogs.requests[0].title, "Locate the Visual Basic executable");
   EXPECT_EQ(bench.dialogs.requests[0].filter, "Visual Basic Executable (vb*.exe)|vb*.exe");
   EXPECT_EQ(bench.dialogs.requests[0].initialFolder, bench.workspace.programFolder);
-  EXPECT_EQ(bench.vbLocation, bench.root.file("VB98/VB6.EXE"));
-  EXPECT_EQ(storedLocation(bench), bench.root.file("VB98/VB6.EXE"));
-  EXPECT_EQ(lastLines(bench, 3),
-            (std::vector<std::string>{"Compiling... ", "Done ", "Update completed in 0 seconds."}));
-
-  // The new copy's project file, not the one that was opened.
+  EXPECT_EQ(bench.vbLocation, chosen);
+  EXPECT_EQ(GetSettingString(bench.settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", "VB_Location", ""), chosen);
+  EXPECT_EQ(lastLines(3), (std::vector<std::string>{"Compiling... ", "Done ", "Update completed in 0 seconds."}));
+  // The new copy's project file, not the one that was opened, in the system's own form.
   ASSERT_EQ(bench.launcher.calls.size(), 1u);
-  // The launcher is given the paths in the system's own form.
-  EXPECT_EQ(bench.launcher.calls[0].executable, bench.files.nativePath(bench.root.file("VB98/VB6.EXE")));
-  EXPECT_EQ(bench.launcher.calls[0].arguments,
-            (std::vector<ProcessArgument>{ProcessArgument::plain("/make"), ProcessArgument::path(bench.files.nativePath(
-                                                                               bench.root.file("Copy/Billing.vbp")))}));
+  EXPECT_EQ(bench.launcher.calls[0].executable, bench.files.nativePath(chosen));
+  EXPECT_EQ(bench.launcher.calls[0].arguments, launchedWith("/make", bench.root.file("Copy/Billing.vbp")));
 
   bench.run();
   EXPECT_EQ(bench.dialogs.messages.size(), 1u);
@@ -71,6 +62,7 @@ TEST_F(Compilation, TheFirstRunAsksOnceAndTheNextCompilesWithoutAsking) {
   EXPECT_EQ(bench.settings.writes(), 1);
 }
 
+// Nobody at the screen is a cancelled choice, the last answer here.
 TEST_F(Compilation, UnusableChoicesAreRefusedAndAskedForAgainNextTime) {
   bench.root.write("VB98/vb.exe", "MZ");
   bench.root.write("VB98/vb10.exe", "MZ");
@@ -79,11 +71,11 @@ TEST_F(Compilation, UnusableChoicesAreRefusedAndAskedForAgainNextTime) {
        {bench.root.file("VB98/vb.exe"), bench.root.file("VB98/vb10.exe"), bench.root.file("VB98/vb6.exe.missing"),
         bench.root.file("VB98/VB7.EXE"), bench.root.file("VB98/vb5.exe"), std::string()}) {
     bench.summary = {};
-    bench.dialogs.fileAnswers = {answer};
+    if (!answer.empty()) bench.dialogs.fileAnswers = {answer};
     bench.run();
-    EXPECT_EQ(lastLines(bench, 2), (std::vector<std::string>{"Unable to use VB executable.  Compilation not attempted.",
-                                                             "Update completed in 0 seconds."}))
-        << answer;
+    const std::string refused = "Unable to use VB executable.  Compilation not attempted.";
+    EXPECT_EQ(lastLines(2), (std::vector<std::string>{refused, "Update completed in 0 seconds."})) << answer;
+    EXPECT_EQ(bench.yieldedAfter.back(), refused) << answer;
     EXPECT_EQ(bench.vbLocation, "") << answer;
   }
   EXPECT_EQ(bench.dialogs.requests.size(), 6u);
@@ -91,49 +83,28 @@ TEST_F(Compilation, UnusableChoicesAreRefusedAndAskedForAgainNextTime) {
   EXPECT_EQ(bench.settings.writes(), 0);
 }
 
-TEST_F(Compilation, WithNobodyAtTheScreenItIsACancel) {
-  bench.run();
-  EXPECT_EQ(lastLines(bench, 2), (std::vector<std::string>{"Unable to use VB executable.  Compilation not attempted.",
-                                                           "Update completed in 0 seconds."}));
-  EXPECT_EQ(bench.yieldedAfter.back(), "Unable to use VB executable.  Compilation not attempted.");
-}
-
-TEST_F(Compilation, UpperCaseNamesAreAccepted) {
-  bench.dialogs.fileAnswers = {bench.root.file("vb98/vb6.exe")};  // the file system spells it VB98/VB6.EXE
-  bench.run();
-  EXPECT_EQ(lastLines(bench, 3),
-            (std::vector<std::string>{"Compiling... ", "Done ", "Update completed in 0 seconds."}));
-}
-
-TEST_F(Compilation, AnyOtherProjectTypeIsBuiltWithMakeDll) {
+// A Backup run compiles the project it changed in place; any project type
+// but Exe is built with /makedll.
+TEST_F(Compilation, ABackupRunOfADllCompilesTheProjectWithMakeDll) {
   std::string vbp = bench.root.read("Billing/Billing.vbp");
   vbp.replace(vbp.find("Type=Exe"), 8, "Type=OleDll");
   bench.root.write("Billing/Billing.vbp", vbp);
   bench.reload();
-  ASSERT_FALSE(bench.project.isExe);
-  bench.vbLocation = bench.root.file("VB98/VB6.EXE");
-  bench.run();
-  ASSERT_EQ(bench.launcher.calls.size(), 1u);
-  EXPECT_EQ(bench.launcher.calls[0].arguments[0], ProcessArgument::plain("/makedll"));
-}
-
-TEST_F(Compilation, ABackupRunCompilesTheProjectItChangedInPlace) {
   bench.options.saveMode = SaveMode::Backup;
   bench.vbLocation = bench.root.file("VB98/VB6.EXE");
   bench.run();
   ASSERT_EQ(bench.launcher.calls.size(), 1u);
-  EXPECT_EQ(bench.launcher.calls[0].arguments[1],
-            ProcessArgument::path(bench.files.nativePath(bench.project.projectFile)));
+  EXPECT_EQ(bench.launcher.calls[0].arguments, launchedWith("/makedll", bench.project.projectFile));
 }
 
 TEST_F(Compilation, AStartThatFailsIsReportedInsteadOfDone) {
   bench.vbLocation = bench.root.file("gone/VB6.EXE");
   bench.launcher.result = Status::failure("Cannot start '" + bench.vbLocation + "': No such file or directory");
   const RunOutcome outcome = bench.run();
-  EXPECT_EQ(lastLines(bench, 3), (std::vector<std::string>{"Compiling... ",
-                                                           "Failed to start the compiler: Cannot start '" +
-                                                               bench.vbLocation + "': No such file or directory",
-                                                           "Update completed in 0 seconds."}));
+  EXPECT_EQ(lastLines(3), (std::vector<std::string>{"Compiling... ",
+                                                    "Failed to start the compiler: Cannot start '" + bench.vbLocation +
+                                                        "': No such file or directory",
+                                                    "Update completed in 0 seconds."}));
   EXPECT_EQ(outcome.failures, 1);
 }
 

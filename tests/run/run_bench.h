@@ -94,13 +94,8 @@ class RunBench {
   }
 
   RollbackOutcome rollBack(std::string_view entry, bool& showWarning) {
-    RollbackContext context{files,
-                            rollbackProgress,
-                            dialogs,
-                            [this] { ++rollbackYields; },
-                            settings,
-                            clock,
-                            [this](bool shown) { panel.push_back(shown); }};
+    ProgressLog rollbackProgress;
+    RollbackContext context{files, rollbackProgress, dialogs, {}, settings, clock, {}};
     return qm::rollBack(context, project, entry, showWarning);
   }
 
@@ -133,7 +128,6 @@ class RunBench {
   DumpState dump;
   SummaryText summary;
   ProgressLog progress;
-  ProgressLog rollbackProgress;
   ScriptedDialogs dialogs;
   MemorySettings settings;
   std::string vbLocation;
@@ -141,8 +135,6 @@ class RunBench {
   RecordingLauncher launcher;
   std::vector<std::string> yieldedAfter;  // the summary's last line at each yield
   std::function<void()> onYield;          // what the event loop does meanwhile
-  int rollbackYields = 0;
-  std::vector<bool> panel;  // the "Rollback completed" panel shown / hidden
 };
 
 }  // namespace qm::testing

@@ -28,7 +28,6 @@ class FaultyFileSystem final : public FileSystem {
 
   // Fails the n-th (0-based) mutating operation from now on, and every one after it.
   void failFromMutation(int n);
-  int mutations() const { return mutations_; }
 
   Result<std::string> readFile(std::string_view path) const override;
   Status writeFile(std::string_view path, std::string_view content) override;

@@ -53,7 +53,6 @@ class ProgressLog final : public ProgressDisplay {
   }
   void setValue(int value) override {
     value_ = value;
-    if (value > highest_) highest_ = value;
     if (value > maximum_) exceeded_ = true;
     events_.push_back("value " + std::to_string(value));
   }
@@ -63,7 +62,6 @@ class ProgressLog final : public ProgressDisplay {
   }
   int maximum() const { return maximum_; }
   int value() const { return value_; }
-  int highest() const { return highest_; }
   bool visible() const { return visible_; }
   bool exceeded() const { return exceeded_; }
   const std::vector<std::string>& events() const { return events_; }
@@ -71,7 +69,6 @@ class ProgressLog final : public ProgressDisplay {
  private:
   int maximum_ = 0;
   int value_ = 0;
-  int highest_ = 0;
   bool visible_ = false;
   bool exceeded_ = false;
   std::vector<std::string> events_;

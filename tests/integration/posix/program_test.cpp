@@ -48,9 +48,11 @@ class Program {
     return Program(bench);
   }
 
-  Ended run(const std::vector<std::string>& words) const {
+  // The shell command that starts it with `words` from the folder `from`,
+  // leaving what it prints and its status in the bench's folder.
+  std::string command(const std::vector<std::string>& words, const std::string& from) const {
     const std::string home = bench_.path("home");
-    std::string command = "cd " + quoted(bench_.path("work")) + " && HOME=" + quoted(home) +
+    std::string command = "cd " + quoted(from) + " && HOME=" + quoted(home) +
                           " XDG_CONFIG_HOME=" + quoted(home + "/.config") +
                           " XDG_DATA_HOME=" + quoted(home + "/.local/share") + " " +
                           quoted(bench_.path("program/quillmere"));
@@ -59,10 +61,18 @@ class Program {
       command += quoted(word);
     }
     // No row may open a window, whatever display the tests run under.
-    command = "unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; " + command;
-    command += " > " + quoted(bench_.path("out.txt")) + " 2> " + quoted(bench_.path("err.txt"));
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, RunBench::read(bench_.path("out.txt")),
+    return "(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; " + command + " > " + quoted(bench_.path("out.txt")) +
+           " 2> " + quoted(bench_.path("err.txt")) + "; echo $? > " + quoted(bench_.path("status.txt")) + ")";
+  }
+
+  Ended run(const std::vector<std::string>& words) const {
+    std::system(command(words, bench_.path("work")).c_str());
+    return ended();
+  }
+
+  Ended ended() const {
+    const std::string status = RunBench::read(bench_.path("status.txt"));
+    return {status.empty() ? -1 : std::stoi(status), RunBench::read(bench_.path("out.txt")),
             RunBench::read(bench_.path("err.txt"))};
   }
 
@@ -71,17 +81,28 @@ class Program {
   const RunBench& bench_;
 };
 
-TEST(TheProgram, MakesTheFullRunAsTheWizardDoes) {
+// Two programs started at once from one current folder, each on its own
+// project, print the summary as they go and leave each project exactly as
+// the same run made through the wizard's logic leaves it, writing nothing
+// into the current folder. Then a roll back and a run with a failed step end
+// with the statuses that --help and the README give them.
+TEST(TheProgram, MakesTheFullRunAsTheWizardDoesBesideAnother) {
   const std::vector<std::string> fullRun = {"/a", "/b", "/l", "/v", "/e", "/t"};
   auto bench = RunBench::example();
+  auto other = RunBench::example();
   const auto program = Program::in(*bench);
-  if (!program) GTEST_SKIP() << "the quillmere program is not built";
+  const auto another = Program::in(*other);
+  if (!program || !another) GTEST_SKIP() << "the quillmere program is not built";
+  const std::string member = bench->projectFolder + "modUtil.bas";
+  const std::string original = RunBench::read(member);
   std::vector<std::string> words = {"/p", bench->projectFile};
   words.insert(words.end(), fullRun.begin(), fullRun.end());
-  const Ended ended = program->run(words);
-  EXPECT_EQ(ended.status, 0) << ended.err;
+  std::vector<std::string> otherWords = words;
+  otherWords[1] = other->projectFile;
+  const std::string from = bench->path("work");
+  std::system((program->command(words, from) + " & " + another->command(otherWords, from) + " & wait").c_str());
 
-  const std::string& printed = ended.out;
+  const std::string printed = program->ended().out;
   EXPECT_TRUE(printed.starts_with("Creating backup of frmMain.frm...Done\nAnalysing frmMain.frm...Done (6 out of 6"))
       << printed;
   EXPECT_NE(printed.find("\nAdding line numbers to modShared.bas...Success\nUpdate completed in "), std::string::npos)
@@ -90,67 +111,29 @@ TEST(TheProgram, MakesTheFullRunAsTheWizardDoes) {
 
   auto wizard = RunBench::example();
   ASSERT_EQ(wizard->run(fullRun).exitStatus, 0);
-  for (const char* file : {"projects/examples/Billing/Billing.vbp", "projects/examples/Billing/modUtil.bas",
-                           "projects/examples/Billing/clsInvoice.cls", "projects/examples/Billing/Forms/frmMain.frm",
-                           "projects/examples/Shared/modShared.bas", "projects/examples/Billing/GlobalVariables.bas",
-                           "program/Simple.style"}) {
-    EXPECT_FALSE(RunBench::read(bench->path(file)).empty()) << file;
-    EXPECT_EQ(RunBench::read(bench->path(file)), RunBench::read(wizard->path(file))) << file;
-  }
-  EXPECT_FALSE(fs::exists(bench->path("work/TempDataFile"))) << "the working file does not stay";
-}
-
-// Each way a command ends has the status that --help and the README give it.
-TEST(TheProgram, EndsWithTheStatusItsHelpGives) {
-  auto bench = RunBench::example();
-  const auto program = Program::in(*bench);
-  if (!program) GTEST_SKIP() << "the quillmere program is not built";
-  const std::string project = bench->projectFile;
-  const std::string member = bench->projectFolder + "modUtil.bas";
-  const auto original = bench->files();
-
-  struct Case {
-    std::vector<std::string> words;
-    int status;
-    std::string printed;   // a line the program prints on standard output
-    std::string reported;  // what it says on standard error
-  };
-  const Case cases[] = {
-      {{"/p", project, "/a", "/b", "/i", "abc"}, 1, "No files were modified.\n",
-       "quillmere: The minimum number of lines 'abc' is not a number.\n"},
-      {{"--rollback", project}, 1, "", "quillmere: the project has no backup\n"},
-      {{"/p", project, "/a", "/b", "/l"}, 0, "Adding line numbers to modUtil.bas...Success\n", ""},
-      {{"--rollback", project, "Backup on 01 Jan at 00:00:00"}, 1, "",
-       "quillmere: the project has no backup named Backup on 01 Jan at 00:00:00\n"},
-      {{"--rollback", project}, 0, "Restored ..\\Shared\\modShared.bas\n", ""},
-      {{"/p", project, "/a", "/b", "/l", "<read-only>"}, 2, "Saving modUtil.bas...Failed: Cannot replace '", ""},
-  };
-  for (const Case& c : cases) {
-    std::vector<std::string> words = c.words;
-    if (words.back() == "<read-only>") {
-      words.pop_back();
-      fs::permissions(member, fs::perms::owner_read);
-    }
-    const Ended ended = program->run(words);
-    const std::string what = ::testing::PrintToString(words);
-    EXPECT_EQ(ended.status, c.status) << what << "\n" << ended.out << ended.err;
-    EXPECT_NE(ended.out.find(c.printed), std::string::npos) << what << "\n" << ended.out;
-    EXPECT_TRUE(ended.err.starts_with(c.reported)) << what << "\n" << ended.err;
-    if (c.reported.empty()) {
-      EXPECT_EQ(ended.err, "") << what;
+  for (const auto& [started, ran] : {std::pair{bench.get(), &*program}, std::pair{other.get(), &*another}}) {
+    EXPECT_EQ(ran->ended().status, 0) << ran->ended().err;
+    for (const char* file : {"projects/examples/Billing/Billing.vbp", "projects/examples/Billing/modUtil.bas",
+                             "projects/examples/Billing/clsInvoice.cls", "projects/examples/Billing/Forms/frmMain.frm",
+                             "projects/examples/Shared/modShared.bas", "projects/examples/Billing/GlobalVariables.bas",
+                             "program/Simple.style"}) {
+      EXPECT_FALSE(RunBench::read(started->path(file)).empty()) << file;
+      EXPECT_EQ(RunBench::read(started->path(file)), RunBench::read(wizard->path(file))) << file;
     }
   }
-  // The roll back gave the project back before the last run, which changed all but the read-only member.
-  EXPECT_EQ(RunBench::read(member), original.at("projects/examples/Billing/modUtil.bas"));
-}
+  EXPECT_EQ(fs::directory_iterator(from), fs::directory_iterator()) << "nothing is written to the current folder";
 
-// The files of the project's folders, the backup folders left out.
-std::map<std::string, std::string> projectFiles(const RunBench& bench) {
-  std::map<std::string, std::string> out;
-  for (auto& [path, text] : bench.files()) {
-    if (path.starts_with("projects/") && path.find("/Backup on ") == std::string::npos) out.emplace(path, text);
-  }
-  return out;
+  Ended ended = program->run({"--rollback", bench->projectFile});
+  EXPECT_EQ(ended.status, 0) << ended.err;
+  EXPECT_NE(ended.out.find("Restored ..\\Shared\\modShared.bas\n"), std::string::npos) << ended.out;
+  EXPECT_EQ(RunBench::read(member), original);
+  fs::permissions(member, fs::perms::owner_read);
+  ended = program->run({"/p", bench->projectFile, "/a", "/b", "/l"});
+  EXPECT_EQ(ended.status, 2) << ended.out;
+  EXPECT_NE(ended.out.find("Adding line numbers to clsInvoice.cls...Success\n"), std::string::npos) << ended.out;
+  EXPECT_NE(ended.out.find("Saving modUtil.bas...Failed: Cannot replace '"), std::string::npos) << ended.out;
+  EXPECT_EQ(ended.err, "");
+  EXPECT_EQ(RunBench::read(member), original);
 }
 
 class ProgramArguments : public CaseTest {};
@@ -159,7 +142,7 @@ TEST_P(ProgramArguments, EndAsTheTableSaysTouchingNothing) {
   auto bench = RunBench::example();
   const auto program = Program::in(*bench);
   if (!program) GTEST_SKIP() << "the quillmere program is not built";
-  const auto before = projectFiles(*bench);
+  const auto before = bench->projectFiles();
   const std::vector<std::pair<std::string, std::string>> places = {
       {"{project}", bench->projectFile}, {"{folder}", bench->projectFolder}, {"{bench}", bench->path("")}};
   expectRows(c, {{"run", [&](const std::vector<std::string>& written) {
@@ -179,9 +162,12 @@ TEST_P(ProgramArguments, EndAsTheTableSaysTouchingNothing) {
                     for (const auto& [name, place] : places) said = replaceAll(said, place, name);
                     return std::to_string(ended.status) + ":" + said;
                   }}});
-  EXPECT_EQ(projectFiles(*bench), before);
-  EXPECT_FALSE(fs::exists(bench->path("program/QMR Command Line Failure.txt")));
-  EXPECT_FALSE(fs::exists(bench->path("home/.config")));
+  EXPECT_EQ(bench->projectFiles(), before);
+  const bool started = c.flag("started", false);
+  EXPECT_EQ(fs::exists(bench->path("program/QMR Command Line Failure.txt")), started);
+  if (!started) {
+    EXPECT_FALSE(fs::exists(bench->path("home/.config")));
+  }
 }
 
 QM_CASES_FROM(ProgramArguments, "integration/program_arguments.txt");
@@ -222,14 +208,14 @@ TEST_P(DryRun, AppliedWithPatchGivesWhatTheRunGives) {
     const std::string text = RunBench::read(member);
     bench->write(member.substr(bench->path("").size()), text.substr(0, text.size() - 2));  // no final CR LF
   }
-  const auto before = projectFiles(*previewed);
+  const auto before = previewed->projectFiles();
   std::vector<std::string> words{"/p", previewed->projectFile};
   words.insert(words.end(), GetParam().begin(), GetParam().end());
   words.push_back("--dry-run");
   const Ended shown = preview->run(words);
   ASSERT_EQ(shown.status, 0) << shown.err;
   ASSERT_TRUE(shown.err.starts_with("# root: " + previewed->path("projects/examples") + "\n")) << shown.err;
-  EXPECT_EQ(projectFiles(*previewed), before) << "a preview writes nothing";
+  EXPECT_EQ(previewed->projectFiles(), before) << "a preview writes nothing";
   EXPECT_FALSE(fs::exists(previewed->path("home/.config"))) << "nor any setting";
 
   previewed->write("diff.txt", shown.out);
@@ -239,8 +225,8 @@ TEST_P(DryRun, AppliedWithPatchGivesWhatTheRunGives) {
   words[1] = run->projectFile;
   words.pop_back();
   ASSERT_EQ(real->run(words).status, 0);
-  const auto patched = projectFiles(*previewed);
-  EXPECT_EQ(patched, projectFiles(*run));
+  const auto patched = previewed->projectFiles();
+  EXPECT_EQ(patched, run->projectFiles());
   EXPECT_NE(patched, before);
 }
 

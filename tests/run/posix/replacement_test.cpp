@@ -1,17 +1,13 @@
-// What a run does to the files it replaces, and what it refuses before it
-// touches any. A replaced file keeps its permissions; a member that is a
+// What a run does to the files it replaces. A replaced file keeps its permissions; a member that is a
 // symbolic link keeps its link and the file it points to gets the change; a
 // file whose bytes would not change is not written at all; the generated
 // global variables module is written afresh, never processed as a member,
-// and does not grow from run to run. Options that cannot work stop the run
-// with one line saying why, before the backup.
+// and does not grow from run to run.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <filesystem>
-#include <limits>
 
 #include "run/run_bench.h"
 
@@ -77,34 +73,6 @@ TEST(Replacement, TheGlobalModuleIsWrittenAfreshAndDoesNotGrow) {
       EXPECT_EQ(line.find("GlobalVariables.bas"), std::string::npos) << line;
     }
     EXPECT_EQ(bench.root.read("Billing/GlobalVariables.bas"), module);
-  }
-}
-
-TEST(Replacement, OptionsThatCannotWorkStopTheRunBeforeTheBackup) {
-  struct Case {
-    const char* minLines;
-    float start;
-    const char* line;
-  };
-  const Case cases[] = {
-      {"abc", 10, "The minimum number of lines 'abc' is not a number."},
-      {"99999", 10, "The minimum number of lines '99999' is too large."},
-      {"0", std::numeric_limits<float>::quiet_NaN(), "The first line number is not a number."},
-  };
-  for (const Case& c : cases) {
-    RunBench bench;
-    const auto original = bench.topLevel("Billing");
-    bench.options.minLines = c.minLines;
-    bench.options.addLineNumbers = true;
-    bench.options.lineNumberStart = c.start;
-    const RunOutcome outcome = bench.run();
-    EXPECT_TRUE(outcome.refused) << c.line;
-    const auto lines = bench.summary.lines();
-    ASSERT_EQ(lines.size(), 3U) << c.line;
-    EXPECT_EQ(lines[0], c.line);
-    EXPECT_EQ(lines[1], "No files were modified.");
-    EXPECT_EQ(bench.topLevel("Billing"), original) << c.line;
-    EXPECT_TRUE(bListBackups(bench.files, bench.project.projectFolder).empty()) << c.line;
   }
 }
 

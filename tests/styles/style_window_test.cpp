@@ -9,11 +9,9 @@
 #include <algorithm>
 #include <deque>
 #include <filesystem>
-#include <functional>
-#include <map>
-#include <optional>
 #include <sstream>
 
+#include "platform/text.h"
 #include "platform/view_services.h"
 #include "styles/style_editor.h"
 #include "styles/style_file.h"
@@ -32,7 +30,7 @@ using testing::Names;
 using testing::split;
 using testing::yesNo;
 
-class ScriptedDialogs final : public Dialogs {
+class ScriptedDialogs final : public CancellingDialogs {
  public:
   std::deque<std::optional<std::string>> answers;  // nothing = cancelled
   std::deque<Names> fileAnswers;                   // none = cancelled
@@ -49,7 +47,6 @@ class ScriptedDialogs final : public Dialogs {
     questions.push_back(std::string(title) + ": " + std::string(prompt));
     return next(answers).value_or(std::nullopt);
   }
-  bool rollbackWarning(bool&) override { return false; }
 
  private:
   template <typename T>
@@ -70,7 +67,7 @@ int indexOf(const char* const (&names)[3], const std::string& name) {
   return static_cast<int>(found - names);
 }
 
-class Windows {
+class Windows final : public testing::ScriptWindows {
  public:
   Windows(const testing::Case& script, bool withList) : script_(script) {
     StyleEditorHooks& hooks = editor_.hooks();
@@ -86,16 +83,16 @@ class Windows {
 
   // An action's first words name it; numbers follow ("insert tag 3 over 14+0"),
   // and a text after a colon ("type first at 3: <text>").
-  void run(const std::string& action) {
+  void act(const std::string& action) override {
     const auto parts = atColon(action);
     const std::string verb = parts ? parts->first : action;
-    const std::string arg = parts ? text(parts->second) : "";
+    const std::string arg = parts ? testing::caseText(script_, parts->second) : "";
     std::istringstream words(verb);
     std::string first, second, over;
     int a = 0, b = 0;
     words >> first >> second;
     const std::map<std::string, std::function<void()>> actions = {
-        {"write", [&] { folder_.write(arg.substr(0, arg.find(" = ")), text(arg.substr(arg.find(" = ") + 3))); }},
+        {"write", [&] { folder_.write(arg.substr(0, arg.find(" = ")), testing::caseText(script_, arg.substr(arg.find(" = ") + 3))); }},
         {"style", [&] {  // a style of one line in each text, loaded
            folder_.write("Fixture.style", testing::crlf({"[ON ERROR]", arg.substr(0, arg.find(" / ")), "[ERROR HANDLER]",
                                                          arg.substr(arg.find(" / ") + 3), "[FILES]"}));
@@ -157,7 +154,7 @@ class Windows {
     lookUp(actions, verb)();
   }
 
-  std::string shown(const std::string& key) const {
+  std::string shown(const std::string& key) override {
     std::istringstream words(key);
     std::string first, second;
     words >> first >> second;
@@ -165,12 +162,7 @@ class Windows {
       return !failure_.empty() && std::any_of(dialogs_.messages.begin(), dialogs_.messages.end(),
                                               [&](const std::string& m) { return m.ends_with(": " + failure_); });
     };
-    const auto inFolder = [&](std::string out) {
-      for (auto at = out.find(folder_.path()); at != std::string::npos; at = out.find(folder_.path())) {
-        out.replace(at, folder_.path().size(), "<program folder>");
-      }
-      return out;
-    };
+    const auto inFolder = [&](const std::string& out) { return replaceAll(out, folder_.path(), "<program folder>"); };
     const auto read = [&](const std::string& name) { return folder_.exists(name) ? folder_.read(name) : "<none>"; };
     const std::map<std::string, std::function<std::string()>> keys = {
         {"result", [&] { return result_; }},
@@ -229,26 +221,21 @@ class Windows {
     return lookUp(keys, key)();
   }
 
-  // "@name" stands for the script's text of that name.
-  std::string text(const std::string& written) const {
-    return written.starts_with("@") ? script_.text(written.substr(1)) : written;
-  }
-
  private:
   std::string bar(const char* shown, const char* hidden) const {
     return editor_.saveProgressVisible() ? shown : hidden;
   }
   static std::string ranges(const std::vector<TextRange>& all) {
-    std::string out;
-    for (const TextRange& r : all) out += (out.empty() ? "" : " ") + std::to_string(r.start) + "+" + std::to_string(r.length);
-    return out;
+    Names out;
+    for (const TextRange& r : all) out.push_back(std::to_string(r.start) + "+" + std::to_string(r.length));
+    return joined(out, " ");
   }
   void result(bool ok) { result_ = ok ? "ok" : "failed"; }
   void result(const Status& status) {
     result(status.ok());
     failure_ = status.ok() ? "" : status.message();
   }
-  StyleLibrary& list() const {
+  StyleLibrary& list() {
     if (!list_) throw std::logic_error("no style list in this script");
     return *list_;
   }
@@ -259,7 +246,7 @@ class Windows {
   Workspace workspace_{files_, folder_.path(), folder_.path()};
   ScriptedDialogs dialogs_;
   StyleEditor editor_{workspace_, dialogs_};
-  mutable std::optional<StyleLibrary> list_;
+  std::optional<StyleLibrary> list_;
   Names remembered_, progress_, opened_;
   int ticks_ = 0, listRefreshes_ = 0, styleChanges_ = 0;
   std::string result_, failure_;
@@ -267,9 +254,7 @@ class Windows {
 
 void runScript(const testing::Case& script, bool withList) {
   Windows windows(script, withList);
-  testing::runScript(script, {[&](const std::string& action) { windows.run(action); },
-                              [&](const std::string& key) { return windows.shown(key); },
-                              [&](const std::string& value) { return windows.text(value); }});
+  testing::runScript(script, windows);
 }
 
 class StyleEditorScript : public testing::CaseTest {};

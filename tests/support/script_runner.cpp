@@ -29,7 +29,11 @@ std::optional<std::pair<std::string, std::string>> atColon(const std::string& li
   return std::nullopt;
 }
 
-void runScript(const Case& script, const ScriptWindows& windows) {
+std::string caseText(const Case& script, const std::string& written) {
+  return written.starts_with("@") ? script.text(written.substr(1)) : written;
+}
+
+void runScript(const Case& script, ScriptWindows& windows) {
   std::string expected, shown;
   int checks = 0;
   Names lines;  // as written: a line's escapes may stand for line breaks
@@ -55,7 +59,7 @@ void runScript(const Case& script, const ScriptWindows& windows) {
       shown.clear();
       if (decoded.size() > 2) windows.act(decoded.substr(2));
     } else if (const auto check = atColon(decoded)) {
-      expected += check->first + ": " + windows.expected(check->second) + "\n";
+      expected += check->first + ": " + windows.expected(caseText(script, check->second)) + "\n";
       shown += check->first + ": " + windows.shown(check->first) + "\n";
     } else if (!decoded.empty()) {
       throw std::invalid_argument("neither an action nor a check: " + decoded);

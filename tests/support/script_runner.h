@@ -4,7 +4,6 @@
 // checks is compared as one text, so that a failure shows every key of it.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -36,14 +35,19 @@ const T& lookUp(const std::map<std::string, T>& table, const std::string& words)
   throw std::invalid_argument("nothing known as '" + words + "'");
 }
 
-struct ScriptWindows {
-  std::function<void(const std::string& action)> act;
-  std::function<std::string(const std::string& key)> shown;
-  std::function<std::string(const std::string& value)> expected;  // what a written value stands for
+// "@name" stands for the case's text of that name.
+std::string caseText(const Case& script, const std::string& written);
+
+class ScriptWindows {
+ public:
+  virtual ~ScriptWindows() = default;
+  virtual void act(const std::string& action) = 0;
+  virtual std::string shown(const std::string& key) = 0;
+  virtual std::string expected(const std::string& value) { return value; }  // what a written value stands for
 };
 
 // Runs the actions in order; at each group of checks, what `shown` gives
 // under those keys must read as the values say.
-void runScript(const Case& script, const ScriptWindows& windows);
+void runScript(const Case& script, ScriptWindows& windows);
 
 }  // namespace qm::testing

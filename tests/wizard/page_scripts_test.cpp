@@ -12,9 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <functional>
-#include <map>
-#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -64,8 +61,10 @@ Control controlOf(Image& c) { return {[&c] { return c.toolTip; }, [&c] { fire(c.
 
 const char* const kPages[] = {"project", "files", "options", "apply"};
 
-// A module of `procedures` subs, the first `handled` of them with an error handler.
-std::string moduleText(const std::string& name, int procedures, int handled) {
+// A module of `procedures` subs, the first `handled` of them with an error handler;
+// `counts` is "<procedures>/<handled>".
+std::string moduleText(const std::string& name, const std::string& counts) {
+  const int procedures = std::stoi(counts), handled = std::stoi(counts.substr(counts.find('/') + 1));
   std::string text = "Attribute VB_Name = \"" + name + "\"\r\nOption Explicit\r\n\r\n";
   for (int i = 0; i < procedures; ++i) {
     text += "Public Sub Step" + std::to_string(i) + "()\r\n";
@@ -80,7 +79,7 @@ std::string moduleText(const std::string& name, int procedures, int handled) {
 // Every script starts on folders of its own: program/ (styles, failure
 // log), work/ (the working folder), projects/Billing and projects/Shared (a
 // copy of the example project); settings in memory, a clock that stands still.
-class PageScript : public CaseTest {
+class PageScript : public CaseTest, public ScriptWindows {
  protected:
   PageScript() {
     root.makeFolder("program");
@@ -135,35 +134,25 @@ class PageScript : public CaseTest {
     FilesPage& f = filesPage();
     OptionsPage& o = optionsPage();
     ApplyPage& a = applyPage();
+// Most controls are known by their own names.
+#define QM_CONTROL(page, name) {#name, controlOf(page.name)}
     return {
-        {"lblTitles5", controlOf(p.lblTitles5)},       {"lblProjectDetails", controlOf(p.lblProjectDetails)},
-        {"cmbRecent", controlOf(p.cmbRecent)},         {"cmdBrowse", controlOf(p.cmdBrowse)},
-        {"cmdLoad2", controlOf(p.cmdLoad2)},           {"shpRollBack", controlOf(p.rollBack.shpRollBack)},
-        {"lblTitles9", controlOf(p.rollBack.lblTitles9)}, {"cmbBackups", controlOf(p.rollBack.cmbBackups)},
-        {"cmdRollback", controlOf(p.rollBack.cmdRollback)}, {"project logo", controlOf(p.imgVeltane)},
+        QM_CONTROL(p, lblTitles5), QM_CONTROL(p, lblProjectDetails), QM_CONTROL(p, cmbRecent), QM_CONTROL(p, cmdBrowse),
+        QM_CONTROL(p, cmdLoad2), QM_CONTROL(p.rollBack, shpRollBack), QM_CONTROL(p.rollBack, lblTitles9),
+        QM_CONTROL(p.rollBack, cmbBackups), QM_CONTROL(p.rollBack, cmdRollback), {"project logo", controlOf(p.imgVeltane)},
         {"project quit", controlOf(p.cmdQuit)},
-
-        {"lblNoFiles", controlOf(f.lblNoFiles)},       {"cmdSelectAll", controlOf(f.cmdSelectAll)},
-        {"cmdBack1", controlOf(f.cmdBack1)},           {"cmdLoad3", controlOf(f.cmdLoad3)},
-        {"files logo", controlOf(f.imgVeltane)},       {"files quit", controlOf(f.cmdQuit)},
-
-        {"lblTitles6", controlOf(o.lblTitles6)},       {"optAdd", controlOf(o.optAdd)},
-        {"optDelete", controlOf(o.optDelete)},         {"optBackup", controlOf(o.optBackup)},
-        {"optNew", controlOf(o.optNew)},               {"txtNewLoc", controlOf(o.txtNewLoc)},
-        {"cmdNewBrowse", controlOf(o.cmdNewBrowse)},   {"chkCompile", controlOf(o.chkCompile)},
-        {"cmdNewStyle", controlOf(o.cmdNewStyle)},     {"cmdDeleteStyle", controlOf(o.cmdDeleteStyle)},
-        {"chkIgnoreTags", controlOf(o.chkIgnoreTags)}, {"chkIgnoreExisting", controlOf(o.chkIgnoreExisting)},
-        {"txtIgnore", controlOf(o.txtIgnore)},         {"chkNumbers", controlOf(o.chkNumbers)},
-        {"txtStartFrom", controlOf(o.txtStartFrom)},   {"chkVarDump", controlOf(o.chkVarDump)},
-        {"chkAllProcedures", controlOf(o.chkAllProcedures)},
-        {"cmdBack2", controlOf(o.cmdBack2)},           {"cmdLoad4", controlOf(o.cmdLoad4)},
-        {"options logo", controlOf(o.imgVeltane)},     {"options quit", controlOf(o.cmdQuit)},
-
-        {"lblTitles4", controlOf(a.lblTitles4)},       {"lblTitles12", controlOf(a.lblTitles12)},
-        {"cmdBegin", controlOf(a.cmdBegin)},           {"cmdBack3", controlOf(a.cmdBack3)},
-        {"cmdPreview", controlOf(a.cmdPreview)},
-        {"apply logo", controlOf(a.imgVeltane)},       {"apply quit", controlOf(a.cmdQuit)},
+        QM_CONTROL(f, lblNoFiles), QM_CONTROL(f, cmdSelectAll), QM_CONTROL(f, cmdBack1), QM_CONTROL(f, cmdLoad3),
+        {"files logo", controlOf(f.imgVeltane)}, {"files quit", controlOf(f.cmdQuit)},
+        QM_CONTROL(o, lblTitles6), QM_CONTROL(o, optAdd), QM_CONTROL(o, optDelete), QM_CONTROL(o, optBackup),
+        QM_CONTROL(o, optNew), QM_CONTROL(o, txtNewLoc), QM_CONTROL(o, cmdNewBrowse), QM_CONTROL(o, chkCompile),
+        QM_CONTROL(o, cmdNewStyle), QM_CONTROL(o, cmdDeleteStyle), QM_CONTROL(o, chkIgnoreTags),
+        QM_CONTROL(o, chkIgnoreExisting), QM_CONTROL(o, txtIgnore), QM_CONTROL(o, chkNumbers), QM_CONTROL(o, txtStartFrom),
+        QM_CONTROL(o, chkVarDump), QM_CONTROL(o, chkAllProcedures), QM_CONTROL(o, cmdBack2), QM_CONTROL(o, cmdLoad4),
+        {"options logo", controlOf(o.imgVeltane)}, {"options quit", controlOf(o.cmdQuit)},
+        QM_CONTROL(a, lblTitles4), QM_CONTROL(a, lblTitles12), QM_CONTROL(a, cmdBegin), QM_CONTROL(a, cmdBack3),
+        QM_CONTROL(a, cmdPreview), {"apply logo", controlOf(a.imgVeltane)}, {"apply quit", controlOf(a.cmdQuit)},
     };
+#undef QM_CONTROL
   }
 
   TextBox& textBox(const std::string& name) {
@@ -209,18 +198,12 @@ class PageScript : public CaseTest {
         {"<billing folder>", billingFolder()}, {"<billing>", billing()},
         {"<billing\\>", replaceAll(billing(), "/", "\\")}, {"<projects>", place("projects/")},
         {"<program>", programFolder()}, {"<root>", place("")}};
-    for (const auto& [name, path] : placeholders) {
-      for (std::size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), path);
-    }
+    for (const auto& [name, path] : placeholders) text = replaceAll(text, name, path);
     return text;
   }
 
-  void storeSetting(const std::string& name, const std::string& value) {
-    SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", name, value);
-  }
-
   // An action's first words name it; a text follows a colon ("type txtIgnore: 2,5").
-  void run(const std::string& action) {
+  void act(const std::string& action) override {
     const std::size_t colon = action.ends_with(":") ? action.size() - 1 : action.find(": ");
     const std::string verb = action.substr(0, colon);
     const std::string arg = colon + 2 >= action.size() ? "" : places(action.substr(colon + 2));
@@ -255,14 +238,14 @@ class PageScript : public CaseTest {
          }},
         {"write", [&] {  // write: <path> = <text>, or = @<name of the case's text>
            const std::string value = arg.substr(arg.find(" = ") + 3);
-           root.write(arg.substr(0, arg.find(" = ")), value.starts_with("@") ? c.text(value.substr(1)) : value);
+           root.write(arg.substr(0, arg.find(" = ")), caseText(c, value));
          }},
         {"folder", [&] { root.makeFolder(arg); }},
         {"copy data", [&] {  // copy data: <folder of tests/data>, into projects/
            std::filesystem::copy(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/" + arg, place("projects/" + arg),
                                  std::filesystem::copy_options::recursive);
          }},
-        {"store", [&] { storeSetting(second, arg); }},  // store <name>: <value>
+        {"store", [&] { SaveSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", second, arg); }},  // store <name>: <value>
         {"recent", [&] {  // recent: <path> | <path> ...
            const std::string key = SettingsKey() + "\\Previous";
            const Names paths = split(arg);
@@ -281,8 +264,7 @@ class PageScript : public CaseTest {
            for (std::string counts; modules >> counts; ++n) {
              const std::string module = std::string("m").append(std::to_string(n));  // "m" + would set off -Wrestrict in GCC 12
              project += "Module=" + module + "; " + module + ".bas\r\n";
-             root.write("projects/" + name + "/" + module + ".bas",
-                        moduleText(module, std::stoi(counts), std::stoi(counts.substr(counts.find('/') + 1))));
+             root.write("projects/" + name + "/" + module + ".bas", moduleText(module, counts));
            }
            root.write("projects/" + name + "/" + name + ".vbp",
                       project + "Name=\"" + name + "\"\r\nMajorVer=1\r\nMinorVer=0\r\nRevisionVer=0\r\n");
@@ -291,8 +273,7 @@ class PageScript : public CaseTest {
            std::istringstream fields(arg.substr(arg.find(" = ") + 3));
            std::string name, counts;
            fields >> name >> counts;
-           root.write(arg.substr(0, arg.find(" = ")),
-                      moduleText(name, std::stoi(counts), std::stoi(counts.substr(counts.find('/') + 1))));
+           root.write(arg.substr(0, arg.find(" = ")), moduleText(name, counts));
          }},
         {"watch", [&] { onYield = [this] { watched_.insert(shown("list")); }; }},  // the list and bar at each yield
         {"browse", [&] { browseTo(arg); }},
@@ -345,7 +326,7 @@ class PageScript : public CaseTest {
     lookUp(actions, verb)();
   }
 
-  std::string shown(const std::string& key) {
+  std::string shown(const std::string& key) override {
     std::istringstream words(key);
     std::string first, second;
     words >> first >> second;
@@ -503,12 +484,10 @@ class PageScript : public CaseTest {
     };
     return lookUp(keys, key)();
   }
+  std::string expected(const std::string& value) override { return places(value); }
 };
 
-TEST_P(PageScript, ShowsWhatItSays) {
-  runScript(c, {[this](const std::string& action) { run(action); }, [this](const std::string& key) { return shown(key); },
-                [this](const std::string& value) { return places(value.starts_with("@") ? c.text(value.substr(1)) : value); }});
-}
+TEST_P(PageScript, ShowsWhatItSays) { runScript(c, *this); }
 
 QM_CASES_FROM(PageScript, "wizard/pages.txt");
 

@@ -155,9 +155,7 @@ class Windows final : public testing::ScriptWindows {
   }
 
   std::string shown(const std::string& key) override {
-    std::istringstream words(key);
-    std::string first, second;
-    words >> first >> second;
+    const std::string second = testing::word(key, 1);
     const auto failureShown = [&] {  // the last failure's own words in a message box
       return !failure_.empty() && std::any_of(dialogs_.messages.begin(), dialogs_.messages.end(),
                                               [&](const std::string& m) { return m.ends_with(": " + failure_); });

@@ -1,6 +1,7 @@
 #include "support/script_runner.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace qm::testing {
 
@@ -21,6 +22,13 @@ Names split(std::string_view text) {
 }
 
 std::string yesNo(bool value) { return value ? "yes" : "no"; }
+
+std::string word(std::string_view text, std::size_t n) {
+  std::istringstream words{std::string(text)};
+  std::string out;
+  for (std::size_t i = 0; i <= n; ++i) out = words >> out ? out : "";
+  return out;
+}
 
 std::optional<std::pair<std::string, std::string>> atColon(const std::string& line) {
   const std::size_t colon = line.find(": ");

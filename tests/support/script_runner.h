@@ -21,6 +21,7 @@ using Names = std::vector<std::string>;
 std::string joined(const Names& names, std::string_view separator = " | ");
 Names split(std::string_view text);  // at " | "
 std::string yesNo(bool value);
+std::string word(std::string_view text, std::size_t n);  // the nth blank-separated word, counted from 0; "" past the last
 // "head: tail", or "head:" with an empty tail; nothing without a colon.
 std::optional<std::pair<std::string, std::string>> atColon(const std::string& line);
 

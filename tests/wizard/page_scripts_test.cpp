@@ -35,15 +35,18 @@ namespace {
 
 // What a person sees of a control, in a few words: a caption or a box's
 // text, "[x]" or "[ ]" for a check box, "(o)" or "( )" for an option button,
-// with " (disabled)" and " (hidden)" after it; and what pressing it does.
+// with " (disabled)" and " (hidden)" after it; what pressing it does; a button's help topic.
 struct Control {
   std::function<std::string()> shown;
   std::function<void()> press;
+  int helpTopic = 0;
 };
 std::string seen(std::string text, bool enabled, bool visible) {
   return text + (enabled ? "" : " (disabled)") + (visible ? "" : " (hidden)");
 }
-Control controlOf(Button& c) { return {[&c] { return seen(c.caption, c.enabled, c.visible); }, [&c] { fire(c.onClick); }}; }
+Control controlOf(Button& c) {
+  return {[&c] { return seen(c.caption, c.enabled, c.visible); }, [&c] { fire(c.onClick); }, c.helpTopic};
+}
 Control controlOf(Label& c) { return {[&c] { return seen(c.caption, true, c.visible); }, nullptr}; }
 Control controlOf(Shape& c) { return {[&c] { return std::string(c.visible ? "shown" : "(hidden)"); }, nullptr}; }
 Control controlOf(TextBox& c) { return {[&c] { return seen(c.text, c.enabled, true); }, nullptr}; }
@@ -104,8 +107,6 @@ class PageScript : public CaseTest, public ScriptWindows {
   // Paths under the test's folder as the system spells them.
   std::string place(std::string_view relative) const { return shownPath(root.path() + std::string(relative)); }
   std::string billing() const { return place("projects/Billing/Billing.vbp"); }
-  std::string billingFolder() const { return place("projects/Billing/"); }
-  std::string programFolder() const { return root.path() + "program/"; }
 
   void browseTo(const std::string& path) {
     dialogs.script.fileAnswers.push_back(path);
@@ -195,22 +196,17 @@ class PageScript : public CaseTest, public ScriptWindows {
 
   std::string places(std::string text) const {
     const std::pair<std::string, std::string> placeholders[] = {
-        {"<billing folder>", billingFolder()}, {"<billing>", billing()},
+        {"<billing folder>", place("projects/Billing/")}, {"<billing>", billing()},
         {"<billing\\>", replaceAll(billing(), "/", "\\")}, {"<projects>", place("projects/")},
-        {"<program>", programFolder()}, {"<root>", place("")}};
+        {"<program>", root.path() + "program/"}, {"<root>", place("")}};
     for (const auto& [name, path] : placeholders) text = replaceAll(text, name, path);
     return text;
   }
 
   // An action's first words name it; a text follows a colon ("type txtIgnore: 2,5").
   void act(const std::string& action) override {
-    const std::size_t colon = action.ends_with(":") ? action.size() - 1 : action.find(": ");
-    const std::string verb = action.substr(0, colon);
-    const std::string arg = colon + 2 >= action.size() ? "" : places(action.substr(colon + 2));
-    std::istringstream words(verb);
-    std::string first, second;
-    words >> first >> second;
-    std::size_t n = 0;
+    const auto said = atColon(action).value_or(std::pair(action, std::string()));
+    const std::string verb = said.first, arg = places(said.second), second = word(verb, 1);
     const std::map<std::string, std::function<void()>> actions = {
         {"start", [&] { outcome_ = start(CommandLine::fromWords(split(arg))); }},  // start[: <word> | <word> ...]
         {"start text", [&] { outcome_ = start(CommandLine::fromText(arg)); }},  // the one string Windows gives
@@ -295,8 +291,7 @@ class PageScript : public CaseTest, public ScriptWindows {
         {"enter", [&] { fire(textBox(second).onGotFocus); }},
         {"pick", [&] {  // pick cmbRecent|cmbBackups <entry>
            DropDownList& list = second == "cmbRecent" ? projectPage().cmbRecent : projectPage().rollBack.cmbBackups;
-           words >> n;
-           list.selected = n;
+           list.selected = std::stoul(word(verb, 2));
            fire(list.onClick);
          }},
         {"tick", [&] { filesPage().lstProjectFiles.onItemCheck(std::stoul(second), true); }},  // tick <row>
@@ -304,7 +299,7 @@ class PageScript : public CaseTest, public ScriptWindows {
         {"header", [&] { filesPage().lstProjectFiles.onColumnClick(std::stoi(second)); }},
         {"tab", [&] { optionsPage().tabOptions.onClick(std::stoul(second)); }},
         {"style", [&] {  // style click|double <entry>
-           words >> n;
+           const std::size_t n = std::stoul(word(verb, 2));
            second == "click" ? optionsPage().flbRoutines.onClick(n) : optionsPage().flbRoutines.onDblClick(n);
          }},
         {"answer", [&] { dialogs.inputAnswers.push_back(arg); }},
@@ -316,20 +311,15 @@ class PageScript : public CaseTest, public ScriptWindows {
         {"clock minute", [&] { clock.time.minute = std::stoi(arg); }},
         {"guide", [&] { workspace.guideFolder = std::string(QUILLMERE_SOURCE_DIR) + "/docs/help/"; }},
         {"F1", [&] {  // F1, or F1 <button>: with that button focused
-           const auto focused = std::map<std::string, const Button*>{
-               {"cmdLoad2", &projectPage().cmdLoad2}, {"cmdBack1", &filesPage().cmdBack1},
-               {"cmdLoad4", &optionsPage().cmdLoad4}, {"cmdBack3", &applyPage().cmdBack3}};
            view.helpTargets.clear();
-           wizard->F1(second.empty() ? 0 : focused.at(second)->helpTopic);
+           wizard->F1(second.empty() ? 0 : controls().at(second).helpTopic);
          }},
     };
     lookUp(actions, verb)();
   }
 
   std::string shown(const std::string& key) override {
-    std::istringstream words(key);
-    std::string first, second;
-    words >> first >> second;
+    const std::string second = word(key, 1);
     const auto all = controls();
     if (const auto control = all.find(key); control != all.end()) return control->second.shown();
     const std::map<std::string, std::function<std::string()>> keys = {
@@ -379,9 +369,7 @@ class PageScript : public CaseTest, public ScriptWindows {
         {"editor", [&] { return yesNo(wizard->editor().visible()); }},
         {"setting", [&] { return GetSettingString(settings, HKEY_CURRENT_USER, SettingsKey() + "\\Settings", second, "<missing>"); }},
         {"setting number", [&] {  // setting number <name>: -1 when missing
-           std::string name;
-           words >> name;
-           return std::to_string(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsValuesKey(), name, -1));
+           return std::to_string(GetSettingNumber(settings, HKEY_CURRENT_USER, SettingsValuesKey(), word(key, 2), -1));
          }},
         {"settings written", [&] { return std::to_string(settings.writes()); }},
         {"recent", [&] {  // as the settings hold it: "Number", then values 1..Number

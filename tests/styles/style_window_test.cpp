@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <filesystem>
 #include <sstream>
 
@@ -29,34 +28,6 @@ using testing::lookUp;
 using testing::Names;
 using testing::split;
 using testing::yesNo;
-
-class ScriptedDialogs final : public CancellingDialogs {
- public:
-  std::deque<std::optional<std::string>> answers;  // nothing = cancelled
-  std::deque<Names> fileAnswers;                   // none = cancelled
-  Names messages, questions, fileRequests;         // "title: text" each
-
-  void messageBox(std::string_view text, std::string_view title) override {
-    messages.push_back(std::string(title) + ": " + std::string(text));
-  }
-  Names openFile(const FileDialogRequest& request) override {
-    fileRequests.push_back(request.filter + " in " + request.initialFolder + (request.allowMultiple ? ", several" : ""));
-    return next(fileAnswers).value_or(Names{});
-  }
-  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title, std::string_view) override {
-    questions.push_back(std::string(title) + ": " + std::string(prompt));
-    return next(answers).value_or(std::nullopt);
-  }
-
- private:
-  template <typename T>
-  static std::optional<T> next(std::deque<T>& queue) {
-    if (queue.empty()) return std::nullopt;
-    T front = queue.front();
-    queue.pop_front();
-    return front;
-  }
-};
 
 const char* const kTabs[] = {"first", "last", "files"};
 const char* const kFocus[] = {"text", "files", "tabs"};  // in EditorFocus's order
@@ -242,7 +213,7 @@ class Windows final : public testing::ScriptWindows {
   testing::TempFolder folder_;
   testing::FaultyFileSystem files_;
   Workspace workspace_{files_, folder_.path(), folder_.path()};
-  ScriptedDialogs dialogs_;
+  testing::ScriptDialogs dialogs_;
   StyleEditor editor_{workspace_, dialogs_};
   std::optional<StyleLibrary> list_;
   Names remembered_, progress_, opened_;

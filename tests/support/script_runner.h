@@ -4,6 +4,7 @@
 // checks is compared as one text, so that a failure shows every key of it.
 #pragma once
 
+#include <deque>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -12,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/view_services.h"
 #include "support/case_file.h"
 
 namespace qm::testing {
@@ -45,6 +47,35 @@ class ScriptWindows {
   virtual void act(const std::string& action) = 0;
   virtual std::string shown(const std::string& key) = 0;
   virtual std::string expected(const std::string& value) { return value; }  // what a written value stands for
+};
+
+// Dialogs that answer from a script and keep what they were asked.
+class ScriptDialogs : public CancellingDialogs {
+ public:
+  std::deque<std::optional<std::string>> answers;  // nothing = cancelled
+  std::deque<Names> fileAnswers;                   // none = cancelled
+  Names messages, questions, fileRequests;         // "title: text" each
+
+  void messageBox(std::string_view text, std::string_view title) override {
+    messages.push_back(std::string(title) + ": " + std::string(text));
+  }
+  Names openFile(const FileDialogRequest& request) override {
+    fileRequests.push_back(request.filter + " in " + request.initialFolder + (request.allowMultiple ? ", several" : ""));
+    return next(fileAnswers).value_or(Names{});
+  }
+  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title, std::string_view) override {
+    questions.push_back(std::string(title) + ": " + std::string(prompt));
+    return next(answers).value_or(std::nullopt);
+  }
+
+ private:
+  template <typename T>
+  static std::optional<T> next(std::deque<T>& queue) {
+    if (queue.empty()) return std::nullopt;
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+  }
 };
 
 // Runs the actions in order; at each group of checks, what `shown` gives

@@ -4,7 +4,6 @@
 // scripts in tests/data/wizard.
 #include <QTest>
 #include <QtWidgets>
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -12,6 +11,7 @@
 #include "platform/memory_settings.h"
 #include "settings/registry.h"
 #include "support/run_fakes.h"
+#include "support/script_runner.h"
 #include "support/temp_folder.h"
 #include "ui/clickable_label.h"
 #include "ui/eliding_widgets.h"
@@ -28,15 +28,8 @@ namespace {
 
 // Dialogs that answer from a script, except the roll-back warning: the real
 // window, so that a test can click it.
-class UiDialogs final : public CancellingDialogs {
+class UiDialogs final : public ScriptDialogs {
  public:
-  std::deque<std::vector<std::string>> fileAnswers;  // empty: cancelled
-  std::vector<std::string> openFile(const FileDialogRequest&) override {
-    if (fileAnswers.empty()) return {};
-    std::vector<std::string> answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
-  }
   bool rollbackWarning(bool& dontShowAgain) override { return real_.rollbackWarning(dontShowAgain); }
 
  private:

@@ -154,11 +154,9 @@ class Windows final : public testing::ScriptWindows {
         {"handler", [&] { return editor_.style().handlerText; }},
         {"files", [&] { return joined(editor_.extraFiles()); }},
         {"selected", [&] {
-           std::string out;
-           for (std::size_t i = 0; i < editor_.extraFiles().size(); ++i) {
-             if (editor_.fileSelected(i)) out += (out.empty() ? "" : " ") + std::to_string(i);
-           }
-           return out;
+           Names out;
+           for (std::size_t i = 0; i < editor_.extraFiles().size(); ++i) if (editor_.fileSelected(i)) out.push_back(std::to_string(i));
+           return joined(out, " ");
          }},
         {"ticks", [&] { return std::to_string(ticks_); }},  // of the variable dump box
         {"list refreshes", [&] { return std::to_string(listRefreshes_); }},

@@ -137,22 +137,21 @@ class PageScript : public CaseTest, public ScriptWindows {
     ApplyPage& a = applyPage();
 // Most controls are known by their own names.
 #define QM_CONTROL(page, name) {#name, controlOf(page.name)}
+#define QM_EVERY_PAGE(page, word) {word " logo", controlOf(page.imgVeltane)}, {word " quit", controlOf(page.cmdQuit)}
     return {
-        QM_CONTROL(p, lblTitles5), QM_CONTROL(p, lblProjectDetails), QM_CONTROL(p, cmbRecent), QM_CONTROL(p, cmdBrowse),
+        QM_EVERY_PAGE(p, "project"), QM_CONTROL(p, lblTitles5), QM_CONTROL(p, lblProjectDetails), QM_CONTROL(p, cmbRecent),
         QM_CONTROL(p, cmdLoad2), QM_CONTROL(p.rollBack, shpRollBack), QM_CONTROL(p.rollBack, lblTitles9),
-        QM_CONTROL(p.rollBack, cmbBackups), QM_CONTROL(p.rollBack, cmdRollback), {"project logo", controlOf(p.imgVeltane)},
-        {"project quit", controlOf(p.cmdQuit)},
+        QM_CONTROL(p.rollBack, cmbBackups), QM_CONTROL(p.rollBack, cmdRollback), QM_EVERY_PAGE(f, "files"),
         QM_CONTROL(f, lblNoFiles), QM_CONTROL(f, cmdSelectAll), QM_CONTROL(f, cmdBack1), QM_CONTROL(f, cmdLoad3),
-        {"files logo", controlOf(f.imgVeltane)}, {"files quit", controlOf(f.cmdQuit)},
-        QM_CONTROL(o, lblTitles6), QM_CONTROL(o, optAdd), QM_CONTROL(o, optDelete), QM_CONTROL(o, optBackup),
-        QM_CONTROL(o, optNew), QM_CONTROL(o, txtNewLoc), QM_CONTROL(o, cmdNewBrowse), QM_CONTROL(o, chkCompile),
-        QM_CONTROL(o, cmdNewStyle), QM_CONTROL(o, cmdDeleteStyle), QM_CONTROL(o, chkIgnoreTags),
+        QM_EVERY_PAGE(o, "options"), QM_CONTROL(o, lblTitles6), QM_CONTROL(o, optAdd), QM_CONTROL(o, optDelete),
+        QM_CONTROL(o, optBackup), QM_CONTROL(o, optNew), QM_CONTROL(o, txtNewLoc), QM_CONTROL(o, cmdNewBrowse),
+        QM_CONTROL(o, chkCompile), QM_CONTROL(o, cmdNewStyle), QM_CONTROL(o, cmdDeleteStyle), QM_CONTROL(o, chkIgnoreTags),
         QM_CONTROL(o, chkIgnoreExisting), QM_CONTROL(o, txtIgnore), QM_CONTROL(o, chkNumbers), QM_CONTROL(o, txtStartFrom),
         QM_CONTROL(o, chkVarDump), QM_CONTROL(o, chkAllProcedures), QM_CONTROL(o, cmdBack2), QM_CONTROL(o, cmdLoad4),
-        {"options logo", controlOf(o.imgVeltane)}, {"options quit", controlOf(o.cmdQuit)},
-        QM_CONTROL(a, lblTitles4), QM_CONTROL(a, lblTitles12), QM_CONTROL(a, cmdBegin), QM_CONTROL(a, cmdBack3),
-        QM_CONTROL(a, cmdPreview), {"apply logo", controlOf(a.imgVeltane)}, {"apply quit", controlOf(a.cmdQuit)},
+        QM_EVERY_PAGE(a, "apply"), QM_CONTROL(a, lblTitles12), QM_CONTROL(a, cmdBegin), QM_CONTROL(a, cmdBack3),
+        QM_CONTROL(a, cmdPreview),
     };
+#undef QM_EVERY_PAGE
 #undef QM_CONTROL
   }
 
@@ -287,7 +286,6 @@ class PageScript : public CaseTest, public ScriptWindows {
            found->second.press();
          }},
         {"type", [&] { textBox(second).text = arg; }},
-        {"leave", [&] { fire(textBox(second).onLostFocus); }},
         {"enter", [&] { fire(textBox(second).onGotFocus); }},
         {"pick", [&] {  // pick cmbRecent|cmbBackups <entry>
            DropDownList& list = second == "cmbRecent" ? projectPage().cmbRecent : projectPage().rollBack.cmbBackups;

@@ -163,38 +163,6 @@ TEST(Analysis, AppendsToTheListAcrossFilesAndKeepsToSixteenBits) {
   EXPECT_EQ(longList.at(0).lineCount, 32767);
 }
 
-TEST(Insertion, NoFilledLineIsLongerThanVbAccepts) {
-  // A header continued over many lines, with string defaults whose quotes
-  // must stay doubled, joins to far more than one line may hold.
-  std::string input = "Public Function Build( _\r\n";
-  for (int i = 0; i < 60; ++i) input += "    Optional ByVal p" + std::to_string(i) + " As String = \"\"\"x\"\"\", _\r\n";
-  input += "    Optional ByVal last As Long) As String\r\n    Build = p0\r\nEnd Function\r\n";
-  ProcedureList list;
-  recordEveryHeader(input, list);
-  auto pass = InsertionPass::prepare({testing::kDefaultOnError, testing::kDefaultHandler, "0", "Billing", list},
-                                     "modBuild.bas", true, false);
-  ASSERT_TRUE(pass.ok());
-  const InsertionOutcome out = pass->run(input);
-  ASSERT_EQ(out.summary(), "1 out of 1");
-  const std::size_t at = out.text.find("Const sPROCEDURE");
-  ASSERT_NE(at, std::string::npos);
-  const std::string line = out.text.substr(at, out.text.find("\r\n", at) - at);
-  EXPECT_EQ(line.size(), kLongestStyleLine);
-  // The style's other lines stand around it as they were.
-  EXPECT_NE(out.text.find("\r\nOn Error GoTo ErrorHandler\r\nConst sPROJECT as String = \"Billing\"\r\n"
-                          "Const sMODULE as String = \"modBuild.bas\"\r\nConst sPROCEDURE"),
-            std::string::npos);
-  EXPECT_NE(out.text.find("\"\r\nDim sErrorMessage As String\r\n"), std::string::npos);
-  std::string literal = line.substr(line.find('"'));
-  EXPECT_TRUE(literal.size() > 2 && literal.back() == '"' && literal.find("...") != std::string::npos) << literal;
-  // Inside the literal every double quote stands doubled.
-  literal = literal.substr(1, literal.size() - 2);
-  for (auto pair = literal.find("\"\""); pair != std::string::npos; pair = literal.find("\"\"", pair)) {
-    literal.erase(pair, 2);
-  }
-  EXPECT_EQ(literal.find('"'), std::string::npos) << line;
-}
-
 TEST(TagFilling, SurvivesCopies) {
   std::optional<TagTemplate> original(std::in_place, "a<Increment>b", true);
   const TagTemplate copy = *original;

@@ -52,12 +52,9 @@ class Windows final : public testing::ScriptWindows {
     if (withList) list_.emplace(workspace_, editor_, dialogs_);  // takes over styleListChanged
   }
 
-  // An action's first words name it; numbers follow ("insert tag 3 over 14+0"),
-  // and a text after a colon ("type first at 3: <text>").
-  void act(const std::string& action) override {
-    const auto parts = atColon(action);
-    const std::string verb = parts ? parts->first : action;
-    const std::string arg = parts ? testing::caseText(script_, parts->second) : "";
+  // Numbers follow an action's name ("insert tag 3 over 14+0"), a text its colon ("type first at 3: <text>").
+  void act(const std::string& verb, const std::string& text) override {
+    const std::string arg = testing::caseText(script_, text);
     std::istringstream words(verb);
     std::string first, second, over;
     int a = 0, b = 0;

@@ -65,7 +65,9 @@ void runScript(const Case& script, ScriptWindows& windows) {
       }
       expected.clear();
       shown.clear();
-      if (decoded.size() > 2) windows.act(decoded.substr(2));
+      if (decoded.size() <= 2) continue;
+      const auto said = atColon(decoded.substr(2)).value_or(std::pair(decoded.substr(2), std::string()));
+      windows.act(said.first, said.second);
     } else if (const auto check = atColon(decoded)) {
       expected += check->first + ": " + windows.expected(caseText(script, check->second)) + "\n";
       shown += check->first + ": " + windows.shown(check->first) + "\n";

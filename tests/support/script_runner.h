@@ -44,7 +44,8 @@ std::string caseText(const Case& script, const std::string& written);
 class ScriptWindows {
  public:
   virtual ~ScriptWindows() = default;
-  virtual void act(const std::string& action) = 0;
+  // An action's first words name it; a text may follow a colon ("type txtIgnore: 2,5").
+  virtual void act(const std::string& verb, const std::string& text) = 0;
   virtual std::string shown(const std::string& key) = 0;
   virtual std::string expected(const std::string& value) { return value; }  // what a written value stands for
 };
@@ -61,19 +62,18 @@ class ScriptDialogs : public CancellingDialogs {
   }
   Names openFile(const FileDialogRequest& request) override {
     fileRequests.push_back(request.filter + " in " + request.initialFolder + (request.allowMultiple ? ", several" : ""));
-    return next(fileAnswers).value_or(Names{});
+    return next(fileAnswers);
   }
   std::optional<std::string> inputBox(std::string_view prompt, std::string_view title, std::string_view) override {
     questions.push_back(std::string(title) + ": " + std::string(prompt));
-    return next(answers).value_or(std::nullopt);
+    return next(answers);
   }
 
  private:
   template <typename T>
-  static std::optional<T> next(std::deque<T>& queue) {
-    if (queue.empty()) return std::nullopt;
-    T front = queue.front();
-    queue.pop_front();
+  static T next(std::deque<T>& queue) {  // an empty answer, which cancels, once the script has no more
+    T front = queue.empty() ? T{} : std::move(queue.front());
+    if (!queue.empty()) queue.pop_front();
     return front;
   }
 };

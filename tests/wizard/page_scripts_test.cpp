@@ -202,10 +202,8 @@ class PageScript : public CaseTest, public ScriptWindows {
     return text;
   }
 
-  // An action's first words name it; a text follows a colon ("type txtIgnore: 2,5").
-  void act(const std::string& action) override {
-    const auto said = atColon(action).value_or(std::pair(action, std::string()));
-    const std::string verb = said.first, arg = places(said.second), second = word(verb, 1);
+  void act(const std::string& verb, const std::string& text) override {
+    const std::string arg = places(text), second = word(verb, 1);
     const std::map<std::string, std::function<void()>> actions = {
         {"start", [&] { outcome_ = start(CommandLine::fromWords(split(arg))); }},  // start[: <word> | <word> ...]
         {"start text", [&] { outcome_ = start(CommandLine::fromText(arg)); }},  // the one string Windows gives

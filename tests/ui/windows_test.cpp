@@ -112,8 +112,8 @@ QString rows(const QTreeWidget* list) {
   QStringList out;
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
     const QTreeWidgetItem* item = list->topLevelItem(i);
-    out << item->text(0) + "|" + item->text(1) + "|" + item->text(2) + "|" +
-               (item->checkState(0) == Qt::Checked ? "x" : "-");
+    const QString tick = item->checkState(0) == Qt::Checked ? "x" : "-";
+    out << QStringList{item->text(0), item->text(1), item->text(2), tick}.join("|");
   }
   return out.join("; ");
 }

@@ -35,11 +35,12 @@ namespace {
 
 // What a person sees of a control, in a few words: a caption or a box's
 // text, "[x]" or "[ ]" for a check box, "(o)" or "( )" for an option button,
-// with " (disabled)" and " (hidden)" after it; what pressing it does; a button's help topic.
+// with " (disabled)" and " (hidden)" after it; what pressing it does; a button's help topic; a text box.
 struct Control {
   std::function<std::string()> shown;
   std::function<void()> press;
   int helpTopic = 0;
+  TextBox* box = nullptr;
 };
 std::string seen(std::string text, bool enabled, bool visible) {
   return text + (enabled ? "" : " (disabled)") + (visible ? "" : " (hidden)");
@@ -49,7 +50,7 @@ Control controlOf(Button& c) {
 }
 Control controlOf(Label& c) { return {[&c] { return seen(c.caption, true, c.visible); }, nullptr}; }
 Control controlOf(Shape& c) { return {[&c] { return std::string(c.visible ? "shown" : "(hidden)"); }, nullptr}; }
-Control controlOf(TextBox& c) { return {[&c] { return seen(c.text, c.enabled, true); }, nullptr}; }
+Control controlOf(TextBox& c) { return {[&c] { return seen(c.text, c.enabled, true); }, nullptr, 0, &c}; }
 Control controlOf(DropDownList& c) { return {[&c] { return seen(c.text(), c.enabled, c.visible); }, nullptr}; }
 Control controlOf(OptionButton& c) {
   return {[&c] { return seen(c.selected ? "(o)" : "( )", c.enabled, true); }, [&c] { fire(c.onClick); }};
@@ -156,9 +157,7 @@ class PageScript : public CaseTest, public ScriptWindows {
   }
 
   TextBox& textBox(const std::string& name) {
-    if (name == "txtIgnore") return optionsPage().txtIgnore;
-    if (name == "txtStartFrom") return optionsPage().txtStartFrom;
-    if (name == "txtNewLoc") return optionsPage().txtNewLoc;
+    if (TextBox* box = controls().at(name).box) return *box;
     throw std::invalid_argument("no text box " + name);
   }
 

@@ -228,10 +228,8 @@ class PageScript : public CaseTest, public ScriptWindows {
            root.write(arg + "/touch", "");
            std::filesystem::remove(root.file(arg + "/touch"));
          }},
-        {"write", [&] {  // write: <path> = <text>, or = @<name of the case's text>
-           const std::string value = arg.substr(arg.find(" = ") + 3);
-           root.write(arg.substr(0, arg.find(" = ")), caseText(c, value));
-         }},
+        // write: <path> = <text>, or = @<name of the case's text>
+        {"write", [&] { root.write(arg.substr(0, arg.find(" = ")), caseText(c, arg.substr(arg.find(" = ") + 3))); }},
         {"folder", [&] { root.makeFolder(arg); }},
         {"copy data", [&] {  // copy data: <folder of tests/data>, into projects/
            std::filesystem::copy(std::string(QUILLMERE_SOURCE_DIR) + "/tests/data/" + arg, place("projects/" + arg),
@@ -262,10 +260,8 @@ class PageScript : public CaseTest, public ScriptWindows {
                       project + "Name=\"" + name + "\"\r\nMajorVer=1\r\nMinorVer=0\r\nRevisionVer=0\r\n");
          }},
         {"module", [&] {  // module: <path> = <name> <procedures>/<handled>
-           std::istringstream fields(arg.substr(arg.find(" = ") + 3));
-           std::string name, counts;
-           fields >> name >> counts;
-           root.write(arg.substr(0, arg.find(" = ")), moduleText(name, counts));
+           const std::string fields = arg.substr(arg.find(" = ") + 3);
+           root.write(arg.substr(0, arg.find(" = ")), moduleText(word(fields, 0), word(fields, 1)));
          }},
         {"watch", [&] { onYield = [this] { watched_.insert(shown("list")); }; }},  // the list and bar at each yield
         {"browse", [&] { browseTo(arg); }},

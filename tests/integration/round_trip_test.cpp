@@ -34,7 +34,7 @@ Problems rollBackToTheFirstRun(RunBench& bench, const std::map<std::string, std:
   const auto found = std::find(list.entries.begin(), list.entries.end(), "Backup on 05 Dec at 14:03:27");
   if (found == list.entries.end()) return {"the first run's backup is not offered"};
   list.selected = static_cast<std::size_t>(found - list.entries.begin());
-  bench.dialogs.script.answerOk = true;
+  bench.dialogs.answerOk = true;
   wizard.projectPage.cmdRollback_Click();
   Problems out;
   if (!wizard.session.bProceed) out.push_back("the roll back did not take place");

@@ -65,7 +65,7 @@ class RunBench {
   MemorySettings settings;
   FixedClock clock;
   RecordingLauncher launcher;
-  WizardDialogs dialogs;
+  ScriptedDialogs dialogs;
   WizardView view;
   std::unique_ptr<Wizard> wizard;
   std::string projectFile;    // native

@@ -89,8 +89,12 @@ class ScriptedDialogs final : public Dialogs {
     if (answer.empty()) return {};
     return {answer};
   }
-  std::optional<std::string> inputBox(std::string_view, std::string_view, std::string_view) override {
-    return std::nullopt;
+  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title, std::string_view) override {
+    prompts.push_back(std::string(title) + ": " + std::string(prompt));
+    if (inputAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = std::move(inputAnswers.front());
+    inputAnswers.pop_front();
+    return answer;
   }
   bool rollbackWarning(bool& dontShowAgain) override {
     ++warnings;
@@ -106,6 +110,8 @@ class ScriptedDialogs final : public Dialogs {
 
   std::deque<std::string> fileAnswers;  // "" stands for a cancelled dialog
   std::deque<std::string> folderAnswers;
+  std::deque<std::optional<std::string>> inputAnswers;  // nothing: cancelled
+  std::vector<std::string> prompts;                     // "title: prompt" each
   bool answerOk = false;
   bool tickDontShowAgain = false;
   std::vector<std::string> messages;

@@ -110,7 +110,7 @@ class PageScript : public CaseTest, public ScriptWindows {
   std::string billing() const { return place("projects/Billing/Billing.vbp"); }
 
   void browseTo(const std::string& path) {
-    dialogs.script.fileAnswers.push_back(path);
+    dialogs.fileAnswers.push_back(path);
     wizard->projectPage.cmdBrowse_Click();
   }
   ProjectPage& projectPage() { return wizard->projectPage; }
@@ -125,7 +125,7 @@ class PageScript : public CaseTest, public ScriptWindows {
   MemorySettings settings;
   FixedClock clock;
   RecordingLauncher launcher;
-  WizardDialogs dialogs;
+  ScriptedDialogs dialogs;
   WizardView view;
   int yields = 0;
   std::function<void()> onYield;  // what a script looks at whenever the wizard yields
@@ -294,7 +294,7 @@ class PageScript : public CaseTest, public ScriptWindows {
            second == "click" ? optionsPage().flbRoutines.onClick(n) : optionsPage().flbRoutines.onDblClick(n);
          }},
         {"answer", [&] { dialogs.inputAnswers.push_back(arg); }},
-        {"cancel", [&] { dialogs.script.answerOk = false; }},
+        {"cancel", [&] { dialogs.answerOk = false; }},
         {"no warning", [&] { wizard->session.bShowWarning = false; }},
         {"save as", [&] { wizard->editor().saveAs(); }},
         {"new location", [&] { optionsPage().setNewLocation(arg); }},
@@ -376,9 +376,9 @@ class PageScript : public CaseTest, public ScriptWindows {
         {"backups", [&] { return joined(projectPage().rollBack.cmbBackups.entries); }},
         {"requests", [&] { return joined(view.requests); }},
         {"prompts", [&] { return joined(dialogs.prompts); }},
-        {"warnings", [&] { return std::to_string(dialogs.script.warnings); }},
+        {"warnings", [&] { return std::to_string(dialogs.warnings); }},
         {"file dialog", [&] {
-           const FileDialogRequest& r = dialogs.script.requests.back();
+           const FileDialogRequest& r = dialogs.requests.back();
            return r.title + " | " + r.filter + " | " + r.initialFolder + (r.allowMultiple ? " | several" : "");
          }},
         {"file", [&] { return root.exists(key.substr(5)) ? root.read(key.substr(5)) : "<none>"; }},

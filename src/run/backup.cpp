@@ -143,11 +143,6 @@ std::vector<std::string> topLevelFiles(const FileSystem& files, std::string_view
   return names;
 }
 
-ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder,
-                             const std::set<std::string>& leaveOut) {
-  return copyProjectFiles(files, topLevelFiles(files, sourceFolder), sourceFolder, destinationFolder, leaveOut);
-}
-
 ProjectCopy copyProjectFiles(FileSystem& files, const std::vector<std::string>& names, std::string_view sourceFolder,
                              std::string_view destinationFolder, const std::set<std::string>& leaveOut) {
   ProjectCopy report;

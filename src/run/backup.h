@@ -88,16 +88,14 @@ struct ProjectCopy {
 // files; read-only files are included.
 std::vector<std::string> topLevelFiles(const FileSystem& files, std::string_view folder);
 
-// Copies every top-level file of `sourceFolder` (but those named in
-// `leaveOut`, lower-cased) into `destinationFolder` under the same name,
-// replacing files of that name, without waiting for the disk: the caller
-// flushes once when all its copies are made. A file that cannot be copied is
-// reported and the others are still copied.
-ProjectCopy copyProjectFiles(FileSystem& files, std::string_view sourceFolder, std::string_view destinationFolder,
-                             const std::set<std::string>& leaveOut = {});
-// The same for the top-level files `names` of `sourceFolder`, as topLevelFiles gave them.
+// Copies the top-level files `names` of `sourceFolder` (as topLevelFiles
+// gives them; but those named in `leaveOut`, lower-cased) into
+// `destinationFolder` under the same name, replacing files of that name,
+// without waiting for the disk: the caller flushes once when all its copies
+// are made. A file that cannot be copied is reported and the others are
+// still copied.
 ProjectCopy copyProjectFiles(FileSystem& files, const std::vector<std::string>& names, std::string_view sourceFolder,
-                             std::string_view destinationFolder, const std::set<std::string>& leaveOut);
+                             std::string_view destinationFolder, const std::set<std::string>& leaveOut = {});
 
 // "uninstall.dat" in one destination folder, appended to line by line. Each
 // change rewrites the whole file atomically, so the record on disk always

@@ -95,7 +95,8 @@ TEST(ProjectCopy, CopiesTopLevelOrdinaryFilesOnly) {
   folder.makeFolder("d");
   folder.write("d/modUtil.bas", "older");
   folder.write("d/Other.txt", "stays");
-  const ProjectCopy copy = copyProjectFiles(files, folder.file("p/"), folder.file("d/"));
+  const std::string p = folder.file("p/");
+  const ProjectCopy copy = copyProjectFiles(files, topLevelFiles(files, p), p, folder.file("d/"));
   EXPECT_EQ(copy.copied, (std::vector<std::string>{"Billing.vbp", "ReadOnly.cls", "modUtil.bas"}));
   EXPECT_TRUE(copy.failed.empty());
   EXPECT_EQ(folder.read("d/modUtil.bas"), "Attribute VB_Name = \"Utilities\"\r\n");

@@ -7,8 +7,6 @@
 #include <set>
 
 #include "engine/insertion.h"
-#include "engine/numbering.h"
-#include "engine/removal.h"
 #include "platform/folder_lock.h"
 #include "platform/lines.h"
 #include "platform/paths.h"
@@ -18,14 +16,14 @@
 #include "run/backup.h"
 #include "run/compile.h"
 #include "run/member_places.h"
+#include "run/member_rewrite.h"
 #include "run/outside_record.h"
+#include "run/second_thread.h"
 #include "vardump/global_variables.h"
 
 namespace qm {
 
 namespace {
-
-constexpr std::int16_t kLineNumberIncrement = 5;
 
 std::vector<std::string> nonEmptyEntries(const std::vector<std::string>& entries) {
   std::vector<std::string> out;
@@ -63,7 +61,7 @@ class UpdateRun {
       } else {
         backUpChangedFiles();
       }
-      for (const std::string& path : c_.options.selectedFiles) processFile(path);
+      processFiles();
       writeResults();
       addExtraFiles();
       writeGlobalVariables();
@@ -107,7 +105,6 @@ class UpdateRun {
   // ------------------------------------------------------------ places
 
   bool isNewCopy() const { return c_.options.saveMode == SaveMode::NewCopy; }
-  HeaderForms headerForms() const { return headerFormsFor(c_.options.allProcedures); }
   FileSystem& files() { return c_.workspace.files; }
   const std::string& projectFolder() const { return c_.project.projectFolder; }
 
@@ -405,11 +402,71 @@ class UpdateRun {
 
   // ------------------------------------------------------------ each file
 
-  void processFile(const std::string& path) {
-    const auto entry = files().lookUp(path);
-    if (!entry || entry->isFolder) return;  // gone since the project was read: passed over
-    if (isGeneratedModule(path)) return;
-    const std::string& name = entry->name;
+  // Each member is read, backed up, rewritten and saved in turn, and the
+  // summary tells of it in that order; but while one member is saved, the
+  // next is already read and rewritten on the second thread. Looking ahead
+  // only reads: every change to the disk keeps its place in the run.
+  void processFiles() {
+    const std::vector<std::string>& selected = c_.options.selectedFiles;
+    for (std::size_t i = 0; i < selected.size(); ++i) {
+      processFile(selected[i], i + 1 < selected.size() ? &selected[i + 1] : nullptr);
+    }
+  }
+
+  // A selected file as the run finds it, and its rewrite once started.
+  struct MemberRead {
+    std::string path;
+    std::optional<DirEntry> entry;
+    std::optional<Result<std::shared_ptr<const std::string>>> source;
+    std::future<MemberRewrite> rewrite;
+  };
+
+  MemberRead lookUpMember(const std::string& path) { return MemberRead{path, files().lookUp(path), {}, {}}; }
+
+  bool worthReading(const MemberRead& member) const {
+    return member.entry && !member.entry->isFolder && !isGeneratedModule(member.path);
+  }
+
+  static Result<std::shared_ptr<const std::string>> shared(Result<std::string> text) {
+    if (!text) return text.status();
+    return std::make_shared<const std::string>(std::move(*text));
+  }
+
+  RewriteSettings rewriteSettings() const {
+    return RewriteSettings{c_.options, c_.project.projectName, c_.procedures, &c_.notes.userTypes};
+  }
+  RewriteStyle styleNow() const { return rewriteStyleFor(c_.options.action, c_.currentStyle()); }
+
+  std::future<MemberRewrite> startRewrite(const MemberRead& member) {
+    return rewriter_.run([settings = rewriteSettings(), style = styleNow(), path = member.path,
+                          name = member.entry->name, text = *member.source]() {
+      return rewriteMember(settings, style, path, name, **text);
+    });
+  }
+
+  // Reads the next member and starts its rewrite with the style as it is now.
+  void readAhead(const std::string& path) {
+    MemberRead next = lookUpMember(path);
+    if (worthReading(next)) {
+      next.source = shared(files().readFile(path));
+      if (*next.source) next.rewrite = startRewrite(next);
+    }
+    ahead_ = std::move(next);
+  }
+
+  MemberRead takeMember(const std::string& path) {
+    if (ahead_ && ahead_->path == path) {
+      MemberRead member = std::move(*ahead_);
+      ahead_.reset();
+      return member;
+    }
+    return lookUpMember(path);
+  }
+
+  void processFile(const std::string& path, const std::string* next) {
+    MemberRead member = takeMember(path);
+    if (!worthReading(member)) return;  // gone since the project was read, or the generated module: passed over
+    const std::string name = member.entry->name;
 
     line("Creating backup of " + name + "...");
     yield();
@@ -418,12 +475,13 @@ class UpdateRun {
       failAdd(failed(unprotectedReason(name)));
       return;
     }
-    auto source = files().readFile(path);
-    if (!source) {
-      failAdd(failed(source.message()));
+    if (!member.source) member.source = shared(files().readFile(path));
+    if (!*member.source) {
+      failAdd(failed(member.source->message()));
       separateLinkedAhead(name, path);
       return;
     }
+    const std::string& source = ***member.source;
     std::string linkedBackup = isNewCopy() ? std::string() : linkedAhead(path);
     if (backup) {
       auto linked = backUpOnReading(path, *backup);
@@ -437,70 +495,40 @@ class UpdateRun {
     add("Done");
     advance();
 
-    std::optional<std::string> result = transform(path, name, *source);
-    if (result && c_.options.action == RunAction::Add) addVariableDump(name, *result);
-    if (result) addLineNumbers(name, *result);
+    if (!member.rewrite.valid()) member.rewrite = startRewrite(member);
+    if (next != nullptr) readAhead(*next);
+    std::optional<std::string> result = report(member, name);
     // A new copy holds every member: one that could not be processed goes
     // there as it was.
-    const bool staged = (result || isNewCopy()) && save(name, path, *source, result ? *result : *source, linkedBackup);
+    const bool staged = (result || isNewCopy()) && save(name, path, source, result ? *result : source, linkedBackup);
     if (!staged && !linkedBackup.empty()) separateBackup(name, path, linkedBackup, false);
   }
 
-  // The insertion's inputs for one member. The one place they are gathered.
-  // `member` is the selected file's path, as the analysis recorded its procedures under.
-  InsertionSources insertionSources(const CodeStyle& style, const std::string& member) const {
-    return InsertionSources{style.onErrorText, style.handlerText, c_.options.minLines, c_.project.projectName,
-                            c_.procedures, member, headerForms()};
-  }
-
-  std::optional<std::string> transform(const std::string& path, const std::string& name, const std::string& text) {
+  // The member's rewrite, told step by step. A rewrite started before a
+  // change of style is made again: the style read after "Analysing" holds.
+  std::optional<std::string> report(MemberRead& member, const std::string& name) {
     line("Analysing " + name + "...");
     yield();
-    std::string summary;
-    std::string result;
-    std::vector<NameClash> clashes;
-    if (c_.options.action == RunAction::Add) {
-      const CodeStyle& style = c_.currentStyle();
-      auto pass = InsertionPass::prepare(insertionSources(style, path), name, c_.options.skipIgnoreTagged,
-                                         c_.options.skipExistingHandlers);
-      if (!pass) {
-        failAdd(failed(pass.message()));
-        return std::nullopt;
-      }
-      InsertionOutcome outcome = pass->run(text);
-      summary = outcome.summary();
-      result = std::move(outcome.text);
-      clashes = std::move(outcome.clashes);
-    } else {
-      auto outcome = RemovalPass().run(text);
-      if (!outcome) {
-        failAdd(failed("Cannot remove inserted code from '" + path + "': " + outcome.message()));
-        return std::nullopt;
-      }
-      summary = decimal(outcome->ssMarkers);
-      result = std::move(outcome->text);
+    const RewriteStyle style = styleNow();
+    MemberRewrite rewrite = member.rewrite.get();
+    if (rewrite.style != style) rewrite = rewriteMember(rewriteSettings(), style, member.path, name, ***member.source);
+    if (!rewrite.failure.empty()) {
+      failAdd(failed(rewrite.failure));
+      return std::nullopt;
     }
-    add("Done (" + summary + " procedures updated)");
-    for (const NameClash& clash : clashes) line(nameClashLine(name, clash));
+    add("Done (" + rewrite.summary + " procedures updated)");
+    for (const NameClash& clash : rewrite.clashes) line(nameClashLine(name, clash));
     advance();
-    return result;
-  }
-
-  void addVariableDump(const std::string& name, std::string& text) {
-    const DumpOptions options{name, c_.options.skipIgnoreTagged, c_.options.variableDump, &c_.notes.userTypes,
-                              headerForms()};
-    text = VariableDumpPass(options).run(text, c_.dump);
-    advance();
-  }
-
-  void addLineNumbers(const std::string& name, std::string& text) {
-    if (!c_.options.addLineNumbers) return;
-    line("Adding line numbers to " + name + "...");
-    NumberingOutcome numbered =
-        NumberingPass(c_.options.lineNumberStart, kLineNumberIncrement, headerForms()).run(text);
-    if (!numbered.alreadyNumbered && numbered.numberedLines > 0) text = std::move(numbered.text);
-    add("Success");
-    advance();
+    if (c_.options.action == RunAction::Add) {
+      c_.dump.append(rewrite.dump);
+      advance();
+    }
+    if (c_.options.addLineNumbers) {
+      line("Adding line numbers to " + name + "...");
+      add("Success");
+      advance();
+    }
+    return std::move(rewrite.text);
   }
 
   // A processed member's path inside the new copy: as the copy places it,
@@ -699,6 +727,8 @@ class UpdateRun {
   std::map<std::string, std::string> linkedAhead_;   // Backup: member from outside -> its backup, a second name
   std::map<std::string, std::string> newCopyPlaces_;  // NewCopy: lower-cased folded member path -> its path in the copy
   std::vector<StagedResult> staged_;
+  std::optional<MemberRead> ahead_;  // the next member, read and being rewritten
+  SecondThread rewriter_;  // last, so that its jobs end before the rest goes
 };
 
 }  // namespace

@@ -21,6 +21,22 @@ void DumpState::clear() {
   localDumpUsed = false;
 }
 
+bool DumpState::full() const { return globalCount == std::numeric_limits<std::int16_t>::max(); }
+
+void DumpState::append(const DumpState& later) {
+  localDumpUsed = localDumpUsed || later.localDumpUsed;
+  if (later.globalCount <= std::numeric_limits<std::int16_t>::max() - globalCount) {
+    globalLines += later.globalLines;
+    globalCount = static_cast<std::int16_t>(globalCount + later.globalCount);
+    return;
+  }
+  for (std::size_t start = 0; start < later.globalLines.size() && !full(); ++globalCount) {
+    const std::size_t end = later.globalLines.find("\r\n", start) + 2;
+    globalLines.append(later.globalLines, start, end - start);
+    start = end;
+  }
+}
+
 namespace {
 
 // The file name without its extension: what a module is called when its
@@ -161,7 +177,7 @@ class FileDump {
     const std::string module = vbName_ ? *vbName_ : std::string(fileStem(options_.fileName));
     if (!isPlainIdentifier(module, /*allowTypeCharacter=*/false)) return;
     for (const auto& name : publicNames_) {
-      if (state_.globalCount == std::numeric_limits<std::int16_t>::max()) return;
+      if (state_.full()) return;
       appendPublicReportLine(state_.globalLines, module, name);
       ++state_.globalCount;
     }

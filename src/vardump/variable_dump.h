@@ -34,6 +34,10 @@ struct DumpState {
   std::int16_t globalCount = 0;   // how many lines globalLines holds
   bool localDumpUsed = false;     // some tag received report lines for local variables
   void clear();
+  // The report counts its lines in a VB Integer, so it holds no more than fit.
+  bool full() const;
+  // Adds what a later file's dump found, as much of it as still fits.
+  void append(const DumpState& later);
 };
 
 struct DumpOptions {

@@ -63,16 +63,38 @@ TEST_P(VariableDump, FillsTheTagsAndCollectsThePublicVariables) {
 
 QM_CASES_FROM(VariableDump, "vardump/variable_dump.txt");
 
-TEST(PublicVariables, AccumulateOverFilesInOrderUntilCleared) {
-  DumpState state;
+// The run dumps each member into a state of its own, on a second thread,
+// and adds those states in order: the report must be the one that a single
+// state gathers file after file, at its limit too.
+TEST(PublicVariables, AddedFileByFileAreWhatOneStateGathersInOrder) {
   const std::set<std::string> none;
-  VariableDumpPass(DumpOptions{"modA.bas", false, true, &none})
-      .run(crlf({"Attribute VB_Name = \"modA\"", "Public x As Long"}), state);
-  VariableDumpPass(DumpOptions{"frmB.frm", false, true, &none})
-      .run(crlf({"Attribute VB_Name = \"frmB\"", "Sub A()", "Dim n As Long", "<Variable_Dump>", "End Sub", "Public y As Long"}), state);
-  EXPECT_EQ(state.globalLines, report("modA.x") + report("frmB.y"));
-  EXPECT_EQ(state.globalCount, 2);
-  EXPECT_TRUE(state.localDumpUsed);
+  const std::string modA = crlf({"Attribute VB_Name = \"modA\"", "Public x As Long", "Public z As Long"});
+  const std::string frmB =
+      crlf({"Attribute VB_Name = \"frmB\"", "Sub A()", "Dim n As Long", "<Variable_Dump>", "End Sub", "Public y As Long"});
+  const auto dump = [&none](const char* file, const std::string& text, DumpState& state) {
+    VariableDumpPass(DumpOptions{file, false, true, &none}).run(text, state);
+  };
+  for (const int before : {0, 32765, 32766, 32767}) {
+    DumpState start;
+    for (int i = 0; i < before; ++i) start.globalLines += report("modZ.w");
+    start.globalCount = static_cast<std::int16_t>(before);
+    DumpState together = start;
+    dump("modA.bas", modA, together);
+    dump("frmB.frm", frmB, together);
+    DumpState a, b, added = start;
+    dump("modA.bas", modA, a);
+    dump("frmB.frm", frmB, b);
+    added.append(a);
+    added.append(b);
+    EXPECT_EQ(added.globalLines, together.globalLines) << before;
+    EXPECT_EQ(added.globalCount, together.globalCount) << before;
+    EXPECT_TRUE(added.localDumpUsed);
+    if (before == 0) {
+      EXPECT_EQ(added.globalLines, report("modA.x") + report("modA.z") + report("frmB.y"));
+    }
+  }
+  DumpState state;
+  dump("frmB.frm", frmB, state);
   state.clear();
   EXPECT_EQ(state.globalLines, "");
   EXPECT_EQ(state.globalCount, 0);

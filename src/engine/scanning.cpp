@@ -49,8 +49,11 @@ std::optional<int> headerKeyword(std::string_view text) {
   if (text.empty()) return std::nullopt;
   const char first = asciiLower(text[0]);
   if (first != 'p' && first != 's' && first != 'f') return std::nullopt;
+  // No two keywords match one text, so only those of its first two letters are tried.
+  const char second = text.size() > 1 ? asciiLower(text[1]) : '\0';
   for (std::size_t i = 0; i < kHeaderKeywords.size(); ++i) {
-    if (beginsWithWord(text, kHeaderKeywords[i])) return static_cast<int>(i);
+    const std::string_view keyword = kHeaderKeywords[i];
+    if (keyword[0] == first && keyword[1] == second && beginsWithWord(text, keyword)) return static_cast<int>(i);
   }
   return std::nullopt;
 }

@@ -35,14 +35,6 @@ std::string_view trimSpaces(std::string_view text) {
   return text.substr(begin, end - begin);
 }
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (asciiLower(text[i]) != asciiLower(prefix[i])) return false;
-  }
-  return true;
-}
-
 bool equalsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && startsWithNoCase(a, b);
 }
@@ -95,9 +87,6 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
   return out;
 }
 
-bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-bool isWordChar(char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '_'; }
 
 double roundHalfEven(double value) { return std::nearbyint(value); }
 

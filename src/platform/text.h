@@ -30,7 +30,14 @@ std::string_view skipBlanks(std::string_view text);
 std::string_view trimBlanks(std::string_view text);
 
 // True when `text` begins with `prefix`, ignoring ASCII letter case.
-bool startsWithNoCase(std::string_view text, std::string_view prefix);
+// Inline: every pass asks it of nearly every line.
+inline bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (asciiLower(text[i]) != asciiLower(prefix[i])) return false;
+  }
+  return true;
+}
 bool equalsNoCase(std::string_view a, std::string_view b);
 bool endsWith(std::string_view text, std::string_view suffix);
 bool startsWith(std::string_view text, std::string_view prefix);
@@ -43,10 +50,10 @@ std::string replaceAllNoCase(std::string_view text, std::string_view tag, std::s
 // Replaces every occurrence of `from` (case counting) by `to`.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 
-bool isAsciiLetter(char c);
-bool isAsciiDigit(char c);
+inline bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 // Letters, digits and the underscore: the characters that continue a VB word.
-bool isWordChar(char c);
+inline bool isWordChar(char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '_'; }
 
 // VB's "round half to even" for a double.
 double roundHalfEven(double value);

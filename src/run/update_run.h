@@ -20,6 +20,9 @@
 // gets a copy of its own instead, so that no later change made inside the
 // member's file can reach its backup (only a crash between a backup and
 // the batch's renames can leave a backup that is still a second name).
+// While one member is saved, the next is already read and rewritten on a
+// second thread; only reads are made ahead, so every change to the disk and
+// every summary line keeps its place.
 //
 // A file operation that fails is reported in the summary with the file and
 // the reason; that file is left exactly as it was and the run goes on with

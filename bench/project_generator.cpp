@@ -1,5 +1,6 @@
 #include "project_generator.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -189,6 +190,8 @@ void writeProject(const GeneratedProject& project, const std::string& folder) {
 
 ProjectOnDisk::ProjectOnDisk(const std::string& name, int fileCount, int totalLines)
     : project_(generateProject(fileCount, totalLines)),
+      bytes_(project_.totalBytes()),
+      lines_(project_.totalLines()),
       root_(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()))) {
   std::filesystem::remove_all(root_);
   std::filesystem::create_directories(root_ / "program");
@@ -196,6 +199,11 @@ ProjectOnDisk::ProjectOnDisk(const std::string& name, int fileCount, int totalLi
 }
 
 ProjectOnDisk::~ProjectOnDisk() { std::filesystem::remove_all(root_); }
+
+void ProjectOnDisk::dropContents() {
+  project_ = GeneratedProject{};
+  ::malloc_trim(0);
+}
 
 std::filesystem::path ProjectOnDisk::nextFolder(const std::string& prefix) {
   return root_ / (prefix + "-" + std::to_string(++copies_));

@@ -46,6 +46,12 @@ class ProjectOnDisk {
   ProjectOnDisk& operator=(const ProjectOnDisk&) = delete;
 
   const GeneratedProject& project() const { return project_; }
+  std::size_t totalBytes() const { return bytes_; }
+  std::size_t totalLines() const { return lines_; }
+  // Gives the members' texts back to the system, for a bench that only
+  // needs the files on disk: a child process started by fork counts the
+  // pages it inherits from this one in its peak memory.
+  void dropContents();
   const std::filesystem::path& root() const { return root_; }
   std::filesystem::path original() const { return root_ / "original"; }
   // The next folder name for a copy ("<prefix>-1", "<prefix>-2", ...) and a copy of the original in it.
@@ -54,6 +60,8 @@ class ProjectOnDisk {
 
  private:
   GeneratedProject project_;
+  std::size_t bytes_ = 0;
+  std::size_t lines_ = 0;
   std::filesystem::path root_;
   int copies_ = 0;
 };

@@ -31,6 +31,7 @@ struct DirEntry {
   bool isFolder = false;
   bool isHidden = false;  // names starting with "." on POSIX systems, the hidden attribute on Windows
   bool isLink = false;    // a symbolic link; isFolder tells what it points to
+  bool isReadOnly = false;  // a file the system will not let be replaced or deleted (look-ups only)
   std::int64_t modifiedNanoseconds = 0;  // last change, since the epoch (listings only)
 };
 

@@ -37,6 +37,10 @@ Status missing(std::string_view what, std::string_view path) {
 
 constexpr std::string_view kStagedMark = "\x01staged:";
 
+Status readOnly(std::string_view what, std::string_view path) {
+  return Status::failure(std::string(what) + " '" + std::string(path) + "': the file is read-only");
+}
+
 }  // namespace
 
 bool PreviewFileSystem::underRemovedFolder(const std::string& place) const {
@@ -51,12 +55,19 @@ bool PreviewFileSystem::folderExists(const std::string& folderPlace) const {
   return disk_.isFolder(folderPlace);
 }
 
+bool PreviewFileSystem::readOnlyOnDisk(std::string_view path, bool ownEntry) const {
+  if (findPlace(files_, place(path)) != files_.end()) return false;
+  const auto entry = disk_.lookUp(path);
+  return entry && entry->isReadOnly && !(ownEntry && entry->isLink);
+}
+
 Status PreviewFileSystem::record(std::string_view path, std::string content) {
   const std::string at = place(path);
   if (!folderExists(parentPlace(at))) return missing("Cannot write", path);
   if (const auto entry = lookUp(path); entry && entry->isFolder) {
     return Status::failure("Cannot write '" + std::string(path) + "': Is a directory");
   }
+  if (readOnlyOnDisk(path)) return readOnly("Cannot replace", path);
   auto found = findPlace(files_, at);
   if (found != files_.end()) {
     found->second.content = std::move(content);
@@ -96,6 +107,7 @@ Status PreviewFileSystem::linkFile(std::string_view source, std::string_view tar
 
 Result<std::string> PreviewFileSystem::stageBeside(std::string_view target, std::string_view content) {
   if (!folderExists(parentPlace(place(target)))) return missing("Cannot write beside", target);
+  if (readOnlyOnDisk(target)) return readOnly("Cannot replace", target);
   std::string name = std::string(kStagedMark) + std::to_string(nextStaged_++);
   staged_[name] = std::string(content);
   return name;
@@ -118,12 +130,19 @@ Status PreviewFileSystem::moveFile(std::string_view source, std::string_view tar
   auto content = readFile(source);
   if (!content) return content.status();
   if (Status recorded = record(target, std::move(*content)); !recorded) return recorded;
-  return removeFile(source);
+  forget(source);  // a rename takes a read-only file along
+  return {};
 }
 
 Status PreviewFileSystem::removeFile(std::string_view path) {
   const auto entry = lookUp(path);
   if (!entry || entry->isFolder) return missing("Cannot delete", path);
+  if (readOnlyOnDisk(path, true)) return readOnly("Cannot delete", path);
+  forget(path);
+  return {};
+}
+
+void PreviewFileSystem::forget(std::string_view path) {
   const std::string at = place(path);
   auto found = findPlace(files_, at);
   if (found != files_.end()) {
@@ -131,7 +150,6 @@ Status PreviewFileSystem::removeFile(std::string_view path) {
   } else {
     files_[at].content.reset();
   }
-  return {};
 }
 
 Status PreviewFileSystem::createFolder(std::string_view path) {

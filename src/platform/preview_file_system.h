@@ -7,8 +7,8 @@
 // Paths are keyed by the place they name (the underlying file system's
 // resolved path), so "\" and "/", a different letter case or a detour
 // through ".." all reach the same recorded file, as they reach the same file
-// on the disk. A read-only file is not recognised here: a write the disk
-// would refuse is recorded like any other.
+// on the disk. A read-only file of the disk is refused as the disk refuses
+// it, so that a preview never shows a change the run could not make.
 #pragma once
 
 #include <map>
@@ -63,6 +63,11 @@ class PreviewFileSystem final : public FileSystem {
   bool folderExists(const std::string& place) const;
   bool underRemovedFolder(const std::string& place) const;
   Status record(std::string_view path, std::string content);
+  // A file of the disk that the preview has not written and that the disk
+  // would not let be replaced (or, with `ownEntry`, deleted: a link itself
+  // is never read-only).
+  bool readOnlyOnDisk(std::string_view path, bool ownEntry = false) const;
+  void forget(std::string_view path);
 
   const FileSystem& disk_;
   std::map<std::string, Recorded> files_;

@@ -107,6 +107,13 @@ std::string headerName(std::string_view prefix, std::string_view path) {
   return name;
 }
 
+// The same, as a "diff --git" line names it: a blank in the path needs no tab after it.
+std::string gitName(std::string_view prefix, std::string_view path) {
+  std::string name = headerName(prefix, path);
+  if (name.ends_with('\t')) name.pop_back();
+  return name;
+}
+
 }  // namespace
 
 std::string unifiedDiff(const std::optional<std::string>& before, const std::optional<std::string>& after,
@@ -116,7 +123,13 @@ std::string unifiedDiff(const std::optional<std::string>& before, const std::opt
   const std::vector<std::string_view> newLines = linesOf(after);
   const std::vector<Edit> edits = editScript(oldLines, newLines);
 
-  std::string out = "--- " + (before ? headerName("a/", path) : std::string("/dev/null")) + "\n";
+  std::string out;
+  if (!before && after->empty()) {
+    // An empty file added has no line for a hunk; with the header git writes
+    // for it, patch and git apply create it all the same.
+    out = "diff --git " + gitName("a/", path) + " " + gitName("b/", path) + "\nnew file mode 100644\n";
+  }
+  out += "--- " + (before ? headerName("a/", path) : std::string("/dev/null")) + "\n";
   out += "+++ " + (after ? headerName("b/", path) : std::string("/dev/null")) + "\n";
   std::size_t i = 0;
   while (i < edits.size()) {

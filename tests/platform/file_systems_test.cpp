@@ -60,7 +60,8 @@ TEST_P(FileSystems, GiveWhatTheTableSays) {
   };
   const testing::Function lookUp = [&](const Arguments& a) {
     const auto entry = files.lookUp(at(a[0]));
-    return entry ? (entry->isFolder ? "folder " : "file ") + entry->name : std::string("<none>");
+    if (!entry) return std::string("<none>");
+    return (entry->isFolder ? "folder " : "file ") + entry->name + (entry->isReadOnly ? ", read-only" : "");
   };
   const testing::Function list = [&](const Arguments& a) {  // folders end in "/", links in "@"
     std::string names;

@@ -15,6 +15,7 @@
 #include "platform/memory_settings.h"
 #include "project/project_file.h"
 #include "run/rollback.h"
+#include "run/run_preview.h"
 #include "run/update_run.h"
 #include "support/faulty_file_system.h"
 #include "support/run_fakes.h"
@@ -90,7 +91,7 @@ class RunBench {
                        vbLocation,
                        clock,
                        launcher};
-    return runUpdate(context);
+    return previewing ? previewUpdate(context).outcome : runUpdate(context);
   }
 
   RollbackOutcome rollBack(std::string_view entry, bool& showWarning) {
@@ -135,6 +136,7 @@ class RunBench {
   RecordingLauncher launcher;
   std::vector<std::string> yieldedAfter;  // the summary's last line at each yield
   std::function<void()> onYield;          // what the event loop does meanwhile
+  bool previewing = false;                // run() previews the run instead
 };
 
 }  // namespace qm::testing

@@ -131,7 +131,8 @@ TEST(BackupRun, TwoRunsWithinOneSecondGetTwoBackupsThatBothRollBack) {
 // first, "restyle at" a summary line at whose yield the style's On Error
 // text becomes "restyle", "clock step" and "separator"; each line of "fail"
 // an operation and a path pattern ("*" any text) that fails, "#n" for its
-// n-th time only; "read only" a file made read-only first. The summary's
+// n-th time only; "read only" a file made read-only first; "preview" a
+// preview of the run instead. The summary's
 // lines must match "summary" ("*" any text), "refused" what the outcome says, the yields come after the lines
 // of "yielded"; the files of "unchanged" keep their bytes, those of "changed"
 // do not, those of "absent" are not there, each line "file | text" of
@@ -206,6 +207,7 @@ class RunCase : public testing::CaseTest {
     }
     failOnDemand();
     if (c.has("read only")) bench.root.setReadOnly(c.text("read only"));
+    bench.previewing = c.flag("preview", false);
   }
 
   void failOnDemand() {

@@ -535,7 +535,9 @@ std::optional<DirEntry> NativeFileSystem::lookUp(std::string_view path) const {
   entry.isLink = S_ISLNK(place.info.st_mode);
   struct stat target;
   // A link that points nowhere is still an entry: a file.
-  entry.isFolder = followed(place, target) && S_ISDIR(target.st_mode);
+  const bool reached = followed(place, target);
+  entry.isFolder = reached && S_ISDIR(target.st_mode);
+  entry.isReadOnly = reached && isReadOnly(target);
   entry.isHidden = !entry.name.empty() && entry.name[0] == '.';
   return entry;
 }

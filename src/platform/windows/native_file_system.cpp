@@ -219,6 +219,7 @@ DirEntry entryFrom(const WIN32_FIND_DATAW& found) {
   entry.isFolder = isFolderAttribute(found.dwFileAttributes);
   entry.isHidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
   entry.isLink = isSymbolicLink(found);
+  entry.isReadOnly = !entry.isFolder && (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
   return entry;
 }
 

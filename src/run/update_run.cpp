@@ -417,8 +417,10 @@ class UpdateRun {
   struct MemberRead {
     std::string path;
     std::optional<DirEntry> entry;
-    std::optional<Result<std::shared_ptr<const std::string>>> source;
+    std::optional<Result<std::shared_ptr<const std::string>>> source;  // once read, ahead or in turn
     std::future<MemberRewrite> rewrite;
+    // The member's bytes, once read successfully.
+    const std::string& text() const { return ***source; }
   };
 
   MemberRead lookUpMember(const std::string& path) { return MemberRead{path, files().lookUp(path), {}, {}}; }
@@ -481,7 +483,7 @@ class UpdateRun {
       separateLinkedAhead(name, path);
       return;
     }
-    const std::string& source = ***member.source;
+    const std::string& source = member.text();
     std::string linkedBackup = isNewCopy() ? std::string() : linkedAhead(path);
     if (backup) {
       auto linked = backUpOnReading(path, *backup);
@@ -511,7 +513,7 @@ class UpdateRun {
     yield();
     const RewriteStyle style = styleNow();
     MemberRewrite rewrite = member.rewrite.get();
-    if (rewrite.style != style) rewrite = rewriteMember(rewriteSettings(), style, member.path, name, ***member.source);
+    if (rewrite.style != style) rewrite = rewriteMember(rewriteSettings(), style, member.path, name, member.text());
     if (!rewrite.failure.empty()) {
       failAdd(failed(rewrite.failure));
       return std::nullopt;
